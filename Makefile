@@ -1,0 +1,45 @@
+# Hue Keeper: `make run` and `make test` install what is missing, build and go.
+BUILD      ?= build
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 20
+JOBS       ?= $(shell nproc)
+
+.PHONY: run test deps build unit fuzz bench clean
+
+deps:
+	@scripts/install-deps
+
+build: deps
+	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+	  echo "Hue Keeper is a desktop program and needs a display: no DISPLAY or WAYLAND_DISPLAY is set."; \
+	  echo "Run it from a desktop session (or under Xvfb with DISPLAY set)."; \
+	  exit 1; \
+	fi
+	@$(BUILD)/huekeeper
+
+# Every test: unit, GUI (offscreen), end-to-end (Xvfb), then each fuzzer briefly.
+test: build
+	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	@$(MAKE) --no-print-directory fuzz
+
+fuzz: deps
+	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DHK_FUZZ=ON \
+	  -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	@scripts/run-fuzzers $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+bench: build
+	@mkdir -p $(BUILD)/bench-results
+	@for b in $(BUILD)/bench/bench_*; do \
+	  [ -x "$$b" ] || continue; \
+	  echo "== $$(basename $$b)"; \
+	  "$$b" --benchmark_out=$(BUILD)/bench-results/$$(basename $$b).json \
+	        --benchmark_out_format=json || exit 1; \
+	done
+
+clean:
+	@rm -rf $(BUILD) $(FUZZ_BUILD)
