@@ -4,10 +4,13 @@
 #include <QStyle>
 
 #include "mainwindow/frmpickcolor.h"
+#include "platform/messages.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Hue Keeper"));
+
+  hk::InstallMessageBoxSink();
 
   hk::FrmPickColor window;
   // Centred on the screen when it first opens.

@@ -1,0 +1,4 @@
+list(APPEND HK_UI_SOURCES
+  src/mainwindow/frmpickcolor.cpp
+  src/mainwindow/frmpickcolor.h
+)

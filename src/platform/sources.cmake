@@ -1,0 +1,5 @@
+list(APPEND HK_UI_SOURCES
+  src/platform/twips.h
+  src/platform/messages.cpp
+  src/platform/messages.h
+)
