@@ -3,3 +3,7 @@ list(APPEND HK_UI_SOURCES
   src/platform/messages.cpp
   src/platform/messages.h
 )
+list(APPEND HK_UI_SOURCES
+  src/platform/colours.cpp
+  src/platform/colours.h
+)
