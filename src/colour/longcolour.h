@@ -13,6 +13,7 @@ inline constexpr LongColour kSysWindowBackground = static_cast<LongColour>(0x800
 inline constexpr LongColour kSysWindowText = static_cast<LongColour>(0x80000008u);
 inline constexpr LongColour kSysActiveCaption = static_cast<LongColour>(0x8000000Au);
 inline constexpr LongColour kSysButtonFace = static_cast<LongColour>(0x8000000Fu);
+inline constexpr LongColour kSysButtonShadow = static_cast<LongColour>(0x80000010u);
 inline constexpr LongColour kSysButtonText = static_cast<LongColour>(0x80000012u);
 inline constexpr LongColour kSys3DHighlight = static_cast<LongColour>(0x80000014u);
 inline constexpr LongColour kSys3DDarkShadow = static_cast<LongColour>(0x80000015u);

@@ -1,3 +1,8 @@
+list(APPEND HK_CORE_SOURCES
+  src/mainwindow/colourstate.cpp
+  src/mainwindow/colourdiagram.cpp
+  src/mainwindow/preferences.cpp
+)
 list(APPEND HK_UI_SOURCES
   src/mainwindow/frmpickcolor.cpp
   src/mainwindow/frmpickcolor.h

@@ -1,0 +1,55 @@
+#include "platform/filewrite.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <string>
+
+namespace hk {
+
+namespace {
+
+bool WriteAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    bytes.remove_prefix(static_cast<std::size_t>(n));
+  }
+  return true;
+}
+
+}  // namespace
+
+bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
+  const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
+  std::string name = ".";
+  name += path.filename().string();
+  name += ".XXXXXX";
+  std::string tmpl = (folder / name).string();
+  const int fd = ::mkstemp(tmpl.data());
+  if (fd < 0) return false;
+  // Keep the old file's permissions when replacing it; a new file gets the usual ones.
+  struct stat old {};
+  const mode_t mode = ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
+  bool ok = ::fchmod(fd, mode) == 0 && WriteAll(fd, bytes) && ::fsync(fd) == 0;
+  ok = (::close(fd) == 0) && ok;
+  if (ok) ok = ::rename(tmpl.c_str(), path.c_str()) == 0;
+  if (!ok) {
+    ::unlink(tmpl.c_str());
+    return false;
+  }
+  // Make the rename itself durable.
+  const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+  if (dir >= 0) {
+    ::fsync(dir);
+    ::close(dir);
+  }
+  return true;
+}
+
+}  // namespace hk
