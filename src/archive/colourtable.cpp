@@ -1,0 +1,241 @@
+#include "archive/colourtable.h"
+
+#include <algorithm>
+
+#include "colour/numbers.h"
+
+namespace hk {
+
+namespace {
+
+// Holds the pad in follow mode for the length of one click or key.
+class FollowScope {
+ public:
+  explicit FollowScope(PadModel& pad) : pad_(pad) { pad_.SetFollowMode(true); }
+  ~FollowScope() { pad_.SetFollowMode(false); }
+  FollowScope(const FollowScope&) = delete;
+  FollowScope& operator=(const FollowScope&) = delete;
+
+ private:
+  PadModel& pad_;
+};
+
+}  // namespace
+
+std::string PadCaption(PadList list, int count, std::optional<std::string_view> name) {
+  std::string caption = list == PadList::Saved ? "Custom " : "Web ";
+  caption += kTableTag;
+  caption += '[';
+  caption += std::to_string(count);
+  caption += ']';
+  if (name) {
+    caption += ' ';
+    for (char ch : *name) {
+      if (ch == '&') caption += '&';
+      caption += ch;
+    }
+  }
+  return caption;
+}
+
+ColourTable::ColourTable(ColourArchive& archive, const WebColors& web)
+    : archive_(archive), web_(web) {}
+
+bool ColourTable::ActionsEnabled() const { return archive_.Count() > 0; }
+
+bool ColourTable::ActionsVisible(bool tableExpanded) const {
+  return tableExpanded && tab_ == PadList::Saved;
+}
+
+bool ColourTable::BiggerVisible(bool tableExpanded) const {
+  return tableExpanded && pad_.TipSize() < PadModel::kMaxTipSize;
+}
+
+bool ColourTable::SmallerVisible(bool tableExpanded) const {
+  return tableExpanded && pad_.TipSize() > PadModel::kMinTipSize;
+}
+
+int ColourTable::Count() const { return tab_ == PadList::Saved ? archive_.Count() : web_.Count(); }
+
+LongColour ColourTable::ColourAt(int index) const {
+  if (index < 0 || index >= Count()) return 0;
+  return tab_ == PadList::Saved ? archive_.Values()[static_cast<std::size_t>(index)]
+                                : web_.ColourAt(index);
+}
+
+std::string ColourTable::NameAt(int index) const {
+  if (index < 0 || index >= Count()) return {};
+  return tab_ == PadList::Saved ? archive_.Names()[static_cast<std::size_t>(index)]
+                                : web_.WebNames[static_cast<std::size_t>(index)];
+}
+
+void ColourTable::DrawColors(std::vector<PadCell>& out) const {
+  pad_.VisibleCells(out);
+  if (tab_ == PadList::Saved) {
+    const auto& values = archive_.Values();
+    for (PadCell& cell : out) {
+      if (cell.index < static_cast<int>(values.size())) {
+        cell.colour = values[static_cast<std::size_t>(cell.index)];
+      }
+    }
+  } else {
+    for (PadCell& cell : out) cell.colour = ColourAt(cell.index);
+  }
+}
+
+PadUpdate ColourTable::FixPad() {
+  if (!pad_.Layout(Count())) return {};
+  pad_.ShowShape();
+  caption_ = PadCaption(tab_, Count(), std::nullopt);
+  return CheckShowShape();
+}
+
+PadUpdate ColourTable::CheckShowShape() {
+  PadUpdate update;
+  pad_.ScrollToSelection();
+  const int pos = pad_.PadPos();
+  if (pos >= 0 && pos <= pad_.PadCount() && pos <= Count()) {
+    if (tab_ == PadList::Saved) {
+      lastUserColor_ = pos;
+      txtColIndex_ = pos - 1;
+    } else {
+      lastWebColor_ = pos;
+    }
+    const Selection now{tab_, pos - 1};
+    if (pos >= 1) {
+      // A click or key always makes the colour current, even one already selected:
+      // the current colour may have been changed elsewhere since.
+      if (!(now == selection_) || pad_.FollowMode()) update.newColour = ColourAt(pos - 1);
+      const std::string name =
+          tab_ == PadList::Saved ? NameAt(pos - 1) : UpperAscii(NameAt(pos - 1));
+      caption_ = PadCaption(tab_, Count(), std::string_view(name));
+    } else {
+      caption_ = PadCaption(tab_, Count(), std::nullopt);
+    }
+    selection_ = now;
+  }
+  pad_.ShowShape();
+  return update;
+}
+
+PadUpdate ColourTable::Option1_Click(PadList list) {
+  tab_ = list;
+  // A remembered position beyond the list selects its last colour; one below 1
+  // (possible from an edited preferences file) selects nothing.
+  const int remembered = list == PadList::Saved ? lastUserColor_ : lastWebColor_;
+  pad_.SetPadPos(std::clamp(remembered, 0, Count()));
+  return FixPad();
+}
+
+PadUpdate ColourTable::VS_Change(int value) {
+  pad_.SetScrollValue(value);
+  return {};
+}
+
+PadUpdate ColourTable::PAD_MouseDown(int x, int y) {
+  const auto hit = pad_.HitTest(x, y);
+  if (!hit) return {};
+  pad_.SetPadPos(hit->position);
+  pad_.SetCursor(hit->col, hit->row);
+  FollowScope follow(pad_);
+  return CheckShowShape();
+}
+
+std::string ColourTable::PAD_MouseMove(int x, int y) const { return NameAt(pad_.ItemAt(x, y)); }
+
+PadUpdate ColourTable::PAD_KeyDown(PadKey key, Dialogs& dialogs) {
+  FollowScope follow(pad_);
+  if (key == PadKey::Delete) return DeleteColor(dialogs);
+  // Keys other than the arrows (Shift, letters, Tab) leave the selection alone.
+  if (!pad_.MoveCursor(key)) return {};
+  return CheckShowShape();
+}
+
+PadUpdate ColourTable::Image3_Click() {
+  if (pad_.TipSize() >= PadModel::kMaxTipSize) return {};
+  // A size off the 15-twip steps (from an edited preferences file) stops at the largest.
+  pad_.SetTipSize(pad_.TipSize() + PadModel::kTipStep);
+  return FixPad();
+}
+
+PadUpdate ColourTable::Image2_Click() {
+  if (pad_.TipSize() <= PadModel::kMinTipSize) return {};
+  pad_.SetTipSize(pad_.TipSize() - PadModel::kTipStep);
+  return FixPad();
+}
+
+PadUpdate ColourTable::txtCol_Click(int index) {
+  if (index < 0 || index >= archive_.Count()) return {};
+  PadUpdate update;
+  update.newColour = archive_.Values()[static_cast<std::size_t>(index)];
+  txtColIndex_ = index;
+  if (tab_ == PadList::Saved) {
+    selection_ = {PadList::Saved, index};
+    pad_.SetPadPos(index + 1);
+    CheckShowShape();
+  } else {
+    // The web pad keeps its own selection; the saved list remembers the pick for
+    // when it is shown again.
+    lastUserColor_ = index + 1;
+  }
+  return update;
+}
+
+PadUpdate ColourTable::SelectPosition(int position) {
+  pad_.SetPadPos(std::clamp(position, 0, Count()));
+  return CheckShowShape();
+}
+
+std::optional<LongColour> ColourTable::Apply(std::string_view txtColText) {
+  return ReadInt32(txtColText);
+}
+
+PadUpdate ColourTable::CmdAdd(std::string_view txtColText, Dialogs& dialogs) {
+  if (txtColText.empty()) return {};
+  const auto colval = ReadInt32(txtColText);
+  if (!colval) return {};
+  return AddColor(*colval, dialogs);
+}
+
+PadUpdate ColourTable::AddColor(LongColour colval, Dialogs& dialogs) {
+  if (archive_.AddColor(colval, dialogs) != AddOutcome::Added) return {};
+  if (tab_ != PadList::Saved) return {};
+  pad_.SetPadPos(archive_.Count());
+  return FixPad();
+}
+
+PadUpdate ColourTable::Rename(Dialogs& dialogs) {
+  const int pos = pad_.PadPos();
+  if (tab_ != PadList::Saved || pos < 1 || pos > archive_.Count()) return {};
+  if (archive_.Rename(pos - 1, dialogs) != RenameOutcome::Renamed) return {};
+  return CheckShowShape();
+}
+
+PadUpdate ColourTable::DeleteColor(Dialogs& dialogs) {
+  const int pos = pad_.PadPos();
+  if (tab_ != PadList::Saved || pos < 1 || pos > archive_.Count()) return {};
+  if (archive_.DeleteColor(pos - 1, dialogs) != DeleteOutcome::Deleted) return {};
+  ForgetItem(pos - 1);
+  // The colour that moved up into the place, or the new last one, is selected.
+  pad_.SetPadPos(std::min(pos, archive_.Count()));
+  PadUpdate update = FixPad();
+  pad_.ShowShape();
+  return update;
+}
+
+void ColourTable::ForgetItem(int index) {
+  if (txtColIndex_ == index) {
+    txtColIndex_ = -1;
+  } else if (txtColIndex_ > index) {
+    --txtColIndex_;
+  }
+  if (selection_.list == PadList::Saved) {
+    if (selection_.index == index) {
+      selection_.index = -1;
+    } else if (selection_.index > index) {
+      --selection_.index;
+    }
+  }
+}
+
+}  // namespace hk
