@@ -1,8 +1,86 @@
 #include "mainwindow/frmpickcolor.h"
 
+#include <algorithm>
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QWheelEvent>
+
+#include "colour/modhslv.h"
+#include "mainwindow/widgets.h"
 #include "platform/twips.h"
+#include "updowntext/updowntext.h"
+#include "updowntext/updowntextfont.h"
 
 namespace hk {
+
+namespace {
+
+// Positions a control by its design rectangle in twips.
+void Place(QWidget* w, int left, int top, int width, int height) {
+  w->setGeometry(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
+                 TwipsToPixels(height));
+}
+
+template <typename T>
+T* Make(QWidget* parent, const char* name) {
+  auto* w = new T(parent);
+  w->setObjectName(QString::fromLatin1(name));
+  return w;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption) {
+  auto* l = Make<QLabel>(parent, name);
+  l->setText(caption);
+  return l;
+}
+
+// The copy buttons' picture: two overlapping sheets.
+QIcon CopyIcon() {
+  QPixmap pm(12, 13);
+  pm.fill(Qt::transparent);
+  QPainter p(&pm);
+  p.setPen(QColor(64, 64, 64));
+  p.setBrush(Qt::white);
+  p.drawRect(0, 0, 7, 9);
+  p.drawRect(4, 3, 7, 9);
+  p.setPen(QColor(120, 120, 120));
+  for (int y = 6; y <= 10; y += 2) p.drawLine(6, y, 9, y);
+  return QIcon(pm);
+}
+
+// The small black triangle pointing down that marks a drop-down.
+QPixmap DropMark() {
+  QPixmap pm(7, 5);
+  pm.fill(Qt::transparent);
+  QPainter p(&pm);
+  p.setPen(Qt::NoPen);
+  p.setBrush(Qt::black);
+  const QPoint tri[] = {QPoint(0, 0), QPoint(7, 0), QPoint(3, 4)};
+  p.drawPolygon(tri, 3);
+  for (int row = 0; row < 5; ++row) p.fillRect(row, row, 7 - 2 * row, 1, Qt::black);
+  return pm;
+}
+
+}  // namespace
+
+void FitLabel(QLabel* label) {
+  // Captions keep their design width but are never cut short.
+  const int design = label->property("designWidth").toInt();
+  if (design == 0) label->setProperty("designWidth", label->width());
+  label->resize(std::max(label->property("designWidth").toInt(), label->sizeHint().width()),
+                label->height());
+}
 
 FrmPickColor::FrmPickColor(QWidget* parent)
     // A fixed single border: the user may minimize the window but never resize or
@@ -12,7 +90,274 @@ FrmPickColor::FrmPickColor(QWidget* parent)
                           Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint) {
   setObjectName(QStringLiteral("FrmPickColor"));
   setWindowTitle(QStringLiteral("Hue Keeper"));
+  setFont(TahomaOrClosest(8));
   setFixedSize(TwipsToPixels(kDesignWidthTwips), TwipsToPixels(kDesignHeightTwips));
+  BuildControls();
+  // While a channel editor has the focus, the wheel steps it wherever the pointer is.
+  qApp->installEventFilter(new WheelRouter(this, [this](QWheelEvent* e) { return WheelStep(e); }));
+
+  // Ready with black in the colour mode and display chosen.
+  lblColor->setText(mnuColorMode[static_cast<std::size_t>(colorMode_)]->text());
+  lblDisp->setText(mnuDisp[static_cast<std::size_t>(dispMode_)]->text());
+  ApplyColorMode();
+  SetColor(0);
+}
+
+FrmPickColor::~FrmPickColor() = default;
+
+void FrmPickColor::BuildControls() {
+  Label1 = new Swatch(this);
+  Label1->setObjectName(QStringLiteral("Label1"));
+  Label1->setToolTip(QStringLiteral("Color Palette"));
+  Place(Label1, 60, 45, 525, 465);
+
+  // The pixel swatch: a one-pixel border around an 8 x 8 inside.
+  PicPX = new Swatch(this, true);
+  PicPX->setObjectName(QStringLiteral("PicPX"));
+  Place(PicPX, 60, 1425, 150, 150);
+
+  BuildNotationRows();
+  BuildEditors();
+  BuildDisplay();
+  BuildMenus();
+}
+
+void FrmPickColor::BuildNotationRows() {
+  struct Row {
+    int label;
+    const char* caption;
+    int labelLeft, labelTop, fieldLeft, fieldTop, width;
+  };
+  // Label5 index, caption, and the design places of label and field.
+  const Row rows[] = {
+      {5, "&RGB", 75, 1665, 630, 1620, 1290},  {6, "&CMYK", 2400, 1665, 2940, 1620, 1305},
+      {2, "&Web", 75, 2010, 630, 1995, 1290},  {1, "&Hex", 2385, 2025, 2940, 1995, 1305},
+      {0, "&Long", 75, 2415, 630, 2370, 1290}, {4, "HTML", 2385, 2415, 2940, 2370, 1305},
+  };
+
+  txtCol = Make<QComboBox>(this, "txtCol");
+  txtCol->setEditable(true);
+  txtCol->setInsertPolicy(QComboBox::NoInsert);
+  txtCol->setToolTip(
+      QStringLiteral("Long color value, type long color and press enter to apply color"));
+  auto makeField = [this](const char* name, const char* tip) {
+    auto* f = Make<QLineEdit>(this, name);
+    f->setToolTip(QString::fromLatin1(tip));
+    f->installEventFilter(this);
+    return f;
+  };
+  Text1 = makeField("Text1",
+                    "Hexadecimal Color Value, type hex color value and press enter to apply color");
+  Text2 = makeField("Text2", "Web/HTML Color Value, type Web color and press enter to apply color");
+  txtHTML = makeField("txtHTML",
+                      "HTML Named Color, type html named color and press enter to apply color");
+  Text4 = makeField("Text4", "RGB Color Value, type RGB color and press enter to apply color");
+  Text5 = makeField("Text5", "CMYK Color Value, type CMYK color and press enter to apply color");
+  txtCol->lineEdit()->installEventFilter(this);
+  highlightable_ = {txtHTML, Text1, Text2, Text4, Text5};
+
+  QWidget* fieldOf[7] = {txtCol, Text1, Text2, nullptr, txtHTML, Text4, Text5};
+  for (const Row& r : rows) {
+    QLabel* l = MakeLabel(this, "Label5", QString::fromLatin1(r.caption));
+    l->setProperty("index", r.label);
+    Label5[static_cast<std::size_t>(r.label)] = l;
+    Place(l, r.labelLeft, r.labelTop, 510, 255);
+    Place(fieldOf[r.label], r.fieldLeft, r.fieldTop, r.width, 315);
+    l->setBuddy(fieldOf[r.label]);
+  }
+  Label5[5]->setToolTip(QStringLiteral("RGB Color value"));
+  Label5[6]->setToolTip(QStringLiteral("CMYK Color value"));
+
+  // Copy buttons, right of their fields: index and design place.
+  const int buttons[6][2] = {{4245, 1995}, {1920, 2370}, {1920, 1995},
+                             {4245, 2370}, {1920, 1620}, {4245, 1620}};
+  for (int i = 0; i < 6; ++i) {
+    auto* b = Make<QPushButton>(this, "Command2");
+    b->setProperty("index", i);
+    // The caption stays the button's name; the picture is what shows.
+    b->setAccessibleName(QStringLiteral("Copy"));
+    b->setToolTip(QStringLiteral("Copy"));
+    b->setIcon(CopyIcon());
+    b->setFocusPolicy(Qt::TabFocus);
+    Place(b, buttons[i][0], buttons[i][1], 360, 315);
+    connect(b, &QPushButton::clicked, this, [this, i] { Command2_Click(i); });
+    Command2[static_cast<std::size_t>(i)] = b;
+  }
+}
+
+void FrmPickColor::BuildEditors() {
+  const char* names[4] = {"TxtR", "TxtG", "TxtB", "TxtK"};
+  const char* labels[4] = {"lblRed", "lblGreen", "lblBlue", "lblBlack"};
+  const char* tips[4] = {"Red  Value", "Green Value", "Blue Value", "Blue Value"};
+  const int tops[4] = {375, 675, 975, 1275};
+  const int labelWidths[4] = {285, 435, 300, 360};
+  for (int i = 0; i < 4; ++i) {
+    const auto k = static_cast<std::size_t>(i);
+    editorLabels_[k] = MakeLabel(this, labels[i], QString());
+    Place(editorLabels_[k], 2340, tops[i], labelWidths[i], 195);
+    editors_[k] = CreateMainWindowEditor(this, QString::fromLatin1(names[i]));
+    editors_[k]->setToolTip(QString::fromLatin1(tips[i]));
+    Place(editors_[k], 2835, tops[i], 630, 255);
+    editorLabels_[k]->setBuddy(editors_[k]);
+    connect(editors_[k], &UpDownText::ValueChanged, this, [this, i] { EditorChanged(i); });
+  }
+  editorLabels_[3]->setText(QStringLiteral("Blac&k"));
+  FitLabel(editorLabels_[3]);
+
+  PicFrame2 = Make<QFrame>(this, "PicFrame2");
+  PicFrame2->setToolTip(QStringLiteral("Toggle color space values"));
+  Place(PicFrame2, 2325, 45, 1170, 270);
+  lblColor = MakeLabel(PicFrame2, "lblColor", QStringLiteral("R G B"));
+  lblColor->setGeometry(1, 0, PicFrame2->width() - 14, TwipsToPixels(195) + 2);
+  Image5 = Make<QLabel>(PicFrame2, "Image5");
+  Image5->setPixmap(DropMark());
+  Image5->setGeometry(PicFrame2->width() - 11, 5, 7, 5);
+  for (QWidget* w : {static_cast<QWidget*>(PicFrame2), static_cast<QWidget*>(lblColor),
+                     static_cast<QWidget*>(Image5)}) {
+    w->installEventFilter(this);
+    w->setCursor(Qt::PointingHandCursor);
+  }
+
+  Picture3 = Make<QWidget>(this, "Picture3");
+  Place(Picture3, 2295, 1290, 1230, 240);
+  const char* hueCaptions[2] = {"360", "240"};
+  for (int i = 0; i < 2; ++i) {
+    auto* o = Make<QRadioButton>(Picture3, "Option2");
+    o->setProperty("index", i);
+    o->setText(QString::fromLatin1(hueCaptions[i]));
+    o->setToolTip(QStringLiteral("Hue maximum angle"));
+    o->setGeometry(i * Picture3->width() / 2, 0, Picture3->width() / 2, Picture3->height());
+    connect(o, &QRadioButton::clicked, this, [this, i] { Option2_Click(i); });
+    Option2[static_cast<std::size_t>(i)] = o;
+  }
+  Option2[MaxHue == 360.0f ? 0 : 1]->setChecked(true);
+}
+
+void FrmPickColor::BuildDisplay() {
+  PicFrame3 = new ColourDisplay(this);
+  PicFrame3->setObjectName(QStringLiteral("PicFrame3"));
+  Place(PicFrame3, 3525, 45, 1080, 1500);
+  diagram_ = MakeDiagramGeometry(PicFrame3->width(), PicFrame3->height());
+
+  lblDisp = MakeLabel(PicFrame3, "lblDisp", QStringLiteral("RGB Display"));
+  QFont small = lblDisp->font();
+  small.setPointSizeF(7);
+  lblDisp->setFont(small);
+  lblDisp->setToolTip(QStringLiteral("Toggle color space display"));
+  lblDisp->setGeometry(1, 0, TwipsToPixels(855), TwipsToPixels(195) + 2);
+  Image6 = Make<QLabel>(PicFrame3, "Image6");
+  Image6->setPixmap(DropMark());
+  Image6->setToolTip(QStringLiteral("Toggle color space display"));
+  Image6->setGeometry(PicFrame3->width() - 10, 5, 7, 5);
+  for (QWidget* w : {static_cast<QWidget*>(lblDisp), static_cast<QWidget*>(Image6)}) {
+    w->installEventFilter(this);
+    w->setCursor(Qt::PointingHandCursor);
+  }
+
+  const char* names[3] = {"LblR", "LblG", "LblB"};
+  const char* tips[3] = {"Drag here by pressing left button to adjust RED",
+                         "Drag here by pressing left button to adjust GREEN",
+                         "Drag here by pressing left button to adjust BLUE"};
+  const int lefts[3] = {60, 390, 720};
+  for (int i = 0; i < 3; ++i) {
+    auto* bar = new Swatch(PicFrame3);
+    bar->setObjectName(QString::fromLatin1(names[i]));
+    bar->setToolTip(QString::fromLatin1(tips[i]));
+    Place(bar, lefts[i], 255, 255, 1155);
+    bar->installEventFilter(this);
+    bars_[static_cast<std::size_t>(i)] = bar;
+  }
+  Label6 = MakeLabel(PicFrame3, "Label6", QStringLiteral("    R      G      B"));
+  Label6->setGeometry(0, TwipsToPixels(255 + 1155), PicFrame3->width(),
+                      PicFrame3->height() - TwipsToPixels(255 + 1155));
+  Label6->hide();  // no room below the bars at the design size; the bars carry tool tips
+}
+
+void FrmPickColor::BuildMenus() {
+  mnuColor = new QMenu(this);
+  mnuColor->setObjectName(QStringLiteral("mnuColor"));
+  const char* modes[5] = {"R G B", "C M Y", "C M Y K", "H S L", "H S V"};
+  for (int i = 0; i < 5; ++i) {
+    QAction* a = mnuColor->addAction(QString::fromLatin1(modes[i]));
+    a->setObjectName(QStringLiteral("mnuColorMode"));
+    a->setProperty("index", i);
+    connect(a, &QAction::triggered, this, [this, i] { mnuColorMode_Click(i); });
+    mnuColorMode[static_cast<std::size_t>(i)] = a;
+  }
+  mnuDispMode = new QMenu(this);
+  mnuDispMode->setObjectName(QStringLiteral("mnuDispMode"));
+  const char* disps[3] = {"RGB Display", "CMY Display", "CMYK Display"};
+  for (int i = 0; i < 3; ++i) {
+    QAction* a = mnuDispMode->addAction(QString::fromLatin1(disps[i]));
+    a->setObjectName(QStringLiteral("mnuDisp"));
+    a->setProperty("index", i);
+    connect(a, &QAction::triggered, this, [this, i] { mnuDisp_Click(i); });
+    mnuDisp[static_cast<std::size_t>(i)] = a;
+  }
+}
+
+bool FrmPickColor::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
+  if (type == QEvent::KeyPress) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    if (watched == txtCol->lineEdit()) {
+      if (enter) {
+        ApplyLongText();
+        return true;
+      }
+      // Only digits, "." and Backspace may be typed into the Long field.
+      const QString text = key->text();
+      if (!text.isEmpty() && key->key() != Qt::Key_Backspace) {
+        const QChar ch = text.front();
+        if (!(ch >= u'0' && ch <= u'9') && ch != u'.') return true;
+      }
+      return false;
+    }
+    if (enter) {
+      if (watched == Text1) Text1_Enter();
+      else if (watched == Text2) Text2_Enter();
+      else if (watched == txtHTML) txtHTML_Enter();
+      else if (watched == Text4) Text4_Enter();
+      else if (watched == Text5) Text5_Enter();
+      else return false;
+      return true;
+    }
+    return false;
+  }
+  if (type == QEvent::FocusIn) {
+    // Focus selects the whole text, so typing replaces it.
+    if (watched == Text1 || watched == Text2 || watched == Text4 || watched == Text5) {
+      auto* field = static_cast<QLineEdit*>(watched);
+      QTimer::singleShot(0, field, &QLineEdit::selectAll);
+    }
+    return false;
+  }
+  if (type == QEvent::MouseButtonRelease) {
+    const bool colourMenu = watched == PicFrame2 || watched == lblColor || watched == Image5;
+    const bool dispMenu = watched == lblDisp || watched == Image6;
+    if (!colourMenu && !dispMenu) return false;
+    // A click: pressed and released over the same control.
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    if (mouse->button() != Qt::LeftButton) return false;
+    if (!static_cast<QWidget*>(watched)->rect().contains(mouse->position().toPoint())) return false;
+    if (colourMenu) {
+      PopUpColorMenu();
+      return true;
+    }
+    PopUpDispMenu();
+    return true;
+  }
+  if (type == QEvent::MouseMove) {
+    for (int i = 0; i < 3; ++i) {
+      if (watched == bars_[static_cast<std::size_t>(i)]) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->buttons() == Qt::LeftButton) DragBar(i, mouse->position().toPoint().y());
+        return true;
+      }
+    }
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 }  // namespace hk

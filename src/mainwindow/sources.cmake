@@ -6,4 +6,8 @@ list(APPEND HK_CORE_SOURCES
 list(APPEND HK_UI_SOURCES
   src/mainwindow/frmpickcolor.cpp
   src/mainwindow/frmpickcolor.h
+  src/mainwindow/currentcolour.cpp
+  src/mainwindow/colourmodes.cpp
+  src/mainwindow/widgets.cpp
+  src/mainwindow/widgets.h
 )

@@ -7,10 +7,20 @@ list(APPEND HK_UI_SOURCES
   src/platform/colours.cpp
   src/platform/colours.h
 )
-list(APPEND HK_UI_SOURCES
-  src/platform/fonts.cpp
-  src/platform/fonts.h
-)
 list(APPEND HK_CORE_SOURCES
   src/platform/filewrite.cpp
+)
+list(APPEND HK_UI_SOURCES
+  src/platform/singleinstance.cpp
+  src/platform/singleinstance.h
+)
+list(APPEND HK_UI_SOURCES
+  src/platform/programfolder.cpp
+  src/platform/programfolder.h
+  src/platform/quitsignals.cpp
+  src/platform/quitsignals.h
+)
+list(APPEND HK_UI_SOURCES
+  src/platform/settingsstore.cpp
+  src/platform/settingsstore.h
 )

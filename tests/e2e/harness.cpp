@@ -122,6 +122,28 @@ std::optional<std::string> RunTool(const std::vector<std::string>& argv) {
   return out;
 }
 
+bool FocusWindow(const std::string& window) {
+  return RunTool({"xdotool", "windowfocus", "--sync", window}).has_value();
+}
+
+bool ClickAt(const std::string& window, int x, int y) {
+  return RunTool({"xdotool", "mousemove", "--sync", "--window", window, std::to_string(x),
+                  std::to_string(y), "click", "1"})
+      .has_value();
+}
+
+bool TypeText(const std::string& text) {
+  return RunTool({"xdotool", "type", "--delay", "20", "--", text}).has_value();
+}
+
+bool PressKeys(const std::string& keys) {
+  return RunTool({"xdotool", "key", "--delay", "20", keys}).has_value();
+}
+
+std::optional<std::string> ClipboardText() {
+  return RunTool({"xclip", "-o", "-selection", "clipboard"});
+}
+
 App::App() {
   binary_ = dir_.Path() / "huekeeper";
   fs::copy_file(HK_BINARY, binary_);

@@ -44,6 +44,16 @@ class TempDir {
 // on standard output, or nothing when it could not run or exited with failure.
 std::optional<std::string> RunTool(const std::vector<std::string>& argv);
 
+// Acting on a window as the user does, with xdotool. Positions are window pixels.
+bool FocusWindow(const std::string& window);
+bool ClickAt(const std::string& window, int x, int y);
+bool TypeText(const std::string& text);
+bool PressKeys(const std::string& keys);  // e.g. "Return", "ctrl+x"
+// The clipboard's text, read with xclip, or nothing when it holds no text.
+std::optional<std::string> ClipboardText();
+// A design position in twips (15 to the pixel) to window pixels.
+constexpr int Px(int twips) { return (twips + 7) / 15; }
+
 // The program copied into its own folder, so the files it writes land beside it.
 class App {
  public:

@@ -1,0 +1,63 @@
+#include "mainwindow/widgets.h"
+
+#include <QPainter>
+#include <QWheelEvent>
+
+#include "platform/colours.h"
+
+namespace hk {
+
+Swatch::Swatch(QWidget* parent, bool border) : QWidget(parent), border_(border) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void Swatch::setColour(LongColour colour) {
+  if (colour == colour_) return;
+  colour_ = colour;
+  update();
+}
+
+void Swatch::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  if (border_) {
+    p.fillRect(rect(), Qt::black);
+    p.fillRect(rect().adjusted(1, 1, -1, -1), ToQColor(colour_, palette()));
+  } else {
+    p.fillRect(rect(), ToQColor(colour_, palette()));
+  }
+}
+
+ColourDisplay::ColourDisplay(QWidget* parent) : QWidget(parent) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void ColourDisplay::Draw(int dispMode, LongColour colour, const DiagramGeometry& geometry) {
+  dispMode_ = dispMode;
+  colour_ = colour;
+  geometry_ = geometry;
+  update();
+}
+
+void ColourDisplay::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  const QColor face = ToQColor(kSysButtonFace, palette());
+  p.fillRect(rect(), face);
+  p.setPen(ToQColor(kSysButtonShadow, palette()));
+  p.drawLine(0, kLineY, width(), kLineY);
+  if (dispMode_ != 1 && dispMode_ != 2) return;
+  const auto rects = dispMode_ == 2 ? CMYKDiagram(colour_, geometry_)
+                                    : CMYDiagram(colour_, geometry_);
+  for (const FilledRect& r : rects) {
+    p.fillRect(QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1)),
+               ToQColor(r.colour, palette()));
+  }
+}
+
+bool WheelRouter::eventFilter(QObject* watched, QEvent* event) {
+  // Only widgets: the same event also passes the top-level window on its way.
+  if (event->type() == QEvent::Wheel && watched->isWidgetType())
+    return handler_(static_cast<QWheelEvent*>(event));
+  return QObject::eventFilter(watched, event);
+}
+
+}  // namespace hk

@@ -1,0 +1,62 @@
+// Small widgets of the main window: colour swatches and the colour-space display.
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+#include "colour/longcolour.h"
+#include "mainwindow/colourdiagram.h"
+
+namespace hk {
+
+// A plain area painted in one Long colour, optionally with a one-pixel border.
+class Swatch : public QWidget {
+  Q_OBJECT
+ public:
+  explicit Swatch(QWidget* parent, bool border = false);
+  void setColour(LongColour colour);
+  LongColour colour() const { return colour_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  LongColour colour_ = 0;
+  bool border_;
+};
+
+// The colour-space display: button face below the line, and in the ink display
+// modes the diagram of the current colour's inks.
+class ColourDisplay : public QWidget {
+  Q_OBJECT
+ public:
+  static constexpr int kLineY = 16;  // Line1, the top edge of the drawing area (pixels)
+
+  explicit ColourDisplay(QWidget* parent);
+  void Draw(int dispMode, LongColour colour, const DiagramGeometry& geometry);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  int dispMode_ = 0;
+  LongColour colour_ = 0;
+  DiagramGeometry geometry_;
+};
+
+// Hands every wheel event of the application to one handler first; the handler
+// answers whether it took the event.
+class WheelRouter : public QObject {
+  Q_OBJECT
+ public:
+  WheelRouter(QObject* parent, std::function<bool(QWheelEvent*)> handler)
+      : QObject(parent), handler_(std::move(handler)) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  std::function<bool(QWheelEvent*)> handler_;
+};
+
+}  // namespace hk

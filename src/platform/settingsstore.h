@@ -1,0 +1,20 @@
+// The per-user settings store: application "Hue Keeper", section "Preference".
+#pragma once
+
+#include <QSettings>
+
+#include "mainwindow/preferences.h"
+
+namespace hk {
+
+class QtSettingsStore : public SettingsStore {
+ public:
+  explicit QtSettingsStore(const QString& application = QStringLiteral("Hue Keeper"));
+  std::string Get(std::string_view key, std::string_view fallback) override;
+  bool Save(std::string_view key, std::string_view value) override;
+
+ private:
+  QSettings settings_;
+};
+
+}  // namespace hk

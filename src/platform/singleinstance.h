@@ -1,0 +1,39 @@
+// One running copy per user: a second copy asks the first to show itself and ends.
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class QLocalServer;
+
+namespace hk {
+
+class SingleInstance : public QObject {
+  Q_OBJECT
+
+ public:
+  // `name` is the per-user endpoint; tests pass their own.
+  explicit SingleInstance(QString name = DefaultName(), QObject* parent = nullptr);
+  ~SingleInstance() override;
+
+  // The per-user socket path in the user's private runtime folder.
+  static QString DefaultName();
+
+  // Becomes the running copy, or, when another copy answers, tells it to show
+  // itself and returns false: this copy must then end at once. A socket left by a
+  // copy that died does not count: it is removed only when nobody answers on it.
+  bool Claim();
+
+ signals:
+  // Another copy asked this one to come to the front.
+  void ShowRequested();
+
+ private:
+  bool AskRunningCopyToShow();
+  void OnConnection();
+
+  QString name_;
+  QLocalServer* server_ = nullptr;
+};
+
+}  // namespace hk
