@@ -1,0 +1,111 @@
+// The desktop layer: one copy per user, the program folder, the settings store.
+#include <gtest/gtest.h>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cstring>
+
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "platform/programfolder.h"
+#include "platform/settingsstore.h"
+#include "platform/singleinstance.h"
+
+namespace hk {
+namespace {
+
+TEST(SingleInstance, SecondCopyHandsOverAndTheFirstIsAskedToShow) {
+  QTemporaryDir dir;
+  const QString name = dir.filePath("hk.socket");
+  SingleInstance first(name);
+  ASSERT_TRUE(first.Claim());
+  QSignalSpy shown(&first, &SingleInstance::ShowRequested);
+
+  SingleInstance second(name);
+  EXPECT_FALSE(second.Claim()) << "a second copy must end";
+  EXPECT_TRUE(shown.wait(2000));
+  EXPECT_EQ(shown.count(), 1);
+}
+
+TEST(SingleInstance, SocketLeftByADeadCopyDoesNotStopTheNext) {
+  QTemporaryDir dir;
+  const QString name = dir.filePath("hk.socket");
+  // A bound socket nobody listens on: what a crashed copy leaves behind.
+  const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  sockaddr_un addr{};
+  addr.sun_family = AF_UNIX;
+  const QByteArray path = QFile::encodeName(name);
+  std::memcpy(addr.sun_path, path.constData(), static_cast<std::size_t>(path.size()));
+  ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr), 0);
+  ::close(fd);
+  ASSERT_TRUE(QFile::exists(name));
+
+  SingleInstance next(name);
+  EXPECT_TRUE(next.Claim());
+  SingleInstance another(name);
+  EXPECT_FALSE(another.Claim()) << "the new copy now answers";
+}
+
+TEST(SingleInstance, SocketIsPrivateToTheUser) {
+  QTemporaryDir dir;
+  const QString name = dir.filePath("hk.socket");
+  SingleInstance first(name);
+  ASSERT_TRUE(first.Claim());
+  const QFile::Permissions p = QFileInfo(name).permissions();
+  EXPECT_FALSE(p & (QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther));
+}
+
+TEST(ProgramFolder, ReadOnlyInstallFallsBackToTheUserDataFolder) {
+  QTemporaryDir dir;
+  EXPECT_EQ(ChooseProgramFolder(dir.path()).path, dir.path());
+  EXPECT_FALSE(ChooseProgramFolder(dir.path()).perUser);
+  if (::geteuid() != 0) {  // root may write anywhere
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+    const ProgramFolder f = ChooseProgramFolder(dir.path());
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_TRUE(f.perUser);
+    EXPECT_EQ(f.path, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+  }
+}
+
+TEST(ProgramFolder, InstalledOnlyWithANonEmptyUninstaller) {
+  QTemporaryDir dir;
+  EXPECT_FALSE(CheckInstalled(dir.path()));
+  QFile f(dir.filePath("uninst-Huekeeper.exe"));
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.close();
+  EXPECT_FALSE(CheckInstalled(dir.path())) << "an empty file counts as absent";
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write("x");
+  f.close();
+  EXPECT_TRUE(CheckInstalled(dir.path()));
+}
+
+TEST(SettingsStore, KeysLiveInThePreferenceSection) {
+  QTemporaryDir dir;
+  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
+  {
+    QtSettingsStore store(QStringLiteral("Hue Keeper Test"));
+    EXPECT_EQ(store.Get("Selecton", "1/1"), "1/1");
+    EXPECT_TRUE(store.Save("Selecton", "12/3"));
+    EXPECT_TRUE(store.Save("Table", ""));
+  }
+  QtSettingsStore again(QStringLiteral("Hue Keeper Test"));
+  EXPECT_EQ(again.Get("Selecton", "1/1"), "12/3");
+  EXPECT_EQ(again.Get("Table", "x"), "") << "an empty value is present, not absent";
+  QFile ini(dir.filePath("Hue Keeper Test/Hue Keeper Test.ini"));
+  ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+  const QByteArray text = ini.readAll();
+  EXPECT_TRUE(text.contains("[Preference]")) << text.constData();
+  EXPECT_TRUE(text.contains("Selecton=12/3")) << text.constData();
+}
+
+}  // namespace
+}  // namespace hk
