@@ -131,7 +131,8 @@ LoadResult ReadRecords(const std::filesystem::path& file, std::vector<LongColour
   values.reserve(static_cast<std::size_t>(remaining));
   names.reserve(static_cast<std::size_t>(remaining));
 
-  std::vector<unsigned char> buf(kChunkRecords * kRecordSize);
+  std::vector<unsigned char> buf(
+      static_cast<std::size_t>(std::min<std::uint64_t>(remaining, kChunkRecords)) * kRecordSize);
   while (remaining > 0) {
     const std::size_t want =
         static_cast<std::size_t>(std::min<std::uint64_t>(remaining, kChunkRecords)) * kRecordSize;
