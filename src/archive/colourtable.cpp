@@ -1,6 +1,7 @@
 #include "archive/colourtable.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "colour/numbers.h"
 
@@ -37,6 +38,16 @@ std::string PadCaption(PadList list, int count, std::optional<std::string_view> 
   }
   return caption;
 }
+
+CaptionColours TableCaptionColours(bool tableHasFocus) {
+  constexpr auto kSystem = [](std::uint32_t index) {
+    return static_cast<LongColour>(0x80000000u | index);
+  };
+  if (tableHasFocus) return {kSystem(2), kSystem(9)};  // active caption and its text
+  return {kSystem(3), kSystem(19)};                    // inactive caption and its text
+}
+
+bool TxtColAccepts(char32_t ch) { return (ch >= U'0' && ch <= U'9') || ch == U'.' || ch == 8; }
 
 ColourTable::ColourTable(ColourArchive& archive, const WebColors& web)
     : archive_(archive), web_(web) {}

@@ -26,6 +26,18 @@ inline constexpr char kTableTag[] = "Color &Table";  // the tag of `lblCol`
 // marks the key and an "&" of the name is doubled so it shows as itself.
 std::string PadCaption(PadList list, int count, std::optional<std::string_view> name);
 
+// `lblCol` looks like an active window caption while the table has the focus
+// (ShowTableFocus): system colour references for its background and text.
+struct CaptionColours {
+  LongColour background = 0;
+  LongColour text = 0;
+};
+CaptionColours TableCaptionColours(bool tableHasFocus);
+
+// The keyboard filter of `txtCol`: only digits, "." and Backspace (8) are typed;
+// every other character, control characters included, is dropped.
+bool TxtColAccepts(char32_t ch);
+
 struct PadUpdate {
   std::optional<LongColour> newColour;  // make it the current colour (SetColor)
 };
@@ -70,6 +82,8 @@ class ColourTable {
   PadUpdate PAD_MouseDown(int x, int y);
   // The tool tip for the pointer at (x, y): the name under it, or "".
   std::string PAD_MouseMove(int x, int y) const;
+  // Proc_Key, run with the pad in follow mode: the arrows move the cursor, Delete
+  // deletes the selected saved colour; other keys change nothing.
   PadUpdate PAD_KeyDown(PadKey key, Dialogs& dialogs);
   PadUpdate Image3_Click();  // bigger tips
   PadUpdate Image2_Click();  // smaller tips

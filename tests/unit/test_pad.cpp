@@ -239,6 +239,18 @@ TEST_F(PadTable, CaptionsOfBothLists) {
   EXPECT_EQ(PadCaption(PadList::Web, 140, "ALICEBLUE"), "Web Color &Table[140] ALICEBLUE");
 }
 
+TEST_F(PadTable, TxtColTakesDigitsPointAndBackspaceOnly) {
+  for (char32_t ch : {U'0', U'7', U'9', U'.', char32_t{8}})
+    EXPECT_TRUE(TxtColAccepts(ch)) << static_cast<int>(ch);
+  for (char32_t ch : {U'-', U'a', U'&', U' ', U',', char32_t{13}, char32_t{127}, U'\u0663'}) {
+    EXPECT_FALSE(TxtColAccepts(ch)) << static_cast<int>(ch);
+  }
+  EXPECT_EQ(TableCaptionColours(true).background, static_cast<LongColour>(0x80000002u));
+  EXPECT_EQ(TableCaptionColours(true).text, static_cast<LongColour>(0x80000009u));
+  EXPECT_EQ(TableCaptionColours(false).background, static_cast<LongColour>(0x80000003u));
+  EXPECT_EQ(TableCaptionColours(false).text, static_cast<LongColour>(0x80000013u));
+}
+
 TEST_F(PadTable, AClickInTheMarginSelectsAndMakesCurrent) {
   Load(40);
   table_.SetLastUserColor(5);
