@@ -1,0 +1,70 @@
+#include "updowntext/updowntextfont.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QStringList>
+
+namespace hk {
+
+namespace {
+
+bool Installed(const QString& family) {
+  return QFontDatabase::families().contains(family, Qt::CaseInsensitive);
+}
+
+QString ClosestToTahoma() {
+  // Tahoma's wider sister first, then the plain humanist and grotesque faces by
+  // how close their widths come to it.
+  static const QString family = [] {
+    for (const char* name :
+         {"Tahoma", "Verdana", "Liberation Sans", "Arimo", "Arial", "Noto Sans", "DejaVu Sans"}) {
+      const QString f = QString::fromLatin1(name);
+      if (Installed(f)) return f;
+    }
+    return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+  }();
+  return family;
+}
+
+bool IsWindowsInterfaceFace(const QString& family) {
+  for (const char* name :
+       {"Tahoma", "Verdana", "MS Sans Serif", "Microsoft Sans Serif", "Segoe UI", "Arial"}) {
+    if (family.compare(QString::fromLatin1(name), Qt::CaseInsensitive) == 0) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+QFont TahomaOrClosest(double points) {
+  QFont font(ClosestToTahoma());
+  font.setStyleHint(QFont::SansSerif);
+  font.setPointSizeF(points);
+  return font;
+}
+
+QFont ToQFont(const FontSpec& spec) {
+  const QString family = QString::fromStdString(spec.name);
+  QFont font = !Installed(family) && IsWindowsInterfaceFace(family) ? TahomaOrClosest(spec.points)
+                                                                    : QFont(family);
+  font.setStyleHint(QFont::SansSerif);
+  font.setPointSizeF(spec.points);
+  font.setBold(spec.bold);
+  font.setItalic(spec.italic);
+  font.setUnderline(spec.underline);
+  font.setStrikeOut(spec.strikethrough);
+  return font;
+}
+
+FontSpec ToFontSpec(const QFont& font) {
+  FontSpec spec;
+  spec.name = font.family().toStdString();
+  spec.points = font.pointSizeF() > 0 ? font.pointSizeF() : QFontInfo(font).pointSizeF();
+  spec.bold = font.bold();
+  spec.italic = font.italic();
+  spec.underline = font.underline();
+  spec.strikethrough = font.strikeOut();
+  return spec;
+}
+
+}  // namespace hk
