@@ -106,7 +106,8 @@ std::size_t CharacterCount(std::string_view utf8) {
 LoadResult ReadRecords(const std::filesystem::path& file, std::vector<LongColour>& values,
                        std::vector<std::string>& names) {
   LoadResult result;
-  Fd fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
+  // Non-blocking, so a pipe in the file's place cannot hang the start-up.
+  Fd fd(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
   if (!fd.ok()) {
     if (errno == ENOENT) return result;  // no archive yet
     result.status = LoadStatus::ReadError;
@@ -114,9 +115,13 @@ LoadResult ReadRecords(const std::filesystem::path& file, std::vector<LongColour
     return result;
   }
   struct stat st {};
-  if (::fstat(fd.get(), &st) != 0) {
+  const int statError = ::fstat(fd.get(), &st) != 0 ? errno
+                        : S_ISDIR(st.st_mode)       ? EISDIR
+                        : !S_ISREG(st.st_mode)      ? EINVAL
+                                                    : 0;
+  if (statError != 0) {
     result.status = LoadStatus::ReadError;
-    result.error = Failure(file, errno);
+    result.error = Failure(file, statError);
     return result;
   }
   result.status = LoadStatus::Loaded;
@@ -322,7 +327,7 @@ SaveResult ColourArchive::Rewrite(const std::filesystem::path& file) const {
 
 SaveResult ColourArchive::Append(const std::filesystem::path& file) {
   SaveResult result{SaveAction::Append, false, {}};
-  Fd fd(::open(file.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666));
+  Fd fd(::open(file.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666));
   if (!fd.ok()) {
     result.error = Failure(file, errno);
     return result;

@@ -120,12 +120,15 @@ TEST(ArchiveLoad, FilesOfEveryShape) {
 
 TEST(ArchiveLoad, AnUnreadableArchiveStartsEmptyAndSaysSo) {
   ScratchFolder dir;
-  std::filesystem::create_directory(dir / kArchiveFileName);
-  ColourArchive archive;
-  const LoadResult r = archive.LoadColors(dir / kArchiveFileName);
-  EXPECT_EQ(r.status, LoadStatus::ReadError);
-  EXPECT_EQ(archive.Count(), 0);
-  EXPECT_NE(r.error.find(kArchiveFileName), std::string::npos) << r.error;
+  std::filesystem::create_directory(dir / "folder");
+  ::mkfifo((dir / "pipe").c_str(), 0600);  // must not hang waiting for a writer
+  for (const char* name : {"folder", "pipe"}) {
+    ColourArchive archive;
+    const LoadResult r = archive.LoadColors(dir / name);
+    EXPECT_EQ(r.status, LoadStatus::ReadError) << name;
+    EXPECT_EQ(archive.Count(), 0) << name;
+    EXPECT_NE(r.error.find(name), std::string::npos) << r.error;
+  }
 }
 
 // ---- a run: operations on the lists, then the save at exit ----
