@@ -11,7 +11,11 @@ using LongColour = std::int32_t;
 // System colour references (0x80000000 plus the system's colour index).
 inline constexpr LongColour kSysWindowBackground = static_cast<LongColour>(0x80000005u);
 inline constexpr LongColour kSysWindowText = static_cast<LongColour>(0x80000008u);
-inline constexpr LongColour kSysActiveCaption = static_cast<LongColour>(0x8000000Au);
+inline constexpr LongColour kSysActiveCaption = static_cast<LongColour>(0x80000002u);
+inline constexpr LongColour kSysInactiveCaption = static_cast<LongColour>(0x80000003u);
+inline constexpr LongColour kSysCaptionText = static_cast<LongColour>(0x80000009u);
+inline constexpr LongColour kSysInactiveCaptionText = static_cast<LongColour>(0x80000013u);
+inline constexpr LongColour kSysActiveBorder = static_cast<LongColour>(0x8000000Au);
 inline constexpr LongColour kSysButtonFace = static_cast<LongColour>(0x8000000Fu);
 inline constexpr LongColour kSysButtonShadow = static_cast<LongColour>(0x80000010u);
 inline constexpr LongColour kSysButtonText = static_cast<LongColour>(0x80000012u);

@@ -13,6 +13,7 @@
 #include "colour/modhslv.h"
 #include "mainwindow/frmpickcolor.h"
 #include "mainwindow/widgets.h"
+#include "platform/qtdialogs.h"
 #include "updowntext/updowntext.h"
 
 namespace hk {

@@ -8,6 +8,7 @@
 #include "colour/notations.h"
 #include "mainwindow/frmpickcolor.h"
 #include "mainwindow/widgets.h"
+#include "platform/qtdialogs.h"
 #include "platform/colours.h"
 #include "updowntext/updowntext.h"
 
@@ -127,11 +128,6 @@ void FrmPickColor::Text5_Enter() {
   }
   state_.cmyk = r->inks;
   SetColor(r->colour);
-}
-
-void FrmPickColor::ApplyLongText() {
-  // A number outside the 32-bit range does nothing.
-  if (const auto c = ReadLong(Utf8(txtCol->currentText()))) SetColor(*c);
 }
 
 void FrmPickColor::Command2_Click(int index) {

@@ -1,9 +1,11 @@
 #include "mainwindow/frmpickcolor.h"
 
 #include <algorithm>
+#include <functional>
 
 #include <QAction>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QComboBox>
 #include <QEvent>
 #include <QKeyEvent>
@@ -17,7 +19,9 @@
 #include <QWheelEvent>
 
 #include "colour/modhslv.h"
+#include "archive/savedcoloursmodel.h"
 #include "mainwindow/widgets.h"
+#include "platform/qtdialogs.h"
 #include "platform/twips.h"
 #include "updowntext/updowntext.h"
 #include "updowntext/updowntextfont.h"
@@ -93,17 +97,29 @@ FrmPickColor::FrmPickColor(QWidget* parent)
   setFont(TahomaOrClosest(8));
   setFixedSize(TwipsToPixels(kDesignWidthTwips), TwipsToPixels(kDesignHeightTwips));
   BuildControls();
-  // While a channel editor has the focus, the wheel steps it wherever the pointer is.
-  qApp->installEventFilter(new WheelRouter(this, [this](QWheelEvent* e) { return WheelStep(e); }));
+  // While a channel editor has the focus, the wheel steps it wherever the pointer is;
+  // the window's own keys work whichever control has the focus.
+  qApp->installEventFilter(new EventRouter(
+      this, [this](QWheelEvent* e) { return WheelStep(e); },
+      [this](QKeyEvent* e) { return Form_KeyDown(e); }));
 
-  // Ready with black in the colour mode and display chosen.
+  // Ready with black in the colour mode and display chosen, the table laid out.
   lblColor->setText(mnuColorMode[static_cast<std::size_t>(colorMode_)]->text());
   lblDisp->setText(mnuDisp[static_cast<std::size_t>(dispMode_)]->text());
   ApplyColorMode();
   SetColor(0);
+  ApplyPadUpdate(table_->Option1_Click(PadList::Saved));
+  TabChanged = false;
 }
 
-FrmPickColor::~FrmPickColor() = default;
+FrmPickColor::~FrmPickColor() {
+  // The child widgets and the list model read the archive and the table: they go
+  // first, while those still exist.
+  const QList<QWidget*> children = findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+  qDeleteAll(children);
+  archive_->SetListener(nullptr);
+  delete savedModel_;
+}
 
 void FrmPickColor::BuildControls() {
   Label1 = new Swatch(this);
@@ -120,6 +136,7 @@ void FrmPickColor::BuildControls() {
   BuildEditors();
   BuildDisplay();
   BuildMenus();
+  BuildTable();
 }
 
 void FrmPickColor::BuildNotationRows() {
@@ -221,6 +238,7 @@ void FrmPickColor::BuildEditors() {
   Picture3 = Make<QWidget>(this, "Picture3");
   Place(Picture3, 2295, 1290, 1230, 240);
   const char* hueCaptions[2] = {"360", "240"};
+  auto* hueGroup = new QButtonGroup(Picture3);
   for (int i = 0; i < 2; ++i) {
     auto* o = Make<QRadioButton>(Picture3, "Option2");
     o->setProperty("index", i);
@@ -228,6 +246,7 @@ void FrmPickColor::BuildEditors() {
     o->setToolTip(QStringLiteral("Hue maximum angle"));
     o->setGeometry(i * Picture3->width() / 2, 0, Picture3->width() / 2, Picture3->height());
     connect(o, &QRadioButton::clicked, this, [this, i] { Option2_Click(i); });
+    hueGroup->addButton(o, i);
     Option2[static_cast<std::size_t>(i)] = o;
   }
   Option2[MaxHue == 360.0f ? 0 : 1]->setChecked(true);
@@ -303,16 +322,14 @@ bool FrmPickColor::eventFilter(QObject* watched, QEvent* event) {
     const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
     if (watched == txtCol->lineEdit()) {
       if (enter) {
-        ApplyLongText();
+        CmdApply_Click();
         return true;
       }
-      // Only digits, "." and Backspace may be typed into the Long field.
+      // Only digits, "." and Backspace may be typed into the Long field; keys that
+      // type nothing (arrows, Delete, Home) edit as usual.
       const QString text = key->text();
-      if (!text.isEmpty() && key->key() != Qt::Key_Backspace) {
-        const QChar ch = text.front();
-        if (!(ch >= u'0' && ch <= u'9') && ch != u'.') return true;
-      }
-      return false;
+      if (text.isEmpty() || key->key() == Qt::Key_Backspace) return false;
+      return !TxtColAccepts(text.toUcs4().value(0));
     }
     if (enter) {
       if (watched == Text1) Text1_Enter();
@@ -325,6 +342,11 @@ bool FrmPickColor::eventFilter(QObject* watched, QEvent* event) {
     }
     return false;
   }
+  if ((type == QEvent::FocusIn || type == QEvent::FocusOut) &&
+      (watched == Option1[0] || watched == Option1[1])) {
+    ShowTableFocus();
+    return false;
+  }
   if (type == QEvent::FocusIn) {
     // Focus selects the whole text, so typing replaces it.
     if (watched == Text1 || watched == Text2 || watched == Text4 || watched == Text5) {
@@ -334,18 +356,27 @@ bool FrmPickColor::eventFilter(QObject* watched, QEvent* event) {
     return false;
   }
   if (type == QEvent::MouseButtonRelease) {
-    const bool colourMenu = watched == PicFrame2 || watched == lblColor || watched == Image5;
-    const bool dispMenu = watched == lblDisp || watched == Image6;
-    if (!colourMenu && !dispMenu) return false;
-    // A click: pressed and released over the same control.
+    // Image controls and labels that act on a click: pressed and released over them.
+    std::function<void()> action;
+    if (watched == PicFrame2 || watched == lblColor || watched == Image5) {
+      action = [this] { PopUpColorMenu(); };
+    } else if (watched == lblDisp || watched == Image6) {
+      action = [this] { PopUpDispMenu(); };
+    } else if (watched == lblCol) {
+      action = [this] { lblCol_Click(); };
+    } else if (watched == Image2) {
+      action = [this] { Image2_Click(); };
+    } else if (watched == Image3) {
+      action = [this] { Image3_Click(); };
+    } else if (watched == ImgUP_DN) {
+      action = [this] { ImgUP_DN_Click(); };
+    } else {
+      return false;
+    }
     auto* mouse = static_cast<QMouseEvent*>(event);
     if (mouse->button() != Qt::LeftButton) return false;
     if (!static_cast<QWidget*>(watched)->rect().contains(mouse->position().toPoint())) return false;
-    if (colourMenu) {
-      PopUpColorMenu();
-      return true;
-    }
-    PopUpDispMenu();
+    action();
     return true;
   }
   if (type == QEvent::MouseMove) {

@@ -4,7 +4,12 @@
 
 #include <QWidget>
 #include <array>
+#include <filesystem>
+#include <memory>
 #include <optional>
+
+#include "archive/colourarchive.h"
+#include "archive/colourtable.h"
 
 #include "colour/longcolour.h"
 #include "colour/notations.h"
@@ -20,13 +25,19 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QRadioButton;
+class QScrollBar;
 class QWheelEvent;
+class QKeyEvent;
+class QCloseEvent;
 
 namespace hk {
 
 class Swatch;
 class ColourDisplay;
 class UpDownText;
+class PadWidget;
+class SavedColoursModel;
+class QtDialogs;
 
 // Widens a caption label to its text when the text is wider than its design.
 void FitLabel(QLabel* label);
@@ -58,8 +69,48 @@ class FrmPickColor : public QWidget {
   void Option2_Click(int index);
   void Command2_Click(int index);
 
-  // Applies the text of the Long field (the combo box's edit text).
-  void ApplyLongText();
+
+  // ---- the archive and the colour table ----
+  // Loads the archive file of `folder` (Colorx.dat) into the saved colour lists.
+  LoadResult LoadColors(const std::filesystem::path& folder);
+  // Writes the run's changes to the archive file.
+  SaveResult SaveColors();
+  ColourArchive& archive() { return *archive_; }
+  ColourTable& table() { return *table_; }
+  // Where the questions of add, rename and delete go; tests answer them.
+  void SetDialogs(Dialogs* dialogs) { dialogs_ = dialogs; }
+  void CmdApply_Click();
+  void CmdAdd_Click();
+  void RenameColor();
+  void DeleteColor();
+  void Option1_Click(int index);
+  void Image3_Click();
+  void Image2_Click();
+  void lblCol_Click();
+  void txtCol_Click(int index);
+  // The slide button: expands or collapses the table.
+  void ImgUP_DN_Click();
+  // The table state, the tag of ImgUP_DN: "E" expanded, "" collapsed.
+  const QString& TableState() const { return tableTag_; }
+  void SetTableState(const QString& tag) { tableTag_ = tag; }
+  bool TableChanged = false;
+  bool SizeChanged = false;
+  bool TabChanged = false;
+
+  // ---- start-up and shutdown ----
+  // The start-up sequence; `executableFolder` is where the program lies.
+  void Form_Load(const QString& executableFolder);
+  // Exit: saves the preferences, the archive and the capture, then ends the program.
+  void mnuExit_Click();
+  // Runs the shutdown once, however the program is asked to end.
+  void Shutdown();
+  bool ShutdownDone() const { return shutdownDone_; }
+  // Shows the window again, in front (a second copy asked for it).
+  void ShowAgain();
+  bool Installed() const { return installed_; }
+  const QString& ProgramFolder() const { return programFolder_; }
+  // The keys of the whole window; answers whether the key was used up.
+  bool Form_KeyDown(QKeyEvent* event);
 
   const WebColors& webColors() const { return web_; }
   const ColourState& colourState() const { return state_; }
@@ -67,6 +118,8 @@ class FrmPickColor : public QWidget {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void BuildControls();
@@ -74,6 +127,10 @@ class FrmPickColor : public QWidget {
   void BuildEditors();
   void BuildDisplay();
   void BuildMenus();
+  void BuildTable();
+  void ApplyPadUpdate(const PadUpdate& update);
+  void ShowTableFocus();
+  void PlaceBottomRow();
 
   // Enter in a notation field.
   void Text1_Enter();
@@ -138,6 +195,32 @@ class FrmPickColor : public QWidget {
   std::array<Swatch*, 3> bars_{};  // LblR, LblG, LblB
   QWidget* Picture3 = nullptr;
   std::array<QRadioButton*, 2> Option2{};
+
+  // Start-up state.
+  bool installed_ = false;
+  bool prefsInStore_ = false;
+  bool shutdownDone_ = false;
+  QString programFolder_;
+  QString executableFolder_;
+
+  // The archive and the colour table.
+  std::unique_ptr<ColourArchive> archive_;
+  std::unique_ptr<ColourTable> table_;
+  std::filesystem::path archiveFile_;
+  std::unique_ptr<QtDialogs> qtDialogs_;
+  Dialogs* dialogs_ = nullptr;
+  SavedColoursModel* savedModel_ = nullptr;
+  QString tableTag_;
+  QLabel* lblCol = nullptr;
+  std::array<QRadioButton*, 2> Option1{};
+  QWidget* CNT = nullptr;
+  PadWidget* PAD = nullptr;
+  QScrollBar* VS = nullptr;
+  QLabel* Image2 = nullptr;
+  QLabel* Image3 = nullptr;
+  QLabel* ImgUP_DN = nullptr;
+  QPushButton* CmdApply = nullptr;
+  QPushButton* CmdAdd = nullptr;
 
   QMenu* mnuColor = nullptr;
   std::array<QAction*, 5> mnuColorMode{};

@@ -1,6 +1,7 @@
 #include "mainwindow/widgets.h"
 
 #include <QPainter>
+#include <QKeyEvent>
 #include <QWheelEvent>
 
 #include "platform/colours.h"
@@ -53,11 +54,14 @@ void ColourDisplay::paintEvent(QPaintEvent*) {
   }
 }
 
-bool WheelRouter::eventFilter(QObject* watched, QEvent* event) {
-  // Only widgets: the same event also passes the top-level window on its way.
-  if (event->type() == QEvent::Wheel && watched->isWidgetType())
-    return handler_(static_cast<QWheelEvent*>(event));
-  return QObject::eventFilter(watched, event);
+bool EventRouter::eventFilter(QObject* watched, QEvent* event) {
+  // Only widgets of this window: the same event also passes the top-level QWindow.
+  const QEvent::Type type = event->type();
+  if ((type != QEvent::Wheel && type != QEvent::KeyPress) || !watched->isWidgetType() ||
+      static_cast<QWidget*>(watched)->window() != window_)
+    return QObject::eventFilter(watched, event);
+  if (type == QEvent::Wheel) return wheel_(static_cast<QWheelEvent*>(event));
+  return key_(static_cast<QKeyEvent*>(event));
 }
 
 }  // namespace hk

@@ -44,19 +44,22 @@ class ColourDisplay : public QWidget {
   DiagramGeometry geometry_;
 };
 
-// Hands every wheel event of the application to one handler first; the handler
-// answers whether it took the event.
-class WheelRouter : public QObject {
+// Hands every wheel event and key press of the application to the window first;
+// each handler answers whether it took the event.
+class EventRouter : public QObject {
   Q_OBJECT
  public:
-  WheelRouter(QObject* parent, std::function<bool(QWheelEvent*)> handler)
-      : QObject(parent), handler_(std::move(handler)) {}
+  EventRouter(QWidget* window, std::function<bool(QWheelEvent*)> wheel,
+              std::function<bool(QKeyEvent*)> key)
+      : QObject(window), window_(window), wheel_(std::move(wheel)), key_(std::move(key)) {}
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  std::function<bool(QWheelEvent*)> handler_;
+  QWidget* window_;
+  std::function<bool(QWheelEvent*)> wheel_;
+  std::function<bool(QKeyEvent*)> key_;
 };
 
 }  // namespace hk

@@ -24,3 +24,7 @@ list(APPEND HK_UI_SOURCES
   src/platform/settingsstore.cpp
   src/platform/settingsstore.h
 )
+list(APPEND HK_UI_SOURCES
+  src/platform/qtdialogs.cpp
+  src/platform/qtdialogs.h
+)

@@ -1,0 +1,165 @@
+// Start-up, shutdown, hiding instead of closing, and the window's own keys.
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QRadioButton>
+#include <QTimer>
+
+#include "colour/modhslv.h"
+#include "mainwindow/frmpickcolor.h"
+#include "mainwindow/preferences.h"
+#include "platform/programfolder.h"
+#include "platform/qtdialogs.h"
+#include "platform/settingsstore.h"
+#include "updowntext/updowntext.h"
+
+namespace hk {
+
+namespace {
+std::filesystem::path PathOf(const QString& folder) {
+  return std::filesystem::path(QFile::encodeName(folder).toStdString());
+}
+}  // namespace
+
+void FrmPickColor::Form_Load(const QString& executableFolder) {
+  executableFolder_ = executableFolder;
+  installed_ = CheckInstalled(executableFolder);
+  const hk::ProgramFolder folder = ChooseProgramFolder(executableFolder);
+  programFolder_ = folder.path;
+  // A read-only program folder keeps the preferences in the per-user store instead.
+  prefsInStore_ = installed_ || folder.perUser;
+
+  MaxHue = 360.0f;
+  table_->SetLastUserColor(1);
+  table_->SetLastWebColor(1);
+
+  Preferences prefs;
+  if (prefsInStore_) {
+    QtSettingsStore store;
+    const StoreReading reading = ReadUserStore(store);
+    if (!reading.prefs) {
+      QMessageBox::information(this, QApplication::applicationName(),
+                               QString::fromStdString(reading.error));
+      DrawColorDisplay();
+      return;
+    }
+    prefs = *reading.prefs;
+  } else {
+    prefs = LoadPrefFile(PathOf(programFolder_) / "pref.ini");
+  }
+  tableTag_ = QString::fromStdString(prefs.TableState);
+  MaxHue = prefs.MaxHue;
+  table_->SetLastUserColor(prefs.LastUserColor);
+  table_->SetLastWebColor(prefs.LastWebColor);
+  table_->Pad().SetTipSize(prefs.TipSize);  // held within 90..450
+
+  const LoadResult loaded = LoadColors(PathOf(programFolder_));
+  if (loaded.status == LoadStatus::ReadError) {
+    // The colours read so far are shown; the file is left for the user to rescue.
+    QMessageBox::warning(this, QApplication::applicationName(),
+                         QStringLiteral("Some saved colors could not be read: ") +
+                             QString::fromStdString(loaded.error));
+  }
+
+  const int tab = prefs.CurrentTab == 1 ? 1 : 0;
+  Option1[static_cast<std::size_t>(tab)]->setChecked(true);
+  ApplyPadUpdate(table_->Option1_Click(tab == 1 ? PadList::Web : PadList::Saved));
+
+  Option2[MaxHue == 360.0f ? 0 : 1]->setChecked(true);
+  colorMode_ = std::clamp<int>(prefs.ColorMode, kModeRGB, kModeHSV);
+  dispMode_ = std::min<int>(prefs.DispMode, 2);
+  lblColor->setText(mnuColorMode[static_cast<std::size_t>(colorMode_)]->text());
+  lblDisp->setText(mnuDisp[static_cast<std::size_t>(dispMode_)]->text());
+  lastColorMode_.reset();
+  ApplyColorMode();
+  TableChanged = ColorModeChanged = DispModeChanged = MaxHueChanged = false;
+
+  for (int i = 0; i < 3; ++i) editors_[static_cast<std::size_t>(i)]->SetValue(0);
+  archive_->ResetRunState();
+  SetColor(0);
+
+  // The saved state is read inverted; one toggle restores it.
+  if (tableTag_ == QStringLiteral("E")) {
+    tableTag_.clear();
+    ImgUP_DN_Click();  // lays out the expanded table, then the toggle collapses it
+  }
+  ImgUP_DN_Click();
+  ApplyPadUpdate(table_->FixPad());
+
+  if (archive_->Count() == 0) {
+    table_->SetLastUserColor(0);
+    if (table_->CurrentTab() == PadList::Saved) table_->Pad().SetPadPos(0);
+  }
+  TabChanged = SizeChanged = false;
+  DrawColorDisplay();
+}
+
+void FrmPickColor::mnuExit_Click() {
+  Shutdown();
+  QApplication::exit(0);
+}
+
+void FrmPickColor::Shutdown() {
+  if (shutdownDone_) return;
+  shutdownDone_ = true;
+  if (programFolder_.isEmpty()) return;  // never started: nothing of ours to save
+
+  Preferences prefs;
+  prefs.CurrentTab = table_->CurrentTab() == PadList::Web ? 1 : 0;
+  prefs.TipSize = table_->Pad().TipSize();
+  prefs.ColorMode = static_cast<std::int16_t>(colorMode_);
+  prefs.DispMode = static_cast<std::uint8_t>(dispMode_);
+  prefs.MaxHue = Option2[0]->isChecked() ? 360.0f : 240.0f;
+  prefs.LastUserColor = static_cast<std::int16_t>(std::clamp(table_->LastUserColor(), -32768, 32767));
+  prefs.LastWebColor = static_cast<std::int16_t>(std::clamp(table_->LastWebColor(), -32768, 32767));
+  const std::string tableState = tableTag_.toStdString();
+  if (prefsInStore_) {
+    QtSettingsStore store;
+    const PrefDirty dirty{SizeChanged,      TabChanged,      TableChanged,
+                          ColorModeChanged, DispModeChanged, MaxHueChanged};
+    // A settings store that cannot be written must not cost the saved colours.
+    WriteUserStore(store, prefs, tableState, dirty);
+  } else {
+    SavePrefFile(PathOf(programFolder_) / "pref.ini", prefs, tableState);
+  }
+  SaveColors();
+}
+
+void FrmPickColor::ShowAgain() {
+  if (isMinimized()) setWindowState(windowState() & ~Qt::WindowMinimized);
+  show();
+  raise();
+  activateWindow();
+}
+
+void FrmPickColor::closeEvent(QCloseEvent* event) {
+  if (shutdownDone_) {
+    event->accept();
+    return;
+  }
+  // Closing never ends the program: the window steps aside, and Exit ends it.
+  event->ignore();
+  showMinimized();
+}
+
+void FrmPickColor::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+}
+
+bool FrmPickColor::Form_KeyDown(QKeyEvent* event) {
+  // Only Shift, Ctrl and Alt count, and the combination must match exactly.
+  const Qt::KeyboardModifiers mods =
+      event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+  if (event->key() == Qt::Key_X && (mods == Qt::ControlModifier || mods == Qt::AltModifier)) {
+    // Leave the key handler before the window goes away.
+    QTimer::singleShot(0, this, [this] { mnuExit_Click(); });
+    return true;
+  }
+  return false;
+}
+
+}  // namespace hk

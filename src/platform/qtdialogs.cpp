@@ -1,0 +1,50 @@
+#include "platform/qtdialogs.h"
+
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace hk {
+
+namespace {
+QString Q(std::string_view s) {
+  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+}  // namespace
+
+MsgResult QtDialogs::MsgBox(std::string_view prompt, MsgButtons buttons, MsgIcon icon,
+                            std::string_view title) {
+  QMessageBox box(parent_);
+  box.setWindowTitle(Q(title));
+  box.setText(Q(prompt));
+  switch (icon) {
+    case MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;
+    case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
+    case MsgIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
+    case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
+    case MsgIcon::None: break;
+  }
+  switch (buttons) {
+    case MsgButtons::OK: box.setStandardButtons(QMessageBox::Ok); break;
+    case MsgButtons::OKCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+    case MsgButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case MsgButtons::YesNoCancel:
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+      break;
+  }
+  switch (box.exec()) {
+    case QMessageBox::Ok: return MsgResult::OK;
+    case QMessageBox::Yes: return MsgResult::Yes;
+    case QMessageBox::No: return MsgResult::No;
+    default: return buttons == MsgButtons::YesNo ? MsgResult::No : MsgResult::Cancel;
+  }
+}
+
+std::string QtDialogs::InputBox(std::string_view prompt, std::string_view title,
+                                std::string_view defaultText) {
+  bool ok = false;
+  const QString text =
+      QInputDialog::getText(parent_, Q(title), Q(prompt), QLineEdit::Normal, Q(defaultText), &ok);
+  return ok ? text.toStdString() : std::string();
+}
+
+}  // namespace hk
