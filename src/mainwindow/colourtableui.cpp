@@ -284,7 +284,6 @@ void FrmPickColor::ImgUP_DN_Click() {
   const bool expand = tableTag_.isEmpty();
   tableTag_ = expand ? QStringLiteral("E") : QString();
   setFixedHeight(height() + (expand ? extra : -extra));
-  ImgUP_DN->move(ImgUP_DN->x(), height() - ImgUP_DN->height() - TwipsToPixels(30));
   ImgUP_DN->setPixmap(SlidePicture(!expand));
   ImgUP_DN->setToolTip(expand ? QStringLiteral("Slide Up") : QStringLiteral("Slide Down"));
   for (QWidget* w : {static_cast<QWidget*>(lblCol), static_cast<QWidget*>(Option1[0]),

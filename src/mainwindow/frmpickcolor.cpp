@@ -63,6 +63,29 @@ QIcon CopyIcon() {
   return QIcon(pm);
 }
 
+// The sticky pin: standing (the window may be covered) or pressed in (kept on top).
+QPixmap PinPicture(bool pressed) {
+  QPixmap pm(16, 16);
+  pm.fill(Qt::transparent);
+  QPainter p(&pm);
+  p.setRenderHint(QPainter::Antialiasing);
+  const QColor head = pressed ? QColor(200, 30, 30) : QColor(120, 120, 120);
+  if (pressed) {
+    p.setPen(QPen(QColor(60, 60, 60), 1.2));
+    p.drawLine(QPointF(8, 9), QPointF(8, 15));
+    p.setPen(Qt::NoPen);
+    p.setBrush(head);
+    p.drawEllipse(QPointF(8, 6), 5, 5);
+  } else {
+    p.setPen(QPen(QColor(60, 60, 60), 1.2));
+    p.drawLine(QPointF(6, 10), QPointF(1, 15));
+    p.setPen(Qt::NoPen);
+    p.setBrush(head);
+    p.drawEllipse(QPointF(10, 6), 4.5, 4.5);
+  }
+  return pm;
+}
+
 // The small black triangle pointing down that marks a drop-down.
 QPixmap DropMark() {
   QPixmap pm(7, 5);
@@ -137,6 +160,38 @@ void FrmPickColor::BuildControls() {
   BuildDisplay();
   BuildMenus();
   BuildTable();
+  BuildBands();
+}
+
+void FrmPickColor::BuildBands() {
+  // Decoration behind the controls: a band behind the notation rows and a strip
+  // along the bottom edge.
+  auto* band = new Swatch(this);
+  band->setObjectName(QStringLiteral("Shape3"));
+  band->setColour(kSys3DLight);
+  band->lower();
+  Shape3 = band;
+  auto* strip = new Swatch(this);
+  strip->setObjectName(QStringLiteral("Shape4"));
+  strip->setColour(kSysButtonShadow);
+  Place(strip, 0, 3090, 4665, 255);
+  strip->lower();
+  Shape4 = strip;
+
+  // The sticky pins lie on one spot; exactly one shows.
+  ImgstickOff = Make<QLabel>(this, "ImgstickOff");
+  ImgstickOff->setPixmap(PinPicture(false));
+  ImgstickOn = Make<QLabel>(this, "ImgstickOn");
+  ImgstickOn->setPixmap(PinPicture(true));
+  ImgstickOn->setToolTip(QStringLiteral("Sticky"));
+  for (QLabel* pin : {ImgstickOff, ImgstickOn}) {
+    Place(pin, 90, 990, 240, 240);
+    pin->setAlignment(Qt::AlignCenter);
+    pin->setCursor(Qt::PointingHandCursor);
+    pin->installEventFilter(this);
+  }
+  ImgstickOn->hide();
+  Form_Resize();
 }
 
 void FrmPickColor::BuildNotationRows() {
@@ -370,6 +425,10 @@ bool FrmPickColor::eventFilter(QObject* watched, QEvent* event) {
       action = [this] { Image3_Click(); };
     } else if (watched == ImgUP_DN) {
       action = [this] { ImgUP_DN_Click(); };
+    } else if (watched == ImgstickOff) {
+      action = [this] { ImgstickOff_Click(); };
+    } else if (watched == ImgstickOn) {
+      action = [this] { ImgstickOn_Click(); };
     } else {
       return false;
     }

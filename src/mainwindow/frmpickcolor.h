@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -29,6 +30,7 @@ class QScrollBar;
 class QWheelEvent;
 class QKeyEvent;
 class QCloseEvent;
+class QResizeEvent;
 
 namespace hk {
 
@@ -105,6 +107,14 @@ class FrmPickColor : public QWidget {
   // Runs the shutdown once, however the program is asked to end.
   void Shutdown();
   bool ShutdownDone() const { return shutdownDone_; }
+  // What ends the process after the shutdown; tests put their own in.
+  void SetExitHook(std::function<void()> hook) { exitHook_ = std::move(hook); }
+  // The sticky pins: keep the window above all others, or let it go.
+  void ImgstickOff_Click();
+  void ImgstickOn_Click();
+  bool Sticky() const;
+  // Re-places the bottom row and the bands after every change of the window size.
+  void Form_Resize();
   // Shows the window again, in front (a second copy asked for it).
   void ShowAgain();
   bool Installed() const { return installed_; }
@@ -119,6 +129,7 @@ class FrmPickColor : public QWidget {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
   void changeEvent(QEvent* event) override;
 
  private:
@@ -128,6 +139,7 @@ class FrmPickColor : public QWidget {
   void BuildDisplay();
   void BuildMenus();
   void BuildTable();
+  void BuildBands();
   void ApplyPadUpdate(const PadUpdate& update);
   void ShowTableFocus();
   void PlaceBottomRow();
@@ -200,6 +212,11 @@ class FrmPickColor : public QWidget {
   bool installed_ = false;
   bool prefsInStore_ = false;
   bool shutdownDone_ = false;
+  std::function<void()> exitHook_;
+  QWidget* Shape3 = nullptr;
+  QWidget* Shape4 = nullptr;
+  QLabel* ImgstickOff = nullptr;
+  QLabel* ImgstickOn = nullptr;
   QString programFolder_;
   QString executableFolder_;
 

@@ -2,6 +2,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QResizeEvent>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
@@ -15,6 +19,7 @@
 #include "platform/programfolder.h"
 #include "platform/qtdialogs.h"
 #include "platform/settingsstore.h"
+#include "platform/twips.h"
 #include "updowntext/updowntext.h"
 
 namespace hk {
@@ -42,8 +47,9 @@ void FrmPickColor::Form_Load(const QString& executableFolder) {
     QtSettingsStore store;
     const StoreReading reading = ReadUserStore(store);
     if (!reading.prefs) {
-      QMessageBox::information(this, QApplication::applicationName(),
-                               QString::fromStdString(reading.error));
+      // Start-up stops here; the window opens with what was set up so far.
+      dialogs_->MsgBox(reading.error, MsgButtons::OK, MsgIcon::None,
+                       QApplication::applicationName().toStdString());
       DrawColorDisplay();
       return;
     }
@@ -60,9 +66,8 @@ void FrmPickColor::Form_Load(const QString& executableFolder) {
   const LoadResult loaded = LoadColors(PathOf(programFolder_));
   if (loaded.status == LoadStatus::ReadError) {
     // The colours read so far are shown; the file is left for the user to rescue.
-    QMessageBox::warning(this, QApplication::applicationName(),
-                         QStringLiteral("Some saved colors could not be read: ") +
-                             QString::fromStdString(loaded.error));
+    dialogs_->MsgBox("Some saved colors could not be read: " + loaded.error, MsgButtons::OK,
+                     MsgIcon::Exclamation, QApplication::applicationName().toStdString());
   }
 
   const int tab = prefs.CurrentTab == 1 ? 1 : 0;
@@ -100,7 +105,11 @@ void FrmPickColor::Form_Load(const QString& executableFolder) {
 
 void FrmPickColor::mnuExit_Click() {
   Shutdown();
-  QApplication::exit(0);
+  if (exitHook_) {
+    exitHook_();
+  } else {
+    QApplication::exit(0);
+  }
 }
 
 void FrmPickColor::Shutdown() {
@@ -149,6 +158,38 @@ void FrmPickColor::closeEvent(QCloseEvent* event) {
 void FrmPickColor::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
 }
+
+void FrmPickColor::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  Form_Resize();
+}
+
+void FrmPickColor::Form_Resize() {
+  if (Shape3 == nullptr) return;  // still building
+  // A full-width band from 30 twips above the RGB row to 30 below the button row.
+  const int top = Text4->y() - TwipsToPixels(30);
+  Shape3->setGeometry(0, top, frameGeometry().width(),
+                      CmdApply->geometry().bottom() + 1 - Text4->y() + TwipsToPixels(60));
+  // The strip on the bottom edge, and the slide button just above it.
+  Shape4->setGeometry(0, height() - Shape4->height(), Shape4->width(), Shape4->height());
+  ImgUP_DN->move(ImgUP_DN->x(), height() - ImgUP_DN->height() - TwipsToPixels(30));
+}
+
+void FrmPickColor::ImgstickOff_Click() {
+  setWindowFlag(Qt::WindowStaysOnTopHint, true);
+  show();  // changing the flags takes the window off the screen
+  ImgstickOff->hide();
+  ImgstickOn->show();
+}
+
+void FrmPickColor::ImgstickOn_Click() {
+  setWindowFlag(Qt::WindowStaysOnTopHint, false);
+  show();
+  ImgstickOff->show();
+  ImgstickOn->hide();
+}
+
+bool FrmPickColor::Sticky() const { return windowFlags().testFlag(Qt::WindowStaysOnTopHint); }
 
 bool FrmPickColor::Form_KeyDown(QKeyEvent* event) {
   // Only Shift, Ctrl and Alt count, and the combination must match exactly.
