@@ -1,0 +1,210 @@
+// Start-up from the saved settings, the exit that saves them, the window keys,
+// the slide button and the sticky pin, through the real window.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "colour/modhslv.h"
+#include "mainwindow/frmpickcolor.h"
+#include "scripted_dialogs.h"
+#include "updowntext/updowntext.h"
+
+namespace hk {
+namespace {
+
+class Lifecycle : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(dir.isValid());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.filePath("store"));
+    MaxHue = 240.0f;
+  }
+  void TearDown() override { MaxHue = 240.0f; }
+
+  void Start() {
+    w = std::make_unique<FrmPickColor>();
+    w->SetDialogs(&dialogs);
+    w->SetExitHook([this] { ++exits; });
+    w->Form_Load(dir.path());
+    w->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+    w->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+  }
+  void Write(const QString& name, const QByteArray& bytes) {
+    QFile f(dir.filePath(name));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+  }
+  QByteArray Read(const QString& name) {
+    QFile f(dir.filePath(name));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+  }
+  bool Shown(const char* name) { return w->findChild<QWidget*>(name)->isVisible(); }
+
+  QTemporaryDir dir;
+  ScriptedDialogs dialogs;
+  std::unique_ptr<FrmPickColor> w;
+  int exits = 0;
+};
+
+TEST_F(Lifecycle, FirstRunOpensExpandedAndExitWritesTheDefaults) {
+  Start();
+  EXPECT_EQ(w->TableState(), "E");
+  EXPECT_EQ(w->height(), 364);
+  EXPECT_TRUE(Shown("CNT"));
+  w->mnuExit_Click();
+  EXPECT_EQ(exits, 1);
+  EXPECT_EQ(Read("pref.ini"),
+            "TAB=0\r\nCORORSIZE=180\r\nCOLORMODE=0\r\nDISPLAYMODE=0\r\nMAXHUE=240\r\n"
+            "EXPANDED=E\r\nLASTUSERCOLOR=0\r\nLASTWEBCOLOR=1\r\n");
+  EXPECT_EQ(Read("Colorx.dat"), "<missing>") << "nothing was added";
+  w->mnuExit_Click();
+  EXPECT_EQ(exits, 2) << "a second Exit ends again but saves nothing twice";
+}
+
+TEST_F(Lifecycle, SavedSettingsComeBack) {
+  Write("pref.ini",
+        "TAB=1\r\nCORORSIZE=255\r\nCOLORMODE=3\r\nDISPLAYMODE=7\r\nMAXHUE=360\r\n"
+        "EXPANDED=\r\nLASTUSERCOLOR=1\r\nLASTWEBCOLOR=5\r\n");
+  Start();
+  EXPECT_EQ(w->TableState(), "") << "saved collapsed";
+  EXPECT_EQ(w->height(), 225);
+  EXPECT_FALSE(Shown("CNT"));
+  EXPECT_TRUE(w->findChildren<QRadioButton*>("Option1").at(1)->isChecked());
+  EXPECT_EQ(w->table().Pad().TipSize(), 255);
+  EXPECT_EQ(w->ColorMode(), 3);
+  EXPECT_EQ(w->DispMode(), 2) << "a display mode above 2 is taken as 2";
+  EXPECT_EQ(MaxHue, 360.0f);
+  EXPECT_EQ(w->findChild<QLabel*>("lblColor")->text(), "H S L");
+  EXPECT_EQ(w->findChild<UpDownText*>("TxtR")->Max(), 360);
+  EXPECT_EQ(w->table().Pad().PadPos(), 5);
+
+  w->mnuExit_Click();
+  EXPECT_EQ(Read("pref.ini"),
+            "TAB=1\r\nCORORSIZE=255\r\nCOLORMODE=3\r\nDISPLAYMODE=2\r\nMAXHUE=360\r\n"
+            "EXPANDED=\r\nLASTUSERCOLOR=0\r\nLASTWEBCOLOR=5\r\n");
+}
+
+TEST_F(Lifecycle, InstalledCopyUsesTheSettingsStoreOnly) {
+  Write("uninst-Huekeeper.exe", "x");
+  Write("pref.ini", "TAB=1\r\nEXPANDED=\r\n");
+  const QByteArray pref = Read("pref.ini");
+  Start();
+  EXPECT_FALSE(w->findChildren<QRadioButton*>("Option1").at(1)->isChecked())
+      << "pref.ini is not read when installed";
+  EXPECT_EQ(w->TableState(), "") << "an empty store starts collapsed";
+  w->mnuExit_Click();
+  EXPECT_EQ(Read("pref.ini"), pref) << "nor written";
+  QSettings store(QSettings::IniFormat, QSettings::UserScope, "Hue Keeper", "Hue Keeper");
+  store.beginGroup("Preference");
+  // Nothing changed in the run: only the selection and the table state are written.
+  EXPECT_EQ(store.childKeys(), QStringList({"Selecton", "Table"}));
+  EXPECT_EQ(store.value("Selecton").toString(), "0/1");
+  EXPECT_EQ(store.value("Table").toString(), "");
+}
+
+TEST_F(Lifecycle, StartUpErrorIsShownAndStopsTheSequence) {
+  Write("uninst-Huekeeper.exe", "x");
+  {
+    QSettings store(QSettings::IniFormat, QSettings::UserScope, "Hue Keeper", "Hue Keeper");
+    store.setValue("Preference/Tab", "40000");  // beyond 16 bits
+  }
+  Start();
+  ASSERT_EQ(dialogs.asked.size(), 1u);
+  EXPECT_EQ(dialogs.asked[0].prompt, "Overflow");
+  EXPECT_EQ(dialogs.asked[0].title, "Hue Keeper");
+  EXPECT_EQ(dialogs.asked[0].buttons, MsgButtons::OK);
+  EXPECT_EQ(w->height(), 225) << "the rest of start-up, the table toggle among it, is skipped";
+}
+
+TEST_F(Lifecycle, SlideButtonReturnsToTheExactHeight) {
+  Start();
+  QLabel* slide = w->findChild<QLabel*>("ImgUP_DN");
+  const int expanded = w->height();
+  EXPECT_EQ(slide->toolTip(), "Slide Up");
+  QTest::mouseClick(slide, Qt::LeftButton);
+  EXPECT_EQ(w->height(), 225);
+  EXPECT_EQ(slide->toolTip(), "Slide Down");
+  EXPECT_FALSE(Shown("CNT"));
+  EXPECT_FALSE(Shown("lblCol"));
+  EXPECT_FALSE(Shown("Image2"));
+  EXPECT_FALSE(Shown("Image3"));
+  // The slide button sits 30 twips above the bottom edge.
+  EXPECT_EQ(slide->geometry().bottom() + 1, w->height() - 2);
+  QTest::mouseClick(slide, Qt::LeftButton);
+  EXPECT_EQ(w->height(), expanded);
+  EXPECT_TRUE(Shown("CNT"));
+  EXPECT_TRUE(w->TableChanged);
+  EXPECT_EQ(slide->geometry().bottom() + 1, w->height() - 2);
+}
+
+TEST_F(Lifecycle, ExitKeysMatchExactlyWhereverTheFocusIs) {
+  Start();
+  struct Case {
+    Qt::KeyboardModifiers mods;
+    Qt::Key key;
+    bool exits;
+  };
+  const Case cases[] = {
+      {Qt::ControlModifier, Qt::Key_X, true},
+      {Qt::AltModifier, Qt::Key_X, true},
+      {Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_X, false},
+      {Qt::ControlModifier | Qt::AltModifier, Qt::Key_X, false},
+      {Qt::ShiftModifier, Qt::Key_X, false},
+      {Qt::AltModifier, Qt::Key_V, false},
+      {Qt::NoModifier, Qt::Key_X, false},
+  };
+  for (const char* focus : {"Text1", "TxtR", "PAD"}) {
+    QWidget* target = w->findChild<QWidget*>(focus);
+    for (const Case& c : cases) {
+      target->setFocus();
+      const int before = exits;
+      QTest::keyClick(target, c.key, c.mods);
+      QApplication::processEvents();
+      EXPECT_EQ(exits - before, c.exits ? 1 : 0)
+          << focus << " key " << c.key << " mods " << c.mods.toInt();
+    }
+  }
+}
+
+TEST_F(Lifecycle, CloseBoxNeverEndsOrSaves) {
+  Start();
+  EXPECT_FALSE(w->close());
+  QApplication::processEvents();
+  EXPECT_EQ(exits, 0);
+  EXPECT_FALSE(w->ShutdownDone());
+  EXPECT_EQ(Read("pref.ini"), "<missing>");
+  w->ShowAgain();
+  EXPECT_TRUE(w->isVisible());
+  EXPECT_FALSE(w->isMinimized());
+}
+
+TEST_F(Lifecycle, StickyPinKeepsTheWindowOnTop) {
+  Start();
+  QLabel* off = w->findChild<QLabel*>("ImgstickOff");
+  QLabel* on = w->findChild<QLabel*>("ImgstickOn");
+  EXPECT_TRUE(off->isVisible());
+  EXPECT_FALSE(on->isVisible());
+  EXPECT_FALSE(w->Sticky());
+  QTest::mouseClick(off, Qt::LeftButton);
+  EXPECT_TRUE(w->Sticky());
+  EXPECT_TRUE(w->isVisible());
+  EXPECT_FALSE(off->isVisible());
+  EXPECT_TRUE(on->isVisible());
+  EXPECT_EQ(on->toolTip(), "Sticky");
+  QTest::mouseClick(on, Qt::LeftButton);
+  EXPECT_FALSE(w->Sticky());
+  EXPECT_TRUE(off->isVisible());
+}
+
+}  // namespace
+}  // namespace hk
