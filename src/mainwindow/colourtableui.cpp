@@ -16,6 +16,7 @@
 #include "archive/padwidget.h"
 #include "archive/savedcoloursmodel.h"
 #include "mainwindow/frmpickcolor.h"
+#include "mainwindow/widgets.h"
 #include "platform/colours.h"
 #include "platform/qtdialogs.h"
 #include "platform/twips.h"
@@ -33,10 +34,6 @@ constexpr int kPadHeight = 1515;                     // CNT: six rows of default
 constexpr int kFrame = 15;                           // CNT's one-pixel border
 constexpr int kSlideHeight = 105;                    // ImgUP_DN
 
-void Place(QWidget* w, int left, int top, int width, int height) {
-  w->setGeometry(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
-                 TwipsToPixels(height));
-}
 
 QPixmap Glyph(int w, int h, const std::function<void(QPainter&)>& draw) {
   QPixmap pm(w, h);

@@ -30,11 +30,6 @@ namespace hk {
 
 namespace {
 
-// Positions a control by its design rectangle in twips.
-void Place(QWidget* w, int left, int top, int width, int height) {
-  w->setGeometry(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
-                 TwipsToPixels(height));
-}
 
 template <typename T>
 T* Make(QWidget* parent, const char* name) {

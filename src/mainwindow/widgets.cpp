@@ -5,8 +5,14 @@
 #include <QWheelEvent>
 
 #include "platform/colours.h"
+#include "platform/twips.h"
 
 namespace hk {
+
+void Place(QWidget* w, int left, int top, int width, int height) {
+  w->setGeometry(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
+                 TwipsToPixels(height));
+}
 
 Swatch::Swatch(QWidget* parent, bool border) : QWidget(parent), border_(border) {
   setAttribute(Qt::WA_OpaquePaintEvent);

@@ -9,6 +9,9 @@
 
 namespace hk {
 
+// Positions a control by its design rectangle in twips.
+void Place(QWidget* w, int left, int top, int width, int height);
+
 // A plain area painted in one Long colour, optionally with a one-pixel border.
 class Swatch : public QWidget {
   Q_OBJECT

@@ -12,24 +12,21 @@
 
 #include "colour/modhslv.h"
 #include "mainwindow/frmpickcolor.h"
+#include "window_fixture.h"
 #include "platform/colours.h"
 #include "updowntext/updowntext.h"
 
 namespace hk {
 namespace {
 
-class ColourModes : public ::testing::Test {
+class ColourModes : public WindowTest {
  protected:
   void SetUp() override {
-    MaxHue = 240.0f;
-    w = std::make_unique<FrmPickColor>();
-    w->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
-    w->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    WindowTest::SetUp();
+    Open();
+    Show();
     w->SetColor(0);
   }
-  void TearDown() override { MaxHue = 240.0f; }
 
   UpDownText* Editor(int i) {
     static const char* names[4] = {"TxtR", "TxtG", "TxtB", "TxtK"};
@@ -49,7 +46,6 @@ class ColourModes : public ::testing::Test {
     QTest::keyClick(Editor(i), Qt::Key_Down);
   }
 
-  std::unique_ptr<FrmPickColor> w;
 };
 
 TEST_F(ColourModes, CaptionsLimitsAndLoadedValues) {

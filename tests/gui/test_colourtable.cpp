@@ -16,7 +16,7 @@
 
 #include "colour/modhslv.h"
 #include "mainwindow/frmpickcolor.h"
-#include "scripted_dialogs.h"
+#include "window_fixture.h"
 
 namespace hk {
 namespace {
@@ -35,23 +35,8 @@ std::string Record(std::uint32_t colour, const std::string& name) {
   return r;
 }
 
-class ColourTableUi : public ::testing::Test {
+class ColourTableUi : public WindowTest {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(dir.isValid());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.filePath("store"));
-    MaxHue = 240.0f;
-  }
-  void Start() {
-    w = std::make_unique<FrmPickColor>();
-    w->SetDialogs(&dialogs);
-    w->SetExitHook([this] { ++exits; });
-    w->Form_Load(dir.path());
-    w->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
-    w->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
-  }
   QWidget* Pad() { return w->findChild<QWidget*>("PAD"); }
   QComboBox* LongField() { return w->findChild<QComboBox*>("txtCol"); }
   QString Caption() { return w->findChild<QLabel*>("lblCol")->text(); }
@@ -73,10 +58,6 @@ class ColourTableUi : public ::testing::Test {
     QTest::mouseClick(w->findChild<QPushButton*>("CmdAdd"), Qt::LeftButton);
   }
 
-  QTemporaryDir dir;
-  ScriptedDialogs dialogs;
-  std::unique_ptr<FrmPickColor> w;
-  int exits = 0;
 };
 
 TEST_F(ColourTableUi, AddTwoColoursAndExitWritesTheirRecords) {

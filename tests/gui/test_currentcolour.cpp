@@ -11,21 +11,19 @@
 
 #include "colour/modhslv.h"
 #include "mainwindow/frmpickcolor.h"
+#include "window_fixture.h"
 #include "platform/colours.h"
 #include "updowntext/updowntext.h"
 
 namespace hk {
 namespace {
 
-class CurrentColour : public ::testing::Test {
+class CurrentColour : public WindowTest {
  protected:
   void SetUp() override {
-    MaxHue = 240.0f;
-    w = std::make_unique<FrmPickColor>();
-    w->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
-    w->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
+    WindowTest::SetUp();
+    Open();
+    Show();
     w->SetColor(0);
   }
 
@@ -56,7 +54,6 @@ class CurrentColour : public ::testing::Test {
             Editor("TxtR")->value(),    Editor("TxtG")->value(), Editor("TxtB")->value()};
   }
 
-  std::unique_ptr<FrmPickColor> w;
 };
 
 TEST_F(CurrentColour, EnterInEachFieldShowsTheColourEverywhere) {

@@ -14,46 +14,15 @@
 
 #include "colour/modhslv.h"
 #include "mainwindow/frmpickcolor.h"
-#include "scripted_dialogs.h"
+#include "window_fixture.h"
 #include "updowntext/updowntext.h"
 
 namespace hk {
 namespace {
 
-class Lifecycle : public ::testing::Test {
+class Lifecycle : public WindowTest {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(dir.isValid());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.filePath("store"));
-    MaxHue = 240.0f;
-  }
-  void TearDown() override { MaxHue = 240.0f; }
-
-  void Start() {
-    w = std::make_unique<FrmPickColor>();
-    w->SetDialogs(&dialogs);
-    w->SetExitHook([this] { ++exits; });
-    w->Form_Load(dir.path());
-    w->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
-    w->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
-  }
-  void Write(const QString& name, const QByteArray& bytes) {
-    QFile f(dir.filePath(name));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-  }
-  QByteArray Read(const QString& name) {
-    QFile f(dir.filePath(name));
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-  }
   bool Shown(const char* name) { return w->findChild<QWidget*>(name)->isVisible(); }
-
-  QTemporaryDir dir;
-  ScriptedDialogs dialogs;
-  std::unique_ptr<FrmPickColor> w;
-  int exits = 0;
 };
 
 TEST_F(Lifecycle, FirstRunOpensExpandedAndExitWritesTheDefaults) {
