@@ -4,3 +4,9 @@ list(APPEND HK_CORE_SOURCES
   src/archive/padmodel.cpp
   src/archive/colourtable.cpp
 )
+list(APPEND HK_UI_SOURCES
+  src/archive/savedcoloursmodel.cpp
+  src/archive/savedcoloursmodel.h
+  src/archive/padwidget.cpp
+  src/archive/padwidget.h
+)

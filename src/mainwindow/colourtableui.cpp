@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -89,6 +90,9 @@ void FrmPickColor::BuildTable() {
   savedModel_ = new SavedColoursModel(*archive_, this);
   archive_->SetListener(savedModel_);
   txtCol->setModel(savedModel_);
+  // Rows all alike and no measuring of contents: a list of a million stays instant.
+  txtCol->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  if (auto* list = qobject_cast<QListView*>(txtCol->view())) list->setUniformItemSizes(true);
   // Picking an item from the list (by the user) makes it current.
   connect(txtCol, &QComboBox::activated, this, [this](int index) { txtCol_Click(index); });
 

@@ -12,8 +12,4 @@ list(APPEND HK_UI_SOURCES
   src/mainwindow/widgets.h
   src/mainwindow/colourtableui.cpp
   src/mainwindow/startup.cpp
-  src/archive/savedcoloursmodel.cpp
-  src/archive/savedcoloursmodel.h
-  src/archive/padwidget.cpp
-  src/archive/padwidget.h
 )

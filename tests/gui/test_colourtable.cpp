@@ -187,6 +187,37 @@ TEST_F(ColourTableUi, DeleteKeyOnTheLastColourRewritesTheFile) {
   EXPECT_EQ(FileBytes(dir.filePath("Colorx.dat")), Record(1, "one") + Record(2, "two"));
 }
 
+TEST_F(ColourTableUi, RenameAsksWithTheOldNameAndRewritesTheFile) {
+  Start();
+  Add("10", "ten");
+  Add("20", "twenty");
+  QTest::mouseClick(Pad(), Qt::LeftButton, {}, Cell(0, 0));
+  dialogs.asked.clear();
+
+  dialogs.texts.push_back("ten");  // unchanged
+  w->RenameColor();
+  ASSERT_EQ(dialogs.asked.size(), 2u);
+  EXPECT_EQ(dialogs.asked[0].title, "Edit Color Name");
+  EXPECT_EQ(dialogs.asked[0].prompt, "Specify new color name (Max 25 characters).\r\n( Old name: ten )");
+  EXPECT_EQ(dialogs.defaults.back(), "ten");
+  EXPECT_EQ(dialogs.asked[1].prompt, "New name is same as old name.");
+  EXPECT_EQ(dialogs.asked[1].title, "Information");
+  EXPECT_EQ(dialogs.asked[1].icon, MsgIcon::Information);
+
+  dialogs.asked.clear();
+  dialogs.texts.push_back("TWENTY");  // another colour's name
+  w->RenameColor();
+  ASSERT_EQ(dialogs.asked.size(), 2u);
+  EXPECT_EQ(dialogs.asked[1].title, "Name Exists!");
+
+  dialogs.texts.push_back("Ten Again");
+  w->RenameColor();
+  EXPECT_EQ(Caption(), "Custom Color &Table[2] Ten Again");
+  w->mnuExit_Click();
+  EXPECT_EQ(Read("Colorx.dat"), QByteArray::fromStdString(Record(10, "Ten Again") +
+                                                          Record(20, "twenty")));
+}
+
 TEST_F(ColourTableUi, WebListTipSizesAndToolTips) {
   Start();
   auto* web = w->findChildren<QRadioButton*>("Option1").at(1);
