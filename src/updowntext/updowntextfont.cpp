@@ -43,28 +43,28 @@ QFont TahomaOrClosest(double points) {
   return font;
 }
 
-QFont ToQFont(const FontSpec& spec) {
-  const QString family = QString::fromStdString(spec.name);
-  QFont font = !Installed(family) && IsWindowsInterfaceFace(family) ? TahomaOrClosest(spec.points)
+QFont ToQFont(const FontSpec& stored) {
+  const QString family = QString::fromStdString(stored.name);
+  QFont font = !Installed(family) && IsWindowsInterfaceFace(family) ? TahomaOrClosest(stored.points)
                                                                     : QFont(family);
   font.setStyleHint(QFont::SansSerif);
-  font.setPointSizeF(spec.points);
-  font.setBold(spec.bold);
-  font.setItalic(spec.italic);
-  font.setUnderline(spec.underline);
-  font.setStrikeOut(spec.strikethrough);
+  font.setPointSizeF(stored.points);
+  font.setBold(stored.bold);
+  font.setItalic(stored.italic);
+  font.setUnderline(stored.underline);
+  font.setStrikeOut(stored.strikethrough);
   return font;
 }
 
 FontSpec ToFontSpec(const QFont& font) {
-  FontSpec spec;
-  spec.name = font.family().toStdString();
-  spec.points = font.pointSizeF() > 0 ? font.pointSizeF() : QFontInfo(font).pointSizeF();
-  spec.bold = font.bold();
-  spec.italic = font.italic();
-  spec.underline = font.underline();
-  spec.strikethrough = font.strikeOut();
-  return spec;
+  FontSpec stored;
+  stored.name = font.family().toStdString();
+  stored.points = font.pointSizeF() > 0 ? font.pointSizeF() : QFontInfo(font).pointSizeF();
+  stored.bold = font.bold();
+  stored.italic = font.italic();
+  stored.underline = font.underline();
+  stored.strikethrough = font.strikeOut();
+  return stored;
 }
 
 }  // namespace hk

@@ -15,7 +15,7 @@ QFont TahomaOrClosest(double points);
 // A stored font as a Qt font. Tahoma and the other Windows interface faces fall
 // back to TahomaOrClosest when not installed; other missing faces are left to
 // the system's font substitution.
-QFont ToQFont(const FontSpec& spec);
+QFont ToQFont(const FontSpec& stored);
 FontSpec ToFontSpec(const QFont& font);
 
 }  // namespace hk
