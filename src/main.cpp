@@ -27,7 +27,7 @@ int main(int argc, char* argv[]) {
                    [&window] { window.mnuExit_Click(); });
   // The desktop session ending saves as Exit does.
   QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
-                   [&window] { window.Shutdown(); });
+                   [&window] { window.SaveAll(); });
   QObject::connect(&app, &QCoreApplication::aboutToQuit, &window, [&window] { window.Shutdown(); });
 
   window.Form_Load(QCoreApplication::applicationDirPath());

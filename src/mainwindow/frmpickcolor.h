@@ -106,6 +106,9 @@ class FrmPickColor : public QWidget {
   void mnuExit_Click();
   // Runs the shutdown once, however the program is asked to end.
   void Shutdown();
+  // Saves the preferences and the archive now; the desktop asks for this when the
+  // session may end, and the session may still go on afterwards.
+  void SaveAll();
   bool ShutdownDone() const { return shutdownDone_; }
   // What ends the process after the shutdown; tests put their own in.
   void SetExitHook(std::function<void()> hook) { exitHook_ = std::move(hook); }

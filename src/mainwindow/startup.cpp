@@ -115,6 +115,10 @@ void FrmPickColor::mnuExit_Click() {
 void FrmPickColor::Shutdown() {
   if (shutdownDone_) return;
   shutdownDone_ = true;
+  SaveAll();
+}
+
+void FrmPickColor::SaveAll() {
   if (programFolder_.isEmpty()) return;  // never started: nothing of ours to save
 
   Preferences prefs;
