@@ -145,6 +145,23 @@ TEST_F(Lifecycle, ExitKeysMatchExactlyWhereverTheFocusIs) {
   }
 }
 
+TEST_F(Lifecycle, SessionSaveKeepsLaterChangesForTheExit) {
+  Start();
+  auto add = [this](LongColour c, const char* name) {
+    dialogs.texts.push_back(name);
+    w->table().AddColor(c, dialogs);
+  };
+  add(1, "first");
+  w->SaveAll();  // the desktop asks to save; the session then goes on
+  EXPECT_EQ(Read("Colorx.dat").size(), 29);
+  add(2, "second");
+  w->mnuExit_Click();
+  const QByteArray bytes = Read("Colorx.dat");
+  ASSERT_EQ(bytes.size(), 58) << "the second colour is appended once, the first not again";
+  EXPECT_EQ(bytes.mid(29, 4), QByteArray("\x02\x00\x00\x00", 4));
+  EXPECT_EQ(bytes.mid(33, 6), "second");
+}
+
 TEST_F(Lifecycle, CloseBoxNeverEndsOrSaves) {
   Start();
   EXPECT_FALSE(w->close());
