@@ -220,7 +220,11 @@ void FrmPickColor::BuildNotationRows() {
                       "HTML Named Color, type html named color and press enter to apply color");
   Text4 = makeField("Text4", "RGB Color Value, type RGB color and press enter to apply color");
   Text5 = makeField("Text5", "CMYK Color Value, type CMYK color and press enter to apply color");
+  // Keys reach the combo box first and its line edit after; both are watched.
+  txtCol->installEventFilter(this);
   txtCol->lineEdit()->installEventFilter(this);
+  // No completion: typing the start of a saved value must not turn into that value.
+  txtCol->setCompleter(nullptr);
   highlightable_ = {txtHTML, Text1, Text2, Text4, Text5};
 
   QWidget* fieldOf[7] = {txtCol, Text1, Text2, nullptr, txtHTML, Text4, Text5};
@@ -370,15 +374,18 @@ bool FrmPickColor::eventFilter(QObject* watched, QEvent* event) {
   if (type == QEvent::KeyPress) {
     auto* key = static_cast<QKeyEvent*>(event);
     const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-    if (watched == txtCol->lineEdit()) {
+    if (watched == txtCol || watched == txtCol->lineEdit()) {
       if (enter) {
         CmdApply_Click();
         return true;
       }
       // Only digits, "." and Backspace may be typed into the Long field; keys that
       // type nothing (arrows, Delete, Home) edit as usual.
+      // Shortcuts (Ctrl+A, Ctrl+C, Ctrl+V ...) are not typing and keep working.
       const QString text = key->text();
-      if (text.isEmpty() || key->key() == Qt::Key_Backspace) return false;
+      if (text.isEmpty() || key->key() == Qt::Key_Backspace ||
+          key->modifiers().testFlag(Qt::ControlModifier))
+        return false;
       return !TxtColAccepts(text.toUcs4().value(0));
     }
     if (enter) {

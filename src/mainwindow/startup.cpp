@@ -16,6 +16,7 @@
 #include "colour/modhslv.h"
 #include "mainwindow/frmpickcolor.h"
 #include "mainwindow/preferences.h"
+#include "platform/filewrite.h"
 #include "platform/programfolder.h"
 #include "platform/qtdialogs.h"
 #include "platform/settingsstore.h"
@@ -37,6 +38,11 @@ void FrmPickColor::Form_Load(const QString& executableFolder) {
   programFolder_ = folder.path;
   // A read-only program folder keeps the preferences in the per-user store instead.
   prefsInStore_ = installed_ || folder.perUser;
+
+  // A run that was killed while replacing a file may have left its new copy behind.
+  for (const char* name : {kArchiveFileName, "pref.ini"}) {
+    RemoveLeftoverTemporaries(PathOf(programFolder_), name);
+  }
 
   MaxHue = 360.0f;
   table_->SetLastUserColor(1);

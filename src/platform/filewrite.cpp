@@ -52,4 +52,33 @@ bool WriteFileAtomically(const std::filesystem::path& path, std::string_view byt
   return true;
 }
 
+namespace {
+bool AllDigits(std::string_view s) {
+  return !s.empty() && s.find_first_not_of("0123456789") == std::string_view::npos;
+}
+}  // namespace
+
+int RemoveLeftoverTemporaries(const std::filesystem::path& folder, std::string_view name) {
+  const std::string newPrefix = std::string(name) + ".new";
+  const std::string dotPrefix = "." + std::string(name) + ".";
+  int removed = 0;
+  std::error_code ec;
+  for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
+    if (!entry.is_regular_file(ec) || entry.is_symlink(ec)) continue;
+    const std::string file = entry.path().filename().string();
+    bool ours = false;
+    if (file.rfind(newPrefix, 0) == 0) {
+      // <name>.new<pid>-<n>
+      const std::string_view rest = std::string_view(file).substr(newPrefix.size());
+      const std::size_t dash = rest.find('-');
+      ours = dash != std::string_view::npos && AllDigits(rest.substr(0, dash)) &&
+             AllDigits(rest.substr(dash + 1));
+    } else if (file.rfind(dotPrefix, 0) == 0) {
+      ours = file.size() == dotPrefix.size() + 6;  // mkstemp's six characters
+    }
+    if (ours && std::filesystem::remove(entry.path(), ec)) ++removed;
+  }
+  return removed;
+}
+
 }  // namespace hk

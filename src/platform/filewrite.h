@@ -11,4 +11,9 @@ namespace hk {
 // temporary file is removed. Returns whether the new file is in place.
 bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
+// Removes what an interrupted replacement of `folder`/`name` left behind: the
+// temporary files "<name>.new<pid>-<n>" and ".<name>.XXXXXX". Only one copy of the
+// program runs, so at its start nobody else is writing them. Returns how many.
+int RemoveLeftoverTemporaries(const std::filesystem::path& folder, std::string_view name);
+
 }  // namespace hk

@@ -134,20 +134,37 @@ TEST_F(CurrentColour, BadInputHighlightsOnlyThatFieldUntilTheNextColour) {
 }
 
 TEST_F(CurrentColour, LongFieldAcceptsOnlyDigitsAndAppliesOnEnter) {
+  // Keys go to the focused combo box, which hands them on to its line edit.
   QComboBox* combo = LongField();
   QLineEdit* edit = combo->lineEdit();
-  edit->setFocus();
+  combo->setFocus();
   edit->selectAll();
-  QTest::keyClick(edit, Qt::Key_Delete);
-  QTest::keyClicks(edit, "-1a2.5x");  // "-", "a" and "x" are dropped
+  QTest::keyClick(combo, Qt::Key_Delete);
+  QTest::keyClicks(combo, "-1a2.5x");  // "-", "a" and "x" are dropped
   EXPECT_EQ(edit->text(), "12.5");
-  QTest::keyClick(edit, Qt::Key_Return);
+  QTest::keyClick(combo, Qt::Key_A, Qt::ControlModifier);  // shortcuts still work
+  EXPECT_EQ(edit->selectedText(), "12.5");
+  QTest::keyClick(combo, Qt::Key_End);
+  QTest::keyClick(combo, Qt::Key_Return);
   EXPECT_EQ(w->CurrentColour(), 12);  // halves to even
   EXPECT_EQ(Field("Text4")->text(), "12, 0, 0");
 
   edit->setText("99999999999");  // beyond 32 bits: nothing happens
-  QTest::keyClick(edit, Qt::Key_Return);
+  QTest::keyClick(combo, Qt::Key_Return);
   EXPECT_EQ(w->CurrentColour(), 12);
+}
+
+TEST_F(CurrentColour, LongFieldDoesNotCompleteToASavedValue) {
+  dialogs.texts.push_back("white");
+  w->table().AddColor(16777215, dialogs);
+  QComboBox* combo = LongField();
+  combo->setFocus();
+  combo->lineEdit()->selectAll();
+  QTest::keyClick(combo, Qt::Key_Delete);
+  QTest::keyClicks(combo, "1677");
+  EXPECT_EQ(combo->lineEdit()->text(), "1677");
+  QTest::keyClick(combo, Qt::Key_Return);
+  EXPECT_EQ(w->CurrentColour(), 1677);
 }
 
 TEST_F(CurrentColour, WholeTextSelectedOnFocus) {
