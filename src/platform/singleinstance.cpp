@@ -1,21 +1,48 @@
 #include "platform/singleinstance.h"
 
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 #include <QDir>
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QFile>
+#include <QSocketNotifier>
 #include <QStandardPaths>
+#include <cerrno>
+#include <cstring>
 
 namespace hk {
 
 namespace {
-constexpr int kConnectTimeoutMs = 500;
-const QByteArray kShow = QByteArrayLiteral("show\n");
+
+constexpr char kShow[] = "show\n";
+
+// The socket address of `path`, or false when the path is too long for one.
+bool AddressOf(const QString& path, sockaddr_un& addr) {
+  const QByteArray bytes = QFile::encodeName(path);
+  if (bytes.isEmpty() || static_cast<std::size_t>(bytes.size()) >= sizeof addr.sun_path)
+    return false;
+  std::memset(&addr, 0, sizeof addr);
+  addr.sun_family = AF_UNIX;
+  std::memcpy(addr.sun_path, bytes.constData(), static_cast<std::size_t>(bytes.size()));
+  return true;
+}
+
+int NewSocket() { return ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0); }
+
 }  // namespace
 
 SingleInstance::SingleInstance(QString name, QObject* parent)
     : QObject(parent), name_(std::move(name)) {}
 
-SingleInstance::~SingleInstance() = default;
+SingleInstance::~SingleInstance() {
+  if (listenFd_ >= 0) {
+    ::close(listenFd_);
+    ::unlink(QFile::encodeName(name_).constData());
+  }
+}
 
 QString SingleInstance::DefaultName() {
   // The runtime folder is private to the user (mode 0700), so the socket in it is too.
@@ -25,35 +52,62 @@ QString SingleInstance::DefaultName() {
 }
 
 bool SingleInstance::AskRunningCopyToShow() {
-  QLocalSocket socket;
-  socket.connectToServer(name_);
-  if (!socket.waitForConnected(kConnectTimeoutMs)) return false;
-  socket.write(kShow);
-  socket.waitForBytesWritten(kConnectTimeoutMs);
-  socket.disconnectFromServer();
+  sockaddr_un addr;
+  if (!AddressOf(name_, addr)) return false;
+  const int fd = NewSocket();
+  if (fd < 0) return false;
+  bool answered = ::connect(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) == 0;
+  if (answered) answered = ::send(fd, kShow, sizeof kShow - 1, MSG_NOSIGNAL) >= 0;
+  ::close(fd);
+  return answered;
+}
+
+bool SingleInstance::Listen() {
+  sockaddr_un addr;
+  if (!AddressOf(name_, addr)) return false;
+  const int fd = NewSocket();
+  if (fd < 0) return false;
+  // Only the user may connect: the socket is created without rights for others.
+  const mode_t old = ::umask(077);
+  const bool bound = ::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) == 0;
+  ::umask(old);
+  if (!bound || ::listen(fd, 8) != 0) {
+    ::close(fd);
+    return false;
+  }
+  ::fcntl(fd, F_SETFL, O_NONBLOCK);
+  listenFd_ = fd;
+  notifier_ = new QSocketNotifier(fd, QSocketNotifier::Read, this);
+  connect(notifier_, &QSocketNotifier::activated, this, &SingleInstance::OnConnection);
   return true;
 }
 
 bool SingleInstance::Claim() {
   if (AskRunningCopyToShow()) return false;
-  server_ = new QLocalServer(this);
-  server_->setSocketOptions(QLocalServer::UserAccessOption);
-  if (!server_->listen(name_)) {
+  if (!Listen()) {
     // Someone may have claimed the name just now; otherwise the socket is stale.
     if (AskRunningCopyToShow()) return false;
-    QLocalServer::removeServer(name_);
-    if (!server_->listen(name_)) return true;  // run anyway, just without the hand-over
+    ::unlink(QFile::encodeName(name_).constData());
+    Listen();  // without it the program still runs, just without the hand-over
   }
-  connect(server_, &QLocalServer::newConnection, this, &SingleInstance::OnConnection);
   return true;
 }
 
 void SingleInstance::OnConnection() {
-  while (QLocalSocket* socket = server_->nextPendingConnection()) {
-    connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-      if (socket->readAll().contains("show")) emit ShowRequested();
+  for (;;) {
+    const int peer = ::accept4(listenFd_, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+    if (peer < 0) return;
+    auto* reader = new QSocketNotifier(peer, QSocketNotifier::Read, this);
+    connect(reader, &QSocketNotifier::activated, this, [this, reader, peer] {
+      char buf[64];
+      const ssize_t n = ::recv(peer, buf, sizeof buf, 0);
+      if (n < 0 && (errno == EAGAIN || errno == EINTR)) return;
+      if (n > 0 && QByteArray(buf, static_cast<qsizetype>(n)).contains("show")) emit ShowRequested();
+      // One request a connection: the asking copy has already gone.
+      reader->setEnabled(false);
+      reader->deleteLater();
+      ::close(peer);
     });
-    connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
   }
 }
 

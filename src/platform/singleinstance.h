@@ -1,10 +1,11 @@
 // One running copy per user: a second copy asks the first to show itself and ends.
+// A plain local socket, so no network library needs to load at start.
 #pragma once
 
 #include <QObject>
 #include <QString>
 
-class QLocalServer;
+class QSocketNotifier;
 
 namespace hk {
 
@@ -12,7 +13,7 @@ class SingleInstance : public QObject {
   Q_OBJECT
 
  public:
-  // `name` is the per-user endpoint; tests pass their own.
+  // `name` is the socket's path; tests pass their own.
   explicit SingleInstance(QString name = DefaultName(), QObject* parent = nullptr);
   ~SingleInstance() override;
 
@@ -30,10 +31,12 @@ class SingleInstance : public QObject {
 
  private:
   bool AskRunningCopyToShow();
+  bool Listen();
   void OnConnection();
 
   QString name_;
-  QLocalServer* server_ = nullptr;
+  int listenFd_ = -1;
+  QSocketNotifier* notifier_ = nullptr;
 };
 
 }  // namespace hk
