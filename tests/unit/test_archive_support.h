@@ -18,44 +18,46 @@ namespace hk::testing {
 
 struct DialogCall {
   bool input = false;  // an input box, else a message box
-  std::string prompt;
-  std::string title;
-  std::string defaultText;
+  std::string prompt, title, defaultText;
   MsgButtons buttons = MsgButtons::OK;
   MsgIcon icon = MsgIcon::None;
   bool operator==(const DialogCall&) const = default;
 };
 
-inline DialogCall Msg(std::string prompt, std::string title, MsgButtons buttons, MsgIcon icon) {
-  return {false, std::move(prompt), std::move(title), {}, buttons, icon};
+inline DialogCall Msg(std::string_view prompt, std::string_view title, MsgButtons buttons,
+                      MsgIcon icon) {
+  return {false, std::string(prompt), std::string(title), {}, buttons, icon};
 }
-inline DialogCall Input(std::string prompt, std::string title, std::string defaultText) {
-  return {true, std::move(prompt), std::move(title), std::move(defaultText)};
+inline DialogCall Input(std::string_view prompt, std::string_view title, std::string_view text) {
+  return {true, std::string(prompt), std::string(title), std::string(text)};
 }
 
+// Input boxes answer from `typed` in order ("" is Cancel, as is a script run out),
+// message boxes from `pressed` (then OK, or Yes in a Yes/No box).
 class ScriptedDialogs : public Dialogs {
  public:
-  // Typed answers for the input boxes, in order ("" is Cancel), and the buttons
-  // pressed in message boxes (OK, or Yes for a Yes/No box, when the script runs out).
   std::deque<std::string> typed;
   std::deque<MsgResult> pressed;
   std::vector<DialogCall> calls;
 
   MsgResult MsgBox(std::string_view prompt, MsgButtons buttons, MsgIcon icon,
                    std::string_view title) override {
-    calls.push_back({false, std::string(prompt), std::string(title), {}, buttons, icon});
-    if (pressed.empty()) return buttons == MsgButtons::YesNo ? MsgResult::Yes : MsgResult::OK;
-    const MsgResult r = pressed.front();
-    pressed.pop_front();
-    return r;
+    calls.push_back(Msg(prompt, title, buttons, icon));
+    return Next(pressed, buttons == MsgButtons::YesNo ? MsgResult::Yes : MsgResult::OK);
   }
   std::string InputBox(std::string_view prompt, std::string_view title,
                        std::string_view defaultText) override {
-    calls.push_back({true, std::string(prompt), std::string(title), std::string(defaultText)});
-    if (typed.empty()) return {};
-    std::string r = typed.front();
-    typed.pop_front();
-    return r;
+    calls.push_back(Input(prompt, title, defaultText));
+    return Next(typed, std::string());
+  }
+
+ private:
+  template <typename T>
+  static T Next(std::deque<T>& script, T otherwise) {
+    if (script.empty()) return otherwise;
+    T next = std::move(script.front());
+    script.pop_front();
+    return next;
   }
 };
 
@@ -66,10 +68,7 @@ class ScratchFolder {
     std::string templ = (std::filesystem::temp_directory_path() / "hk-archive-XXXXXX").string();
     path_ = ::mkdtemp(templ.data());
   }
-  ~ScratchFolder() {
-    std::error_code ec;
-    std::filesystem::remove_all(path_, ec);
-  }
+  ~ScratchFolder() { std::filesystem::remove_all(path_, ignored_); }
   ScratchFolder(const ScratchFolder&) = delete;
   ScratchFolder& operator=(const ScratchFolder&) = delete;
   const std::filesystem::path& path() const { return path_; }
@@ -77,6 +76,7 @@ class ScratchFolder {
 
  private:
   std::filesystem::path path_;
+  std::error_code ignored_;
 };
 
 inline std::string ReadBytes(const std::filesystem::path& file) {
@@ -85,17 +85,14 @@ inline std::string ReadBytes(const std::filesystem::path& file) {
 }
 
 inline void WriteBytes(const std::filesystem::path& file, std::string_view bytes) {
-  std::ofstream out(file, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  std::ofstream(file, std::ios::binary | std::ios::trunc)
+      .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 // One record written out by hand: four colour bytes as they stand in the file, then
 // the name bytes and the spaces that pad them to 25.
 inline std::string Record(std::string_view colourBytes, std::string_view name) {
-  std::string r(colourBytes);
-  r += name;
-  r.append(25 - name.size(), ' ');
-  return r;
+  return std::string(colourBytes).append(name).append(25 - name.size(), ' ');
 }
 
 }  // namespace hk::testing
