@@ -22,16 +22,17 @@ std::int32_t ToChannel(float unit) {
 
 // Hue of normalised channels with largest mx and spread d (d > 0).
 float HueOf(float r, float g, float b, float mx, float d) {
-  const float h6 = MaxHue / 6.0f;
+  // Every difference is taken in double, from the single-precision channels.
+  const double h6 = MaxHue / 6.0;
   float hue;
   if (r == mx) {
-    hue = static_cast<float>(RoundHalfEven(static_cast<double>(g - b) * h6 / d));
+    hue = static_cast<float>(RoundHalfEven((static_cast<double>(g) - b) * h6 / d));
     if (hue < 0.0f) hue += MaxHue;
     hue += 0.0f;  // a small negative quotient rounds to -0; show it as 0
   } else if (g == mx) {
-    hue = static_cast<float>(static_cast<double>(b - r) * h6 / d + MaxHue / 3.0);
+    hue = static_cast<float>((static_cast<double>(b) - r) * h6 / d + MaxHue / 3.0);
   } else {
-    hue = static_cast<float>(static_cast<double>(r - g) * h6 / d + 2.0 * MaxHue / 3.0);
+    hue = static_cast<float>((static_cast<double>(r) - g) * h6 / d + 2.0 * MaxHue / 3.0);
   }
   return hue;
 }

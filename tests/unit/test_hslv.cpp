@@ -43,6 +43,10 @@ TEST_F(HSLTest, KnownColoursToHSLAndHSV) {
       {360, 255, 0, 128, 330, 240, 120, 330, 240, 240},
       {360, 255, 128, 0, 30, 240, 120, 30, 240, 240},  // 30.12 rounded
       {240, 0, 0, 255, 160, 240, 120, 160, 240, 240},
+      // The hue's differences are taken in double: 4.4996 and 22.5 exactly (to 22).
+      {240, 81, 10, 1, 4, 234.1463f, 38.58824f, 4, 237.037f, 76.2353f},
+      {360, 9, 4, 1, 22, 192, 4.705883f, 22, 213.3333f, 8.470589f},
+      {360, 33, 5, 1, 7, 225.8824f, 16, 7, 232.7273f, 31.05882f},
   };
   for (const Case& c : cases) {
     MaxHue = c.maxHue;
@@ -106,68 +110,78 @@ TEST_F(HSLTest, HSVOutOfRangeHueTellsTheUserAndGivesBlack) {
   EXPECT_EQ(messages.size(), 3u);
 }
 
-// Textbook HSL/HSV in double precision, independent of the program's code path.
-struct Reference {
-  double h, s, l, vs, v;
+// The conversion written out step by step: channels, largest, smallest and their
+// difference held as single floats, every expression evaluated in double.
+struct Literal {
+  float h, s, l, vs, v;
 };
-Reference Textbook(int red, int green, int blue, double maxHue) {
-  const double r = red / 255.0, g = green / 255.0, b = blue / 255.0;
-  const double mx = std::max({r, g, b}), mn = std::min({r, g, b}), d = mx - mn;
-  Reference ref{};
-  ref.l = (mx + mn) / 2 * 240;
-  ref.v = mx * 240;
-  if (d > 0) {
-    ref.s = (ref.l <= 120 ? d / (mx + mn) : d / (2 - mx - mn)) * 240;
-    double h = r == mx ? (g - b) / d : g == mx ? 2 + (b - r) / d : 4 + (r - g) / d;
-    if (h < 0) h += 6;
-    ref.h = h * maxHue / 6;
+Literal LiteralHSLV(int red, int green, int blue, double maxHue) {
+  const float r = static_cast<float>(red / 255.0), g = static_cast<float>(green / 255.0),
+              b = static_cast<float>(blue / 255.0);
+  const float mx = std::max({r, g, b}), mn = std::min({r, g, b});
+  const float d = static_cast<float>(static_cast<double>(mx) - mn);
+  const float l = static_cast<float>((static_cast<double>(mx) + mn) / 2);
+  Literal out{0, 0, static_cast<float>(l * 240.0), 0, static_cast<float>(mx * 240.0)};
+  if (d == 0) return out;
+  const double h6 = maxHue / 6;
+  double h;
+  if (r == mx) {
+    h = std::nearbyint((static_cast<double>(g) - b) * h6 / d);  // the FPU's halves to even
+    if (h < 0) h += maxHue;
+  } else if (g == mx) {
+    h = (static_cast<double>(b) - r) * h6 / d + maxHue / 3;
+  } else {
+    h = (static_cast<double>(r) - g) * h6 / d + 2 * maxHue / 3;
   }
-  ref.vs = mx > 0 ? d / mx * 240 : 0;
-  return ref;
+  out.h = static_cast<float>(h) + 0.0f;
+  // Saturation is one expression of the largest and smallest: no stored difference.
+  const double spread = static_cast<double>(mx) - mn;
+  const float s = static_cast<float>(l <= 0.5f ? spread / (static_cast<double>(mx) + mn)
+                                               : spread / (2.0 - mx - mn));
+  out.s = static_cast<float>(s * 240.0);
+  out.vs = static_cast<float>(static_cast<float>(spread / mx) * 240.0);
+  return out;
 }
 
-// Hue is an angle: 0 and the hue maximum are the same hue.
-double HueDistance(double a, double b, double maxHue) {
-  const double d = std::fmod(std::abs(a - b), maxHue);
-  return std::min(d, maxHue - d);
+TEST_F(HSLTest, WholeCubeMatchesTheArithmeticOnBothScales) {
+  for (const float maxHue : {240.0f, 360.0f}) {
+    MaxHue = maxHue;
+    int wrong = 0;
+    for (int c = 0; c <= 0xFFFFFF && wrong < 5; ++c) {
+      const int r = c & 0xFF, g = (c >> 8) & 0xFF, b = c >> 16;
+      const Literal want = LiteralHSLV(r, g, b, maxHue);
+      float h, s, l, vh, vs, v;
+      RGBToHSL(r, g, b, h, s, l);
+      RGBToHSV(r, g, b, vh, vs, v);
+      if (h != want.h || s != want.s || l != want.l || vh != want.h || vs != want.vs ||
+          v != want.v || std::signbit(h)) {
+        ++wrong;
+        ADD_FAILURE() << r << "," << g << "," << b << " on " << maxHue << ": " << h << " "
+                      << s << " " << l << " / " << vh << " " << vs << " " << v;
+      }
+    }
+  }
 }
 
-TEST_F(HSLTest, AgreesWithTextbookAndReturnsToTheColour) {
+TEST_F(HSLTest, ChannelsSurviveTheWayThereAndBack) {
   for (const float maxHue : {240.0f, 360.0f}) {
     MaxHue = maxHue;
     // The red-max hue is rounded to a whole number; that half unit moves the middle
     // channel by at most 6 / hue maximum * 255 / 2 on the way back.
     const int redMaxSlack = maxHue == 240.0f ? 3 : 2;
-    unsigned seed = 12345;
-    for (int n = 0; n < 200000; ++n) {
-      seed = seed * 1103515245u + 12345u;
-      const LongColour colour = static_cast<LongColour>((seed >> 4) & 0xFFFFFF);
-      const int r = RedOf(colour), g = GreenOf(colour), b = BlueOf(colour);
-      const Reference ref = Textbook(r, g, b, maxHue);
-      const bool redMax = r >= g && r >= b && !(r == g && g == b);
-
-      float h = 0, s = 0, l = 0;
-      RGBToHSL(r, g, b, h, s, l);
-      ASSERT_TRUE(h >= 0 && h < maxHue && !std::signbit(h)) << h;
-      ASSERT_LE(HueDistance(h, ref.h, maxHue), redMax ? 0.5001 : 1e-3) << r << "," << g << "," << b;
-      ASSERT_NEAR(s, ref.s, 1e-3) << r << "," << g << "," << b;
-      ASSERT_NEAR(l, ref.l, 1e-3) << r << "," << g << "," << b;
-      int r2 = 0, g2 = 0, b2 = 0;
-      HSLToRGB(h, s, l, r2, g2, b2);
-      const int slack = redMax ? redMaxSlack : 0;
-      ASSERT_LE(std::abs(r2 - r), slack) << "HSL " << r << "," << g << "," << b;
-      ASSERT_LE(std::abs(g2 - g), slack) << "HSL " << r << "," << g << "," << b;
-      ASSERT_LE(std::abs(b2 - b), slack) << "HSL " << r << "," << g << "," << b;
-
-      float v = 0;
-      RGBToHSV(r, g, b, h, s, v);
-      ASSERT_LE(HueDistance(h, ref.h, maxHue), redMax ? 0.5001 : 1e-3) << r << "," << g << "," << b;
-      ASSERT_NEAR(s, ref.vs, 1e-3) << r << "," << g << "," << b;
-      ASSERT_NEAR(v, ref.v, 1e-3) << r << "," << g << "," << b;
-      HSVToRGB(h, s, v, r2, g2, b2);
-      ASSERT_LE(std::abs(r2 - r), slack) << "HSV " << r << "," << g << "," << b;
-      ASSERT_LE(std::abs(g2 - g), slack) << "HSV " << r << "," << g << "," << b;
-      ASSERT_LE(std::abs(b2 - b), slack) << "HSV " << r << "," << g << "," << b;
+    for (int c = 0; c <= 0xFFFFFF; c += 97) {
+      const int r = c & 0xFF, g = (c >> 8) & 0xFF, b = c >> 16;
+      const int slack = r >= g && r >= b && !(r == g && g == b) ? redMaxSlack : 0;
+      float h, s, x;
+      int r2, g2, b2;
+      RGBToHSL(r, g, b, h, s, x);
+      HSLToRGB(h, s, x, r2, g2, b2);
+      ASSERT_LE(std::max({std::abs(r2 - r), std::abs(g2 - g), std::abs(b2 - b)}), slack)
+          << "HSL " << r << "," << g << "," << b;
+      RGBToHSV(r, g, b, h, s, x);
+      HSVToRGB(h, s, x, r2, g2, b2);
+      ASSERT_LE(std::max({std::abs(r2 - r), std::abs(g2 - g), std::abs(b2 - b)}), slack)
+          << "HSV " << r << "," << g << "," << b;
     }
   }
 }
