@@ -58,12 +58,9 @@ bool ColourTable::ActionsVisible(bool tableExpanded) const {
   return tableExpanded && tab_ == PadList::Saved;
 }
 
-bool ColourTable::BiggerVisible(bool tableExpanded) const {
-  return tableExpanded && pad_.TipSize() < PadModel::kMaxTipSize;
-}
-
-bool ColourTable::SmallerVisible(bool tableExpanded) const {
-  return tableExpanded && pad_.TipSize() > PadModel::kMinTipSize;
+void ColourTable::ShowTipButtons(bool tableExpanded) {
+  biggerShown_ = tableExpanded && pad_.TipSize() < PadModel::kMaxTipSize;
+  smallerShown_ = tableExpanded && pad_.TipSize() > PadModel::kMinTipSize;
 }
 
 int ColourTable::Count() const { return tab_ == PadList::Saved ? archive_.Count() : web_.Count(); }
@@ -114,9 +111,12 @@ PadUpdate ColourTable::CheckShowShape() {
     }
     const Selection now{tab_, pos - 1};
     if (pos >= 1) {
-      // A click or key always makes the colour current, even one already selected:
-      // the current colour may have been changed elsewhere since.
-      if (!(now == selection_) || pad_.FollowMode()) update.newColour = ColourAt(pos - 1);
+      // A web colour is applied again every time. A saved one when its txtCol item
+      // changes, and on every click or key: the current colour may have been changed
+      // elsewhere since.
+      if (tab_ == PadList::Web || !(now == selection_) || pad_.FollowMode()) {
+        update.newColour = ColourAt(pos - 1);
+      }
       const std::string name =
           tab_ == PadList::Saved ? NameAt(pos - 1) : UpperAscii(NameAt(pos - 1));
       caption_ = PadCaption(tab_, Count(), std::string_view(name));
@@ -138,6 +138,13 @@ PadUpdate ColourTable::Option1_Click(PadList list) {
   return FixPad();
 }
 
+PadUpdate ColourTable::StartOn(PadList list) {
+  if (list == PadList::Saved) return Option1_Click(list);
+  tab_ = list;
+  pad_.SetPadPos(lastWebColor_);
+  return {};
+}
+
 PadUpdate ColourTable::VS_Change(int value) {
   pad_.SetScrollValue(value);
   return {};
@@ -156,23 +163,32 @@ std::string ColourTable::PAD_MouseMove(int x, int y) const { return NameAt(pad_.
 
 PadUpdate ColourTable::PAD_KeyDown(PadKey key, Dialogs& dialogs) {
   FollowScope follow(pad_);
-  if (key == PadKey::Delete) return DeleteColor(dialogs);
-  // Keys other than the arrows (Shift, letters, Tab) leave the selection alone.
-  if (!pad_.MoveCursor(key)) return {};
-  return CheckShowShape();
+  PadUpdate deleted;
+  if (key == PadKey::Delete) deleted = DeleteColor(dialogs);
+  // After Delete too, the selection returns to the cursor cell.
+  if (!pad_.MoveCursor(key)) return deleted;
+  PadUpdate update = CheckShowShape();
+  if (!update.newColour) update.newColour = deleted.newColour;
+  return update;
 }
 
 PadUpdate ColourTable::Image3_Click() {
   if (pad_.TipSize() >= PadModel::kMaxTipSize) return {};
-  // A size off the 15-twip steps (from an edited preferences file) stops at the largest.
+  // A size off the 15-twip steps (from an edited preferences file) passes 450 once.
   pad_.SetTipSize(pad_.TipSize() + PadModel::kTipStep);
-  return FixPad();
+  PadUpdate update = FixPad();
+  smallerShown_ = true;
+  if (pad_.TipSize() == PadModel::kMaxTipSize) biggerShown_ = false;
+  return update;
 }
 
 PadUpdate ColourTable::Image2_Click() {
   if (pad_.TipSize() <= PadModel::kMinTipSize) return {};
   pad_.SetTipSize(pad_.TipSize() - PadModel::kTipStep);
-  return FixPad();
+  PadUpdate update = FixPad();
+  biggerShown_ = true;
+  if (pad_.TipSize() == PadModel::kMinTipSize) smallerShown_ = false;
+  return update;
 }
 
 PadUpdate ColourTable::txtCol_Click(int index) {

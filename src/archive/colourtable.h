@@ -62,8 +62,13 @@ class ColourTable {
   const std::string& Caption() const { return caption_; }
   bool ActionsEnabled() const;                    // Rename and Delete
   bool ActionsVisible(bool tableExpanded) const;  // Rename and Delete
-  bool BiggerVisible(bool tableExpanded) const;   // Image3
-  bool SmallerVisible(bool tableExpanded) const;  // Image2
+  // The tip size buttons Image3 (bigger) and Image2 (smaller): the table toggle
+  // shows each while its step is possible; a click shows the other one and hides
+  // itself only on reaching 450 or 90 exactly, so a size off the 15-twip steps keeps
+  // its button.
+  bool BiggerShown() const { return biggerShown_; }
+  bool SmallerShown() const { return smallerShown_; }
+  void ShowTipButtons(bool tableExpanded);
 
   // The list shown.
   int Count() const;
@@ -77,13 +82,17 @@ class ColourTable {
   // Lays the pad out for the list shown, then selects PadPos.
   PadUpdate FixPad();
   PadUpdate Option1_Click(PadList list);
+  // Start-up selects the list before the web colours are filled in: on the web list
+  // the click ends before its clamping step, so PadPos keeps the remembered position
+  // (one beyond the list stays unselected) and the later FixPad completes the pad.
+  PadUpdate StartOn(PadList list);
   // The user moved the scroll bar.
   PadUpdate VS_Change(int value);
   PadUpdate PAD_MouseDown(int x, int y);
   // The tool tip for the pointer at (x, y): the name under it, or "".
   std::string PAD_MouseMove(int x, int y) const;
-  // Proc_Key, run with the pad in follow mode: the arrows move the cursor, Delete
-  // deletes the selected saved colour; other keys change nothing.
+  // Proc_Key, run with the pad in follow mode: Delete deletes the selected saved
+  // colour; then, unless an arrow was ignored, the cursor cell is selected.
   PadUpdate PAD_KeyDown(PadKey key, Dialogs& dialogs);
   PadUpdate Image3_Click();  // bigger tips
   PadUpdate Image2_Click();  // smaller tips
@@ -123,6 +132,8 @@ class ColourTable {
   // colour alone.
   Selection selection_;
   std::string caption_ = kTableTag;
+  bool biggerShown_ = false;
+  bool smallerShown_ = false;
 };
 
 }  // namespace hk

@@ -10,7 +10,7 @@ void PadModel::SetPadSize(int width, int height) {
   height_ = std::max(height, 0);
 }
 
-void PadModel::SetTipSize(int size) { tipSize_ = std::clamp(size, kMinTipSize, kMaxTipSize); }
+void PadModel::SetTipSize(int size) { tipSize_ = size; }
 
 bool PadModel::Layout(int count) {
   const int pitch = Pitch();
@@ -48,10 +48,11 @@ void PadModel::SetCursor(int col, int row) {
   cursorRow_ = row;
 }
 
-void PadModel::SyncCursorToPadPos() {
-  if (cols_ < 1 || pos_ < 1 || pos_ > count_) return;
-  cursorRow_ = (pos_ - 1) / cols_ + 1;
-  cursorCol_ = (pos_ - 1) % cols_ + 1;
+void PadModel::BringCursorIntoList() {
+  if (cols_ < 1 || count_ < 1) return;
+  if (std::int64_t{cursorRow_ - 1} * cols_ + cursorCol_ <= count_) return;
+  cursorRow_ = (count_ - 1) / cols_ + 1;
+  cursorCol_ = (count_ - 1) % cols_ + 1;
 }
 
 void PadModel::PlaceMarker() {
@@ -136,8 +137,11 @@ int PadModel::ItemAt(int x, int y) const {
 
 bool PadModel::MoveCursor(PadKey key) {
   if (cols_ < 1) return false;
-  // Arrows move from the marked colour, however it was selected.
-  SyncCursorToPadPos();
+  // The keys move from the cursor cell, which only clicks and the arrows set. A cursor
+  // left beyond a list that has shrunk would select an empty cell, where Rename and
+  // Delete find no colour while the caption still names one: it comes back onto the
+  // last colour first.
+  BringCursorIntoList();
   const int c = cols_;
   int col = cursorCol_;
   int row = cursorRow_;
@@ -172,10 +176,9 @@ bool PadModel::MoveCursor(PadKey key) {
       ++row;
       break;
     default:
-      return false;
+      break;  // any other key selects the cursor cell again
   }
-  // A cursor left outside a list that shrank never selects an empty cell.
-  if (at(row, col) < 1 || at(row, col) > count_) return false;
+  if (at(row, col) > count_) return false;  // an empty list
   cursorCol_ = col;
   cursorRow_ = row;
   pos_ = static_cast<int>(at(row, col));

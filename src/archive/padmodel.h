@@ -51,7 +51,8 @@ class PadModel {
   int PadWidth() const { return width_; }
   int PadHeight() const { return height_; }
   int TipSize() const { return tipSize_; }
-  void SetTipSize(int size);  // held within 90..450
+  // 90..450 in steps of 15 from the buttons; a stored size off those steps is kept.
+  void SetTipSize(int size);
   int Pitch() const { return tipSize_ + kGap; }
 
   // FixPad's geometry for a list of `count` colours: columns, rows, total rows and
@@ -79,8 +80,8 @@ class PadModel {
   int CursorCol() const { return cursorCol_; }
   int CursorRow() const { return cursorRow_; }
   void SetCursor(int col, int row);
-  // Puts the cursor on the cell of PadPos when that is a position of the list.
-  void SyncCursorToPadPos();
+  // Puts a cursor that lies beyond the list on its last colour.
+  void BringCursorIntoList();
 
   // Set while a click or a key on the pad is handled: the pad then follows the
   // cursor row by row instead of hiding a marker that left the view.
@@ -109,8 +110,9 @@ class PadModel {
   int ItemAt(int x, int y) const;
 
   // ---- keys ----
-  // Moves the cursor by an arrow key and selects its cell. False when the key is
-  // ignored (row ends, the last colour, empty cells) or is not an arrow.
+  // Proc_Key without Delete: an arrow moves the cursor, and the cursor cell becomes
+  // PadPos; any other key just selects the cursor cell again. False when the key is
+  // ignored (row ends, the last colour, an empty list).
   bool MoveCursor(PadKey key);
 
   // ---- painting: only the rows in view, so the cost does not grow with the list ----

@@ -72,7 +72,9 @@ void PadWidget::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Delete: key = PadKey::Delete; break;
     default: break;
   }
-  if (onKey) onKey(key);
+  // Tab moves the focus on without reaching the pad.
+  const bool focusKey = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
+  if (onKey && !focusKey) onKey(key);
   // Tab and the window's shortcuts go on as usual.
   if (key == PadKey::Other) {
     QWidget::keyPressEvent(event);

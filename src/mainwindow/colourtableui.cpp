@@ -223,9 +223,8 @@ void FrmPickColor::ApplyPadUpdate(const PadUpdate& update) {
     if (txtCol->currentText() != text) txtCol->setEditText(text);
   }
   lblCol->setText(QString::fromStdString(table_->Caption()));
-  const bool expanded = tableTag_ == QStringLiteral("E");
-  Image2->setVisible(table_->SmallerVisible(expanded));
-  Image3->setVisible(table_->BiggerVisible(expanded));
+  Image2->setVisible(table_->SmallerShown());
+  Image3->setVisible(table_->BiggerShown());
   PAD->update();
   if (update.newColour) SetColor(*update.newColour);
 }
@@ -291,8 +290,9 @@ void FrmPickColor::ImgUP_DN_Click() {
                      static_cast<QWidget*>(Option1[1]), CNT}) {
     w->setVisible(expand);
   }
-  Image2->setVisible(table_->SmallerVisible(expand));
-  Image3->setVisible(table_->BiggerVisible(expand));
+  table_->ShowTipButtons(expand);
+  Image2->setVisible(table_->SmallerShown());
+  Image3->setVisible(table_->BiggerShown());
 }
 
 }  // namespace hk

@@ -67,7 +67,8 @@ void FrmPickColor::Form_Load(const QString& executableFolder) {
   MaxHue = prefs.MaxHue;
   table_->SetLastUserColor(prefs.LastUserColor);
   table_->SetLastWebColor(prefs.LastWebColor);
-  table_->Pad().SetTipSize(prefs.TipSize);  // held within 90..450
+  table_->Pad().SetTipSize(std::clamp<int>(prefs.TipSize, PadModel::kMinTipSize,
+                                           PadModel::kMaxTipSize));
 
   const LoadResult loaded = LoadColors(PathOf(programFolder_));
   if (loaded.status == LoadStatus::ReadError) {
@@ -78,7 +79,7 @@ void FrmPickColor::Form_Load(const QString& executableFolder) {
 
   const int tab = prefs.CurrentTab == 1 ? 1 : 0;
   Option1[static_cast<std::size_t>(tab)]->setChecked(true);
-  ApplyPadUpdate(table_->Option1_Click(tab == 1 ? PadList::Web : PadList::Saved));
+  ApplyPadUpdate(table_->StartOn(tab == 1 ? PadList::Web : PadList::Saved));
 
   Option2[MaxHue == 360.0f ? 0 : 1]->setChecked(true);
   colorMode_ = std::clamp<int>(prefs.ColorMode, kModeRGB, kModeHSV);

@@ -1,272 +1,133 @@
-// The colour table in the real window: adding through the Add button, the pad
-// under the mouse and the keys, the two lists, tip sizes, and the archive bytes
-// the window leaves behind.
+// The colour table in the real window: the Add button, clicks and keys on the pad,
+// Delete and Rename from there, the scroll bar, the tip size buttons and the lists.
+// The rules themselves are held by the table's unit tests; here each path through
+// the window is walked once and checked by what the user sees.
 #include <gtest/gtest.h>
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScrollBar>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
-#include <fstream>
 
-#include "colour/modhslv.h"
+#include "colour/webcolors.h"
 #include "mainwindow/frmpickcolor.h"
 #include "window_fixture.h"
 
 namespace hk {
 namespace {
 
-std::string FileBytes(const QString& path) {
-  std::ifstream in(path.toStdString(), std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(in)), {});
-}
-
 // One 29-byte record as the file holds it, written out by hand.
-std::string Record(std::uint32_t colour, const std::string& name) {
-  std::string r;
+QByteArray Record(std::uint32_t colour, const std::string& name) {
+  QByteArray r;
   for (int i = 0; i < 4; ++i) r += static_cast<char>((colour >> (8 * i)) & 0xFF);
-  r += name;
-  r.resize(29, ' ');
-  return r;
+  r += QByteArray::fromStdString(name);
+  return r.leftJustified(29, ' ');
 }
 
 class ColourTableUi : public WindowTest {
  protected:
   QWidget* Pad() { return w->findChild<QWidget*>("PAD"); }
   QComboBox* LongField() { return w->findChild<QComboBox*>("txtCol"); }
-  QString Caption() { return w->findChild<QLabel*>("lblCol")->text(); }
-  // Centre of the cell at 0-based column and visible row, default tip size.
-  QPoint Cell(int col, int row, int tip = 180) {
-    const int pitch = tip + 60;
+  QLabel* Label(const char* name) { return w->findChild<QLabel*>(name); }
+  QString Caption() { return Label("lblCol")->text(); }
+  // Centre of the cell at 0-based column and visible row.
+  QPoint Cell(int col, int row) {
+    const int tip = w->table().Pad().TipSize(), pitch = tip + 60;
     return QPoint((45 + col * pitch + tip / 2) / 15, (45 + row * pitch + tip / 2) / 15);
   }
-  void TypeLong(const QString& text) {
-    QLineEdit* edit = LongField()->lineEdit();
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Delete);
-    QTest::keyClicks(edit, text);
+  // An archive of `count` colours 1000, 1001 ... named c0, c1 ...
+  void Archive(int count) {
+    QByteArray bytes;
+    for (int i = 0; i < count; ++i) bytes += Record(1000 + i, "c" + std::to_string(i));
+    Write("Colorx.dat", bytes);
   }
-  void Add(const QString& value, const std::string& name) {
-    TypeLong(value);
-    dialogs.texts.push_back(name);
-    QTest::mouseClick(w->findChild<QPushButton*>("CmdAdd"), Qt::LeftButton);
-  }
-
+  void Key(Qt::Key key) { QTest::keyClick(Pad(), key); }
 };
 
-TEST_F(ColourTableUi, AddTwoColoursAndExitWritesTheirRecords) {
+TEST_F(ColourTableUi, TheAddButtonAsksForANameAndExitWritesTheRecord) {
   Start();
-  EXPECT_EQ(Caption(), "Custom Color &Table[0]");
-  Add("4227327", "Orange Peel");
-  Add("16711680", "Deep Blue");
-  ASSERT_EQ(dialogs.asked.size(), 2u);
-  EXPECT_EQ(dialogs.asked[0].prompt, "Specify color name (Max 25 characters).");
-  EXPECT_EQ(dialogs.asked[0].title, "Color Name");
-  EXPECT_TRUE(dialogs.asked[0].input);
-
-  // The list, the pad caption and the current colour follow the new colour.
-  EXPECT_EQ(LongField()->count(), 2);
-  EXPECT_EQ(LongField()->itemText(0), "4227327");
-  EXPECT_EQ(LongField()->itemText(1), "16711680");
-  EXPECT_EQ(Caption(), "Custom Color &Table[2] Deep Blue");
-  EXPECT_EQ(LongField()->currentIndex(), 1);
-  EXPECT_EQ(w->CurrentColour(), 16711680);
-
-  w->mnuExit_Click();
-  EXPECT_EQ(exits, 1);
-  EXPECT_EQ(FileBytes(dir.filePath("Colorx.dat")),
-            Record(0x4080FF, "Orange Peel") + Record(0xFF0000, "Deep Blue"));
-}
-
-TEST_F(ColourTableUi, RefusalsShowTheirMessages) {
-  Start();
-  Add("255", "Red One");
-  dialogs.asked.clear();
-
-  Add("255", "Other");  // the same colour again
-  ASSERT_EQ(dialogs.asked.size(), 1u);
-  EXPECT_EQ(dialogs.asked[0].prompt, "This color is already in file..");
-  EXPECT_EQ(dialogs.asked[0].title, "Duplicate..");
-  EXPECT_EQ(dialogs.asked[0].icon, MsgIcon::Exclamation);
-  dialogs.texts.clear();
-  dialogs.asked.clear();
-
-  Add("256", "RED ONE");  // the same name in other capitals
-  ASSERT_EQ(dialogs.asked.size(), 2u);
-  EXPECT_EQ(dialogs.asked[1].prompt,
-            "The supplied name already exists. Please specify different name.");
-  EXPECT_EQ(dialogs.asked[1].title, "Name Exists!");
-  EXPECT_EQ(LongField()->count(), 1);
-
-  dialogs.asked.clear();
-  TypeLong("");  // an empty Long field adds nothing and asks nothing
+  QLineEdit* edit = LongField()->lineEdit();
+  edit->selectAll();
+  QTest::keyClicks(edit, "4227327");
+  dialogs.texts.push_back("Orange Peel");
   QTest::mouseClick(w->findChild<QPushButton*>("CmdAdd"), Qt::LeftButton);
-  EXPECT_TRUE(dialogs.asked.empty());
-}
-
-TEST_F(ColourTableUi, PadFollowsMouseAndKeys) {
-  Start();
-  for (int i = 0; i < 20; ++i) {
-    dialogs.texts.push_back("c" + std::to_string(i));
-    TypeLong(QString::number(1000 + i));
-    QTest::mouseClick(w->findChild<QPushButton*>("CmdAdd"), Qt::LeftButton);
-  }
-  ASSERT_EQ(LongField()->count(), 20);
-  const int cols = w->table().Pad().PadCols();
-  ASSERT_GT(cols, 2);
-
-  QTest::mouseClick(Pad(), Qt::LeftButton, {}, Cell(2, 0));
-  EXPECT_EQ(w->CurrentColour(), 1002);
-  EXPECT_EQ(Caption(), "Custom Color &Table[20] c2");
-  EXPECT_EQ(LongField()->currentIndex(), 2);
-
-  // Twenty colours make one full row and a short second one.
-  ASSERT_TRUE(cols > 10 && cols < 19) << cols;
-  const int second = 20 - cols;  // colours in the second row
-  QTest::keyClick(Pad(), Qt::Key_Right);
-  EXPECT_EQ(w->CurrentColour(), 1003);
-  QTest::keyClick(Pad(), Qt::Key_Down);  // the short row does not reach column 4
-  EXPECT_EQ(w->CurrentColour(), second >= 4 ? 1003 + cols : 1003);
-  for (int i = 0; i < 3; ++i) QTest::keyClick(Pad(), Qt::Key_Left);
-  EXPECT_EQ(w->CurrentColour(), second >= 4 ? 1000 + cols : 1000);
-  if (second < 4) QTest::keyClick(Pad(), Qt::Key_Down);
-  EXPECT_EQ(w->CurrentColour(), 1000 + cols);
-  QTest::keyClick(Pad(), Qt::Key_Down);  // no third row: ignored
-  EXPECT_EQ(w->CurrentColour(), 1000 + cols);
-  for (int i = 0; i < second + 2; ++i) QTest::keyClick(Pad(), Qt::Key_Right);
-  EXPECT_EQ(w->CurrentColour(), 1019) << "Right stops at the last colour";
-  QTest::keyClick(Pad(), Qt::Key_Left);
-  QTest::keyClick(Pad(), Qt::Key_Up);
-  EXPECT_EQ(w->CurrentColour(), 1019 - 1 - cols);
-
-  // A click in the left margin belongs to the first column.
-  QTest::mouseClick(Pad(), Qt::LeftButton, {}, QPoint(1, Cell(0, 0).y()));
-  EXPECT_EQ(w->CurrentColour(), 1000);
-  // An empty cell after the last colour selects nothing.
-  QTest::mouseClick(Pad(), Qt::LeftButton, {}, Cell(cols - 1, 20 / cols));
-  EXPECT_EQ(w->CurrentColour(), 1000);
-
-  // Picking from the drop-down list selects on the pad too.
-  LongField()->activated(5);
-  EXPECT_EQ(w->CurrentColour(), 1005);
-  EXPECT_EQ(w->table().Pad().PadPos(), 6);
-}
-
-TEST_F(ColourTableUi, DeleteKeyOnTheLastColourRewritesTheFile) {
-  Start();
-  Add("1", "one");
-  Add("2", "two");
-  Add("3", "three");
-  w->mnuExit_Click();
-  const std::string before = FileBytes(dir.filePath("Colorx.dat"));
-  ASSERT_EQ(before, Record(1, "one") + Record(2, "two") + Record(3, "three"));
-
-  w.reset();
-  Start();
-  ASSERT_EQ(LongField()->count(), 3);
-  QTest::mouseClick(Pad(), Qt::LeftButton, {}, Cell(2, 0));
-  dialogs.asked.clear();
-  dialogs.answers.push_back(MsgResult::Yes);
-  QTest::keyClick(Pad(), Qt::Key_Delete);
   ASSERT_EQ(dialogs.asked.size(), 1u);
-  EXPECT_EQ(dialogs.asked[0].prompt, "Delete this color 'three' ?");
-  EXPECT_EQ(dialogs.asked[0].title, "Delete ?");
-  EXPECT_EQ(dialogs.asked[0].buttons, MsgButtons::YesNo);
-  EXPECT_EQ(dialogs.asked[0].icon, MsgIcon::Question);
-  EXPECT_EQ(LongField()->count(), 2);
-  EXPECT_EQ(Caption(), "Custom Color &Table[2] two");
-  EXPECT_EQ(w->CurrentColour(), 2);
-
+  EXPECT_EQ(dialogs.asked[0].title, "Color Name");
+  EXPECT_EQ(LongField()->itemText(0), "4227327");
+  EXPECT_EQ(Caption(), "Custom Color &Table[1] Orange Peel");
+  EXPECT_EQ(w->CurrentColour(), 4227327);
+  QTest::mouseClick(w->findChild<QPushButton*>("CmdAdd"), Qt::LeftButton);
+  ASSERT_EQ(dialogs.asked.size(), 2u);
+  EXPECT_EQ(dialogs.asked[1].title, "Duplicate..");
   w->mnuExit_Click();
-  EXPECT_EQ(FileBytes(dir.filePath("Colorx.dat")), Record(1, "one") + Record(2, "two"));
+  EXPECT_EQ(Read("Colorx.dat"), Record(0x4080FF, "Orange Peel"));
 }
 
-TEST_F(ColourTableUi, RenameAsksWithTheOldNameAndRewritesTheFile) {
+TEST_F(ColourTableUi, KeysStartFromTheCursorCellAndDeleteKeepsTheSelectionTogether) {
+  Archive(20);
+  Write("pref.ini", "TAB=0\r\nLASTUSERCOLOR=20\r\n");
   Start();
-  Add("10", "ten");
-  Add("20", "twenty");
-  QTest::mouseClick(Pad(), Qt::LeftButton, {}, Cell(0, 0));
-  dialogs.asked.clear();
+  EXPECT_EQ(Caption(), "Custom Color &Table[20] c19");
+  Key(Qt::Key_Right);  // the cursor starts on the first cell, not on the 20th
+  EXPECT_EQ(w->CurrentColour(), 1001);
+  EXPECT_EQ(Caption(), "Custom Color &Table[20] c1");
+  emit LongField()->activated(9);
+  EXPECT_EQ(w->CurrentColour(), 1009);
+  Key(Qt::Key_Shift);  // a key the pad does not use selects the cursor cell again
+  EXPECT_EQ(w->CurrentColour(), 1001);
+  QTest::mouseClick(Pad(), Qt::LeftButton, {}, QPoint(1, Cell(0, 1).y()));  // left margin
+  EXPECT_EQ(w->table().Pad().PadPos(), w->table().Pad().PadCols() + 1);
+  QTest::mouseMove(Pad(), Cell(2, 0));
+  EXPECT_EQ(Pad()->toolTip(), "c2");
 
-  dialogs.texts.push_back("ten");  // unchanged
+  // The last colour by click, then the Delete key: the new last colour is selected,
+  // current and framed, and Rename then asks about it.
+  const int cols = w->table().Pad().PadCols();
+  QTest::mouseClick(Pad(), Qt::LeftButton, {}, Cell(19 % cols, 19 / cols));
+  dialogs.answers.push_back(MsgResult::Yes);
+  Key(Qt::Key_Delete);
+  ASSERT_EQ(dialogs.asked.size(), 1u);
+  EXPECT_EQ(dialogs.asked[0].prompt, "Delete this color 'c19' ?");
+  EXPECT_EQ(Caption(), "Custom Color &Table[19] c18");
+  EXPECT_EQ(w->CurrentColour(), 1018);
+  EXPECT_EQ(w->table().Pad().PadPos(), 19);
+  EXPECT_TRUE(w->table().Pad().MarkerVisible());
+  dialogs.texts.push_back("eighteen");
   w->RenameColor();
-  ASSERT_EQ(dialogs.asked.size(), 2u);
-  EXPECT_EQ(dialogs.asked[0].title, "Edit Color Name");
-  EXPECT_EQ(dialogs.asked[0].prompt, "Specify new color name (Max 25 characters).\r\n( Old name: ten )");
-  EXPECT_EQ(dialogs.defaults.back(), "ten");
-  EXPECT_EQ(dialogs.asked[1].prompt, "New name is same as old name.");
-  EXPECT_EQ(dialogs.asked[1].title, "Information");
-  EXPECT_EQ(dialogs.asked[1].icon, MsgIcon::Information);
-
-  dialogs.asked.clear();
-  dialogs.texts.push_back("TWENTY");  // another colour's name
-  w->RenameColor();
-  ASSERT_EQ(dialogs.asked.size(), 2u);
-  EXPECT_EQ(dialogs.asked[1].title, "Name Exists!");
-
-  dialogs.texts.push_back("Ten Again");
-  w->RenameColor();
-  EXPECT_EQ(Caption(), "Custom Color &Table[2] Ten Again");
+  EXPECT_EQ(dialogs.asked[1].prompt,
+            "Specify new color name (Max 25 characters).\r\n( Old name: c18 )");
+  EXPECT_EQ(Caption(), "Custom Color &Table[19] eighteen");
   w->mnuExit_Click();
-  EXPECT_EQ(Read("Colorx.dat"), QByteArray::fromStdString(Record(10, "Ten Again") +
-                                                          Record(20, "twenty")));
+  EXPECT_EQ(Read("Colorx.dat").size(), 19 * 29);
+  EXPECT_EQ(Read("Colorx.dat").right(29), Record(1018, "eighteen"));
 }
 
-TEST_F(ColourTableUi, WebListTipSizesAndToolTips) {
+TEST_F(ColourTableUi, TipButtonsOffTheStepsAndTheWebColourAppliedAgain) {
+  Write("pref.ini", "TAB=1\r\nCORORSIZE=100\r\nLASTWEBCOLOR=5\r\n");
   Start();
-  auto* web = w->findChildren<QRadioButton*>("Option1").at(1);
-  QTest::mouseClick(web, Qt::LeftButton);
-  EXPECT_EQ(Caption(), "Web Color &Table[140] ALICEBLUE");
-  EXPECT_EQ(w->CurrentColour(), 16775408);
-  EXPECT_TRUE(w->TabChanged);
-
-  // The hover tip names the colour in its own capitals.
-  QTest::mouseMove(Pad(), Cell(1, 0));
-  EXPECT_EQ(Pad()->toolTip(), "AntiqueWhite");
-
-  const PadModel& pad = w->table().Pad();
-  auto* scroll = w->findChild<QScrollBar*>("VS");
-  EXPECT_EQ(pad.PadTotalRows(), 140 / pad.PadCols() + 1);
-  EXPECT_EQ(scroll->maximum(), pad.PadTotalRows() - pad.PadRows());
-  EXPECT_TRUE(scroll->isEnabled());
-  scroll->setValue(1);  // the user scrolls one row
-  QTest::mouseClick(Pad(), Qt::LeftButton, {}, Cell(0, 0));
-  EXPECT_EQ(pad.PadPos(), pad.PadCols() + 1);
-
-  auto* bigger = w->findChild<QLabel*>("Image3");
-  auto* smaller = w->findChild<QLabel*>("Image2");
-  for (int i = 0; i < 30 && bigger->isVisible(); ++i) QTest::mouseClick(bigger, Qt::LeftButton);
-  EXPECT_EQ(pad.TipSize(), 450);
-  EXPECT_FALSE(bigger->isVisible());
-  EXPECT_TRUE(smaller->isVisible());
-  for (int i = 0; i < 30 && smaller->isVisible(); ++i) QTest::mouseClick(smaller, Qt::LeftButton);
-  EXPECT_EQ(pad.TipSize(), 90);
-  EXPECT_FALSE(smaller->isVisible());
+  QLabel* bigger = Label("Image3");
+  QLabel* smaller = Label("Image2");
+  w->SetColor(255);
+  QTest::mouseClick(bigger, Qt::LeftButton);
+  EXPECT_EQ(w->CurrentColour(), 16777200) << "the web colour is applied again";
+  for (int i = 0; i < 30; ++i) QTest::mouseClick(bigger, Qt::LeftButton);
+  EXPECT_EQ(w->table().Pad().TipSize(), 460);
   EXPECT_TRUE(bigger->isVisible());
+  EXPECT_TRUE(smaller->isVisible());
+  // The scroll bar moves the rows a click lands on; the tool tip keeps the capitals.
+  w->findChild<QScrollBar*>("VS")->setValue(1);
+  QTest::mouseClick(Pad(), Qt::LeftButton, {}, Cell(0, 0));
+  EXPECT_EQ(w->table().Pad().PadPos(), w->table().Pad().PadCols() + 1);
+  QTest::mouseMove(Pad(), Cell(1, 0));
+  const auto name = WebColors().WebNames[static_cast<std::size_t>(w->table().Pad().PadCols() + 1)];
+  EXPECT_EQ(Pad()->toolTip(), QString::fromStdString(std::string(name)));
+  EXPECT_NE(Pad()->toolTip(), Pad()->toolTip().toUpper());
+  for (int i = 0; i < 30; ++i) QTest::mouseClick(smaller, Qt::LeftButton);
+  EXPECT_EQ(w->table().Pad().TipSize(), 85);
+  EXPECT_TRUE(smaller->isVisible());
   EXPECT_TRUE(w->SizeChanged);
-}
-
-TEST_F(ColourTableUi, RunThatChangesNothingLeavesTheArchiveAlone) {
-  {
-    std::ofstream out(dir.filePath("Colorx.dat").toStdString(), std::ios::binary);
-    out << Record(7, "seven") << Record(8, "eight");
-  }
-  const QFileInfo before(dir.filePath("Colorx.dat"));
-  const QDateTime stamp = before.lastModified();
-  Start();
-  EXPECT_EQ(LongField()->count(), 2);
-  QTest::mouseClick(Pad(), Qt::LeftButton, {}, Cell(1, 0));
-  EXPECT_EQ(w->CurrentColour(), 8);
-  w->mnuExit_Click();
-  const QFileInfo after(dir.filePath("Colorx.dat"));
-  EXPECT_EQ(after.lastModified(), stamp);
-  EXPECT_EQ(FileBytes(dir.filePath("Colorx.dat")), Record(7, "seven") + Record(8, "eight"));
 }
 
 }  // namespace

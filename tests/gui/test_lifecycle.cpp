@@ -55,12 +55,33 @@ TEST_F(Lifecycle, SavedSettingsComeBack) {
   EXPECT_EQ(MaxHue, 360.0f);
   EXPECT_EQ(w->findChild<QLabel*>("lblColor")->text(), "H S L");
   EXPECT_EQ(w->findChild<UpDownText*>("TxtR")->Max(), 360);
-  EXPECT_EQ(w->table().Pad().PadPos(), 5);
+  EXPECT_EQ(w->CurrentColour(), 16777200) << "the fifth web colour, Azure";
+  EXPECT_EQ(w->findChild<QLabel*>("lblCol")->text(), "Web Color &Table[140] AZURE");
 
   w->mnuExit_Click();
   EXPECT_EQ(Read("pref.ini"),
             "TAB=1\r\nCORORSIZE=255\r\nCOLORMODE=3\r\nDISPLAYMODE=2\r\nMAXHUE=360\r\n"
             "EXPANDED=\r\nLASTUSERCOLOR=0\r\nLASTWEBCOLOR=5\r\n");
+}
+
+TEST_F(Lifecycle, StartUpColourOnEitherList) {
+  const struct { const char* pref; LongColour colour; const char* caption, *saved; } cases[] = {
+      {"TAB=1\r\nLASTWEBCOLOR=200\r\n", 0, "Web Color &Table[140]", "LASTWEBCOLOR=200\r\n"},
+      // The saved colour is selected first; black then becomes current, as it stays.
+      {"TAB=0\r\nLASTUSERCOLOR=2\r\n", 0, "Custom Color &Table[3] two", "LASTUSERCOLOR=2\r\n"},
+  };
+  Write("Colorx.dat", QByteArray("\x01\0\0\0one", 7).leftJustified(29) +
+                          QByteArray("\x02\0\0\0two", 7).leftJustified(29) +
+                          QByteArray("\x03\0\0\0three", 9).leftJustified(29));
+  for (const auto& c : cases) {
+    Write("pref.ini", c.pref);
+    Start();
+    EXPECT_EQ(w->CurrentColour(), c.colour) << c.pref;
+    EXPECT_EQ(w->findChild<QLabel*>("lblCol")->text(), c.caption) << c.pref;
+    w->mnuExit_Click();
+    EXPECT_TRUE(Read("pref.ini").contains(c.saved)) << c.pref;
+    w.reset();
+  }
 }
 
 TEST_F(Lifecycle, InstalledCopyUsesTheSettingsStoreOnly) {

@@ -3,6 +3,7 @@
 // selection, current colour).
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <tuple>
 
@@ -121,28 +122,34 @@ TEST(PadMouse, WhatAPressSelects) {
   }
 }
 
-TEST(PadKeys, ArrowsAtRowEndsTheLastRowAndEmptyCells) {
+TEST(PadKeys, MovesFromTheCursorCell) {
   const struct { const char* what; int count, from; PadKey key; int to; } cases[] = {
       {"right at a row end", 40, 17, PadKey::Right, 18},
-      {"right on the very last colour", 40, 40, PadKey::Right, 40},
+      {"right on the very last colour", 40, 40, PadKey::Right, 0},
       {"right inside a row", 40, 5, PadKey::Right, 6},
-      {"left on the first colour", 40, 1, PadKey::Left, 1},
+      {"left on the first colour", 40, 1, PadKey::Left, 0},
       {"left at a row start", 40, 18, PadKey::Left, 17},
-      {"up on the first row", 40, 5, PadKey::Up, 5},
+      {"up on the first row", 40, 5, PadKey::Up, 0},
       {"up", 40, 22, PadKey::Up, 5},
       {"down onto the last colour", 40, 23, PadKey::Down, 40},
-      {"down to a cell the last row lacks", 40, 24, PadKey::Down, 24},
-      {"right at the end of a full last row", 34, 34, PadKey::Right, 34},
+      {"down to a cell the last row lacks", 40, 24, PadKey::Down, 0},
+      {"right at the end of a full last row", 34, 34, PadKey::Right, 0},
       {"down into a full last row", 34, 17, PadKey::Down, 34},
-      {"down from a full last row", 34, 34, PadKey::Down, 34},
-      {"not an arrow", 40, 7, PadKey::Other, 7},
+      {"down from a full last row", 34, 34, PadKey::Down, 0},
+      {"any other key selects the cursor cell", 40, 7, PadKey::Other, 7},
+      {"a cursor beyond a shrunk list starts on its last colour", 5, 23, PadKey::Left, 4},
+      {"and another key selects that last colour", 5, 23, PadKey::Other, 5},
+      {"an empty list", 0, 1, PadKey::Other, 0},
   };
   for (const auto& c : cases) {
     PadModel pad = Laid(180, c.count);
-    pad.SetPadPos(c.from);
-    EXPECT_EQ(pad.MoveCursor(c.key), c.to != c.from) << c.what << ": ignored when it stays";
-    EXPECT_EQ(pad.PadPos(), c.to) << c.what;
-    EXPECT_EQ((pad.CursorRow() - 1) * 17 + pad.CursorCol(), c.to) << c.what;
+    pad.SetPadPos(99);  // the selection plays no part
+    pad.SetCursor((c.from - 1) % 17 + 1, (c.from - 1) / 17 + 1);
+    EXPECT_EQ(pad.MoveCursor(c.key), c.to != 0) << c.what << ": 0 when ignored";
+    EXPECT_EQ(pad.PadPos(), c.to == 0 ? 99 : c.to) << c.what;
+    if (c.to != 0) {
+      EXPECT_EQ((pad.CursorRow() - 1) * 17 + pad.CursorCol(), c.to) << c.what;
+    }
   }
 }
 
@@ -259,39 +266,52 @@ TEST_F(PadTable, TheCursorRowIsKeptInViewOneRowAKeyPress) {
   }
 }
 
-TEST_F(PadTable, ArrowsStartFromTheSelectionAndOtherKeysChangeNothing) {
+TEST_F(PadTable, KeysStartFromTheCursorCellNotTheSelection) {
   Load(40);
   table_.SetLastUserColor(20);
-  table_.Option1_Click(PadList::Saved);  // selected without the keyboard
-  EXPECT_FALSE(Key(PadKey::Other).newColour);
-  EXPECT_EQ(Shown(), "20 19 Custom Color &Table[40] C20");
-  EXPECT_EQ(Key(PadKey::Right).newColour, 21000);
-  EXPECT_EQ(Shown(), "21 20 Custom Color &Table[40] C21");
+  table_.Option1_Click(PadList::Saved);  // selected without the keyboard: cursor at 1
+  EXPECT_EQ(Key(PadKey::Right).newColour, 2000);
+  EXPECT_EQ(Shown(), "2 1 Custom Color &Table[40] C2");
+  table_.txtCol_Click(29);
+  EXPECT_EQ(Key(PadKey::Other).newColour, 2000) << "Shift or a letter selects it again";
+  EXPECT_EQ(Shown(), "2 1 Custom Color &Table[40] C2");
 }
 
-TEST_F(PadTable, ADeleteSelectsTheColourMovingUpOrTheNewLastOne) {
-  const struct { int count, pos; bool byKey; LongColour colour; const char* shown; } cases[] = {
-      {5, 2, false, 3000, "2 1 Custom Color &Table[4] C3"},  // inside: the one moving up
-      {3, 3, true, 2000, "2 1 Custom Color &Table[2] C2"},   // the last: the new last one
+TEST_F(PadTable, DeleteThenTheSelectionReturnsToTheCursorCell) {
+  const struct {
+    const char* what;
+    int count, cursor, selected;
+    bool byKey;
+    LongColour colour;
+    const char* shown;
+    int markerLeft;
+  } cases[] = {
+      {"the label, inside: the one moving up", 5, 2, 2, false, 3000,
+       "2 1 Custom Color &Table[4] C3", 270},
+      {"the key on the last: the new last one", 3, 3, 3, true, 2000,
+       "2 1 Custom Color &Table[2] C2", 270},
+      {"the key: back to the cursor cell", 5, 2, 4, true, 2000, "2 1 Custom Color &Table[4] C2",
+       270},
   };
   for (const auto& c : cases) {
     Load(c.count);
     table_.Option1_Click(PadList::Saved);
-    Click(c.pos);
+    Click(c.cursor);
+    table_.txtCol_Click(c.selected - 1);
     dialogs_.calls.clear();
     const PadUpdate u = c.byKey ? Key(PadKey::Delete) : table_.DeleteColor(dialogs_);
-    ASSERT_EQ(dialogs_.calls.size(), 1u);
-    EXPECT_EQ(dialogs_.calls[0].prompt, "Delete this color 'C" + std::to_string(c.pos) + "' ?");
-    EXPECT_EQ(archive_.Count(), c.count - 1);
-    EXPECT_EQ(u.newColour, c.colour);
-    EXPECT_EQ(Shown(), c.shown);
-    EXPECT_EQ(Pad().MarkerRect(), (TwipRect{270, 30, 225, 225}));  // the marker follows
+    ASSERT_EQ(dialogs_.calls.size(), 1u) << c.what;
+    EXPECT_EQ(dialogs_.calls[0].prompt, "Delete this color 'C" + std::to_string(c.selected) + "' ?");
+    EXPECT_EQ(archive_.Count(), c.count - 1) << c.what;
+    EXPECT_EQ(u.newColour, c.colour) << c.what;
+    EXPECT_EQ(Shown(), c.shown) << c.what;
+    EXPECT_EQ(Pad().MarkerRect(), (TwipRect{c.markerLeft, 30, 225, 225})) << c.what;
   }
-  // The keyboard goes on from there; a delete answered No changes nothing.
-  EXPECT_EQ(Key(PadKey::Left).newColour, 1000);
+  // A delete answered No deletes nothing; the cursor cell is selected all the same.
   dialogs_.pressed = {MsgResult::No};
-  EXPECT_FALSE(Key(PadKey::Delete).newColour);
-  EXPECT_EQ(archive_.Count(), 2);
+  table_.txtCol_Click(3);
+  EXPECT_EQ(Key(PadKey::Delete).newColour, 2000);
+  EXPECT_EQ(archive_.Count(), 4);
 }
 
 TEST_F(PadTable, DeletingTheOnlyColourLeavesNothingSelected) {
@@ -330,30 +350,51 @@ TEST_F(PadTable, AnAddedColourIsSelectedAndARenameShown) {
 }
 
 TEST_F(PadTable, TipSizeStepsAndTheirButtons) {
-  const struct { int before; bool bigger; int after; } cases[] = {
-      {90, true, 105},  {90, false, 90},  {105, false, 90}, {450, true, 450},
-      {445, true, 450}, {100, false, 90}, {180, true, 195},
+  // Shown: Image2 (smaller), Image3 (bigger) after the click; a size off the 15-twip
+  // steps passes 450 once and keeps its button, or goes below 90 keeping the other.
+  const struct { int before; bool bigger; int after; bool smaller, biggerShown; } cases[] = {
+      {90, true, 105, true, true},   {90, false, 90, false, true},  {105, false, 90, false, true},
+      {450, true, 450, true, false}, {435, true, 450, true, false}, {445, true, 460, true, true},
+      {460, true, 460, true, false}, {100, false, 85, true, true},  {85, false, 85, false, true},
   };
   Load(10);
   for (const auto& c : cases) {
     table_.Pad().SetTipSize(c.before);
+    table_.ShowTipButtons(true);
     c.bigger ? table_.Image3_Click() : table_.Image2_Click();
     EXPECT_EQ(Pad().TipSize(), c.after) << c.before;
-    EXPECT_EQ(table_.SmallerVisible(true), c.after > 90) << c.before;
-    EXPECT_EQ(table_.BiggerVisible(true), c.after < 450) << c.before;
-    EXPECT_FALSE(table_.BiggerVisible(false));
+    EXPECT_EQ(table_.SmallerShown(), c.smaller) << c.before;
+    EXPECT_EQ(table_.BiggerShown(), c.biggerShown) << c.before;
   }
+  table_.ShowTipButtons(false);
+  EXPECT_FALSE(table_.SmallerShown() || table_.BiggerShown()) << "a collapsed table hides both";
 }
 
-TEST_F(PadTable, ARelayoutLeavesTheCurrentColourAloneASwitchOfListsDoesNot) {
+TEST_F(PadTable, ARelayoutAppliesTheWebColourAgainButNotASavedOne) {
   Load(40);
   table_.SetLastWebColor(3);
-  EXPECT_TRUE(table_.Option1_Click(PadList::Web).newColour);
-  EXPECT_FALSE(table_.Image3_Click().newColour);
-  EXPECT_FALSE(table_.FixPad().newColour);
+  EXPECT_EQ(table_.Option1_Click(PadList::Web).newColour, 16776960);  // Aqua
+  EXPECT_EQ(table_.Image3_Click().newColour, 16776960);
   table_.SetLastUserColor(4);
   EXPECT_EQ(table_.Option1_Click(PadList::Saved).newColour, 4000);
+  EXPECT_FALSE(table_.FixPad().newColour);
   EXPECT_TRUE(table_.ActionsVisible(true));
+}
+
+TEST_F(PadTable, StartingOnTheWebListSelectsAtTheFirstLayout) {
+  const struct { int remembered; std::optional<LongColour> colour; const char* shown; } cases[] = {
+      {5, 16777200, "5 -1 Web Color &Table[140] AZURE"},
+      {200, std::nullopt, "200 -1 Web Color &Table[140]"},  // beyond the list: nothing
+  };
+  for (const auto& c : cases) {
+    Load(3);
+    table_.SetLastWebColor(c.remembered);
+    EXPECT_FALSE(table_.StartOn(PadList::Web).newColour);
+    EXPECT_EQ(table_.FixPad().newColour, c.colour);
+    EXPECT_EQ(Shown(), c.shown);
+    EXPECT_EQ(table_.LastWebColor(), c.remembered);
+    EXPECT_EQ(Pad().MarkerVisible(), c.colour.has_value());
+  }
 }
 
 TEST_F(PadTable, PickingFromTxtColWhileEitherListShows) {
