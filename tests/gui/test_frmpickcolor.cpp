@@ -3,6 +3,7 @@
 #include <QTest>
 
 #include "mainwindow/frmpickcolor.h"
+#include "platform/twips.h"
 
 namespace hk {
 namespace {
@@ -20,6 +21,46 @@ TEST(FrmPickColor, CaptionAndFixedDesignSize) {
   EXPECT_FALSE(f.testFlag(Qt::WindowMaximizeButtonHint));
   EXPECT_TRUE(f.testFlag(Qt::WindowMinimizeButtonHint));
   EXPECT_TRUE(f.testFlag(Qt::WindowCloseButtonHint));
+}
+
+// Where each control of the window sits, in twips within its parent. A caption may
+// widen its label or option button beyond the design width, never narrow it.
+TEST(FrmPickColor, ControlsAtTheirDesignPlaces) {
+  const struct { const char* name; int index, left, top, width, height; } places[] = {
+      {"Label1", -1, 60, 45, 525, 465},         {"PicFrame2", -1, 2325, 45, 1170, 270},
+      {"lblRed", -1, 2340, 375, 285, 195},      {"lblGreen", -1, 2340, 675, 435, 195},
+      {"lblBlue", -1, 2340, 975, 300, 195},     {"lblBlack", -1, 2340, 1275, 360, 195},
+      {"TxtR", -1, 2835, 375, 630, 255},        {"TxtG", -1, 2835, 675, 630, 255},
+      {"TxtB", -1, 2835, 975, 630, 255},        {"TxtK", -1, 2835, 1275, 630, 255},
+      {"Picture3", -1, 2295, 1290, 1230, 240},  {"PicFrame3", -1, 3525, 45, 1080, 1500},
+      {"LblR", -1, 60, 255, 255, 1155},
+      {"LblG", -1, 390, 255, 255, 1155},        {"LblB", -1, 720, 255, 255, 1155},
+      {"Label5", 5, 75, 1665, 510, 255},        {"Text4", -1, 630, 1620, 1290, 315},
+      {"Label5", 6, 2400, 1665, 510, 255},      {"Text5", -1, 2940, 1620, 1305, 315},
+      {"Label5", 2, 75, 2010, 510, 255},        {"Text2", -1, 630, 1995, 1290, 315},
+      {"Label5", 1, 2385, 2025, 510, 255},      {"Text1", -1, 2940, 1995, 1305, 315},
+      {"Label5", 0, 75, 2415, 510, 255},        {"txtCol", -1, 630, 2370, 1290, 315},
+      {"Label5", 4, 2385, 2415, 510, 255},      {"txtHTML", -1, 2940, 2370, 1305, 315},
+      {"Command2", 4, 1920, 1620, 360, 315},    {"Command2", 5, 4245, 1620, 360, 315},
+      {"Command2", 2, 1920, 1995, 360, 315},    {"Command2", 0, 4245, 1995, 360, 315},
+      {"Command2", 1, 1920, 2370, 360, 315},    {"Command2", 3, 4245, 2370, 360, 315},
+      {"CmdApply", -1, 2325, 2760, 360, 315},   {"CmdAdd", -1, 3480, 2760, 360, 315},
+      {"lblCol", -1, 0, 3120, 4635, 255},       {"Option1", 0, 0, 3390, 1155, 315},
+  };
+  FrmPickColor w;
+  for (const auto& p : places) {
+    QWidget* found = nullptr;
+    for (QWidget* c : w.findChildren<QWidget*>(p.name)) {
+      if (p.index < 0 || c->property("index").toInt() == p.index) found = c;
+    }
+    ASSERT_NE(found, nullptr) << p.name << p.index;
+    const QRect design(TwipsToPixels(p.left), TwipsToPixels(p.top), TwipsToPixels(p.width),
+                       TwipsToPixels(p.height));
+    QRect at = found->geometry();
+    const bool captioned = found->inherits("QLabel") || found->inherits("QRadioButton");
+    if (captioned && at.width() > design.width()) at.setWidth(design.width());
+    EXPECT_EQ(at, design) << p.name << "(" << p.index << ")";
+  }
 }
 
 }  // namespace
