@@ -69,6 +69,7 @@ TEST_F(ColourTableUi, KeysStartFromTheCursorCellAndDeleteKeepsTheSelectionTogeth
   Archive(20);
   Write("pref.ini", "TAB=0\r\nLASTUSERCOLOR=20\r\n");
   Start();
+  EXPECT_EQ(LongField()->count(), 20);
   EXPECT_EQ(Caption(), "Custom Color &Table[20] c19");
   Key(Qt::Key_Right);  // the cursor starts on the first cell, not on the 20th
   EXPECT_EQ(w->CurrentColour(), 1001);
@@ -91,6 +92,8 @@ TEST_F(ColourTableUi, KeysStartFromTheCursorCellAndDeleteKeepsTheSelectionTogeth
   ASSERT_EQ(dialogs.asked.size(), 1u);
   EXPECT_EQ(dialogs.asked[0].prompt, "Delete this color 'c19' ?");
   EXPECT_EQ(Caption(), "Custom Color &Table[19] c18");
+  EXPECT_EQ(LongField()->count(), 19);
+  EXPECT_EQ(LongField()->currentText(), "1018");
   EXPECT_EQ(w->CurrentColour(), 1018);
   EXPECT_EQ(w->table().Pad().PadPos(), 19);
   EXPECT_TRUE(w->table().Pad().MarkerVisible());

@@ -196,16 +196,6 @@ TEST(ArchiveSave, FileBytesAfterARun) {
   }
 }
 
-TEST(ArchiveSave, WhatWasSavedLoadsBackUnchanged) {
-  Loaded run(std::nullopt, {Add(1, "Caf\xC3\xA9"), Add(-2147483643, "System"),
-                            Add(16777215, "  Padded  "), Rename(0, "\xE2\x82\xAC uro")});
-  ASSERT_TRUE(run.archive.Save(run.file).ok);
-  ColourArchive again;
-  again.LoadColors(run.file);
-  EXPECT_EQ(again.Values(), (std::vector<LongColour>{1, -2147483643, 16777215}));
-  EXPECT_EQ(again.Names(), (std::vector<std::string>{"\xE2\x82\xAC uro", "System", "Padded"}));
-}
-
 TEST(ArchiveSave, ADeleteFarDownALongListIsSaved) {
   // Deletes were once marked with 16-bit indexes: one past 32000 was never written.
   std::vector<LongColour> values(40000);
@@ -397,33 +387,6 @@ TEST(ArchiveSave, ARewriteKeepsPermissionsAndLinks) {
   struct stat st {};
   ::stat(real.c_str(), &st);
   EXPECT_EQ(st.st_mode & 0777, 0664u);
-}
-
-// ---- what a list model over the lists is told ----
-
-struct Recorder : ArchiveListener {
-  std::vector<std::string> events;
-  void Log(const char* what, int i = -1) {
-    events.push_back(i < 0 ? what : what + (" " + std::to_string(i)));
-  }
-  void ArchiveAboutToReset() override { Log("reset?"); }
-  void ArchiveReset() override { Log("reset"); }
-  void ArchiveAboutToAppend(int i) override { Log("append?", i); }
-  void ArchiveAppended(int i) override { Log("append", i); }
-  void ArchiveAboutToRemove(int i) override { Log("remove?", i); }
-  void ArchiveRemoved(int i) override { Log("remove", i); }
-  void ArchiveRenamed(int i) override { Log("rename", i); }
-};
-
-TEST(ArchiveLists, AListModelHearsOfEveryChange) {
-  Loaded run(kRed + kWhite);
-  Recorder recorder;
-  run.archive.SetListener(&recorder);
-  run.archive.LoadColors(run.file);
-  RunSteps(run.archive, {Add(1, "One"), Add(255, "Dup"), Rename(2, "Uno"), Delete(0)});
-  EXPECT_EQ(recorder.events, (std::vector<std::string>{"reset?", "reset", "append? 2", "append 2",
-                                                       "rename 2", "remove? 0", "remove 0"}));
-  EXPECT_EQ(run.archive.Values(), (std::vector<LongColour>{16777215, 1}));
 }
 
 }  // namespace

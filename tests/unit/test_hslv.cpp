@@ -186,14 +186,5 @@ TEST_F(HSLTest, ChannelsSurviveTheWayThereAndBack) {
   }
 }
 
-TEST(MaxMin, PicksLargestAndSmallest) {
-  const float cases[][5] = {{1, 2, 3, 3, 1}, {3, 2, 1, 3, 1}, {2, 3, 1, 3, 1},
-                            {0.5f, 0.5f, 0.5f, 0.5f, 0.5f}, {-1, 0, -2, 0, -2}};
-  for (const auto& c : cases) {
-    EXPECT_EQ(Max3(c[0], c[1], c[2]), c[3]);
-    EXPECT_EQ(Min3(c[0], c[1], c[2]), c[4]);
-  }
-}
-
 }  // namespace
 }  // namespace hk
