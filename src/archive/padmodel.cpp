@@ -124,6 +124,8 @@ std::optional<PadModel::Hit> PadModel::HitTest(int x, int y) const {
   // Division toward zero: the margin before the first column and row counts as them.
   const int col = (x - kMargin) / pitch + 1;
   const int row = (y - kMargin) / pitch + 1 + scroll_;
+  // Right of the last column the column count would run on into the next row's
+  // first colour and leave the cursor in a column that does not exist: nothing there.
   if (col > cols_) return std::nullopt;
   const std::int64_t position = std::int64_t{row - 1} * cols_ + col;
   if (position < 1 || position > count_) return std::nullopt;
