@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -114,6 +115,16 @@ TEST_F(Lifecycle, StartUpErrorIsShownAndStopsTheSequence) {
   EXPECT_EQ(dialogs.asked[0].title, "Hue Keeper");
   EXPECT_EQ(dialogs.asked[0].buttons, MsgButtons::OK);
   EXPECT_EQ(w->height(), 225) << "the rest of start-up, the table toggle among it, is skipped";
+}
+
+TEST_F(Lifecycle, AnUnreadableArchiveIsNamedNotShownAsEmpty) {
+  ASSERT_TRUE(QDir(dir.path()).mkdir("Colorx.dat"));
+  Start();
+  ASSERT_EQ(dialogs.asked.size(), 1u);
+  EXPECT_TRUE(QString::fromStdString(dialogs.asked[0].prompt)
+                  .startsWith("Some saved colors could not be read: "));
+  EXPECT_TRUE(QString::fromStdString(dialogs.asked[0].prompt).contains("Colorx.dat"));
+  EXPECT_EQ(w->height(), 364) << "start-up goes on";
 }
 
 TEST_F(Lifecycle, SlideButtonReturnsToTheExactHeight) {
