@@ -8,10 +8,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cctype>
+#include <bit>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <regex>
 #include <sstream>
 #include <stdexcept>
 #include <thread>
@@ -31,18 +33,17 @@ fs::path MakeTempDir() {
 std::vector<std::string> Environment(const fs::path& home, const std::string& display) {
   std::vector<std::string> env;
   for (char** e = environ; *e != nullptr; ++e) {
-    const std::string entry(*e), key = entry.substr(0, entry.find('='));
-    if (key != "DISPLAY" && key != "HOME" && key != "QT_QPA_PLATFORM" &&
-        key != "DBUS_SESSION_BUS_ADDRESS" && key.rfind("XDG_", 0) != 0)
-      env.push_back(entry);
+    static const std::regex kOurs(
+        "(DISPLAY|HOME|QT_QPA_PLATFORM|DBUS_SESSION_BUS_ADDRESS|XDG_.*)=.*");
+    if (!std::regex_match(*e, kOurs)) env.emplace_back(*e);
   }
   if (fs::create_directories(home / "runtime")) {
     fs::permissions(home / "runtime", fs::perms::owner_all, fs::perm_options::replace);
   }
-  for (const auto& [key, folder] : {std::pair{"XDG_CONFIG_HOME", "config"}, {"XDG_DATA_HOME", "data"},
-                                    {"XDG_CACHE_HOME", "cache"}, {"XDG_RUNTIME_DIR", "runtime"}}) {
-    env.push_back(std::string(key) + "=" + (home / folder).string());
+  for (const std::string dir : {"CONFIG", "DATA", "CACHE"}) {
+    env.push_back("XDG_" + dir + "_HOME=" + (home / dir).string());
   }
+  env.push_back("XDG_RUNTIME_DIR=" + (home / "runtime").string());
   env.push_back("HOME=" + home.string());
   env.push_back("DISPLAY=" + display);
   return env;
@@ -80,12 +81,10 @@ std::optional<std::string> Output(const std::vector<std::string>& argv,
   close(fds[1]);
   std::string out;
   char buf[65536];
-  for (ssize_t n = 0; pid > 0 && (n = read(fds[0], buf, sizeof buf)) > 0;) {
-    out.append(buf, static_cast<std::size_t>(n));
-  }
+  for (ssize_t n = 0; pid > 0 && (n = read(fds[0], buf, sizeof buf)) > 0;) out.append(buf, n);
   close(fds[0]);
   int status = 0;
-  if (pid <= 0 || waitpid(pid, &status, 0) != pid || !ExitedWith(status, 0)) return std::nullopt;
+  if (pid <= 0 || waitpid(pid, &status, 0) != pid || status != 0) return std::nullopt;
   return out;
 }
 
@@ -129,14 +128,13 @@ Display& Shared() {
   return display;
 }
 
+std::optional<std::string> Tool(const std::vector<std::string>& argv) {
+  return Output(argv, Shared().env);
+}
+
 // xdotool takes titles as regular expressions; ours are plain text.
 std::string ExactTitle(const std::string& title) {
-  std::string pattern = "^";
-  for (const char ch : title) {
-    if (!std::isalnum(static_cast<unsigned char>(ch)) && ch != ' ') pattern += '\\';
-    pattern += ch;
-  }
-  return pattern + "$";
+  return "^" + std::regex_replace(title, std::regex("[^A-Za-z0-9 ]"), "\\$&") + "$";
 }
 
 }  // namespace
@@ -164,20 +162,9 @@ std::optional<int> Process::Wait(std::chrono::milliseconds timeout) {
   return status_;
 }
 
-bool Process::Signal(int signal) { return Running() && kill(pid_, signal) == 0; }
-
-std::string Describe(const std::optional<int>& status) {
-  if (!status) return "still running";
-  if (WIFSIGNALED(*status)) return "killed by signal " + std::to_string(WTERMSIG(*status));
-  return "exit status " + std::to_string(WEXITSTATUS(*status));
-}
-
-bool ExitedWith(const std::optional<int>& status, int code) {
-  return status && WIFEXITED(*status) && WEXITSTATUS(*status) == code;
-}
-
-std::optional<std::string> Tool(const std::vector<std::string>& argv) {
-  return Output(argv, Shared().env);
+std::optional<int> Process::Stop(int signal) {
+  if (Running()) kill(pid_, signal);
+  return Wait();
 }
 
 bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
@@ -190,11 +177,9 @@ bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds
 }
 
 std::vector<std::string> Windows(const std::string& title) {
-  std::vector<std::string> ids;
-  std::istringstream lines(
+  std::istringstream ids(
       Tool({"xdotool", "search", "--onlyvisible", "--name", ExactTitle(title)}).value_or(""));
-  for (std::string id; lines >> id;) ids.push_back(id);
-  return ids;
+  return {std::istream_iterator<std::string>(ids), {}};
 }
 
 std::optional<std::string> WaitForWindow(const std::string& title, Process& owner) {
@@ -217,24 +202,20 @@ std::optional<std::string> TopWindow() {
   return std::to_string(std::stoul(out.substr(at), nullptr, 16));
 }
 
-bool Focus(const std::string& window) {
-  return Tool({"xdotool", "windowfocus", "--sync", window}).has_value();
+bool Xdotool(std::vector<std::string> args) {
+  args.insert(args.begin(), "xdotool");
+  return Tool(args).has_value();
 }
+
+bool Focus(const std::string& window) { return Xdotool({"windowfocus", "--sync", window}); }
+bool Type(const std::string& text) { return Xdotool({"type", "--delay", "20", "--", text}); }
+bool Keys(const std::string& keys) { return Xdotool({"key", "--delay", "20", keys}); }
 
 bool Click(const std::string& window, int x, int y) {
   // No --sync: xdotool would wait for a motion that never comes when the pointer is
   // already there.
-  return Tool({"xdotool", "mousemove", "--window", window, std::to_string(x), std::to_string(y),
-               "click", "1"})
-      .has_value();
-}
-
-bool Type(const std::string& text) {
-  return Tool({"xdotool", "type", "--delay", "20", "--", text}).has_value();
-}
-
-bool Keys(const std::string& keys) {
-  return Tool({"xdotool", "key", "--delay", "20", keys}).has_value();
+  return Xdotool(
+      {"mousemove", "--window", window, std::to_string(x), std::to_string(y), "click", "1"});
 }
 
 std::optional<std::string> Clipboard() { return Tool({"xclip", "-o", "-selection", "clipboard"}); }
@@ -246,32 +227,25 @@ bool SetClipboard(const std::string& text) {
          WaitUntil([&] { return Clipboard() == text; });
 }
 
-std::string ToString(const Rgb& c) {
-  return "rgb(" + std::to_string(c.r) + ", " + std::to_string(c.g) + ", " + std::to_string(c.b) +
-         ")";
-}
-
-std::optional<Screenshot> Screenshot::Of(const std::string& window) {
-  const auto ppm = Tool({"import", "-window", window, "-depth", "8", "ppm:-"});
-  if (!ppm) return std::nullopt;
-  std::istringstream in(*ppm);
+std::vector<std::string> Pixels(const std::string& window,
+                                const std::vector<std::pair<int, int>>& points) {
+  const std::string ppm = Tool({"import", "-window", window, "-depth", "8", "ppm:-"}).value_or("");
+  std::istringstream in(ppm);
   std::string magic;
-  int max = 0;
-  Screenshot shot;
-  if (!(in >> magic >> shot.width >> shot.height >> max) || magic != "P6" || max != 255) {
-    return std::nullopt;
+  int width = 0, height = 0, max = 0;
+  if (!(in >> magic >> width >> height >> max) || magic != "P6" || max != 255) return {};
+  const auto start = static_cast<std::size_t>(in.tellg()) + 1;
+  if (ppm.size() < start + 3UL * width * height) return {};
+  std::vector<std::string> colours;
+  for (const auto& [x, y] : points) {
+    if (x < 0 || y < 0 || x >= width || y >= height) return {};
+    const auto* p =
+        reinterpret_cast<const unsigned char*>(ppm.data()) + start + 3UL * (y * width + x);
+    char text[8];
+    std::snprintf(text, sizeof text, "#%02X%02X%02X", p[0], p[1], p[2]);
+    colours.push_back(text);
   }
-  const auto at = static_cast<std::size_t>(in.tellg()) + 1;
-  const auto count = static_cast<std::size_t>(shot.width) * static_cast<std::size_t>(shot.height);
-  if (ppm->size() < at + 3 * count) return std::nullopt;
-  const auto* p = reinterpret_cast<const unsigned char*>(ppm->data()) + at;
-  for (std::size_t i = 0; i < count; ++i) shot.pixels.push_back({p[3 * i], p[3 * i + 1], p[3 * i + 2]});
-  return shot;
-}
-
-Rgb Screenshot::At(int x, int y) const {
-  if (x < 0 || y < 0 || x >= width || y >= height) return {};
-  return pixels[static_cast<std::size_t>(y * width + x)];
+  return colours;
 }
 
 std::optional<std::string> ReadBytes(const fs::path& file) {
@@ -295,8 +269,8 @@ std::vector<std::string> Named(const fs::path& folder, const std::string& prefix
 }
 
 FolderWatch::FolderWatch(const fs::path& root) : fd_(inotify_init1(IN_NONBLOCK | IN_CLOEXEC)) {
-  const uint32_t mask = IN_OPEN | IN_MODIFY | IN_ATTRIB | IN_CREATE | IN_DELETE | IN_MOVED_FROM |
-                        IN_MOVED_TO;
+  const uint32_t mask =
+      IN_OPEN | IN_MODIFY | IN_ATTRIB | IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO;
   folders_[inotify_add_watch(fd_, root.c_str(), mask)] = "";
   for (const auto& entry : fs::recursive_directory_iterator(root)) {
     if (entry.is_directory() && !entry.is_symlink()) {
@@ -309,10 +283,10 @@ FolderWatch::FolderWatch(const fs::path& root) : fd_(inotify_init1(IN_NONBLOCK |
 FolderWatch::~FolderWatch() { close(fd_); }
 
 std::optional<std::string> FolderWatch::Next(std::chrono::milliseconds timeout) {
-  static const std::pair<uint32_t, const char*> kNames[] = {
-      {IN_OPEN, "OPEN"},     {IN_MODIFY, "MODIFY"}, {IN_ATTRIB, "ATTRIB"},
-      {IN_CREATE, "CREATE"}, {IN_DELETE, "DELETE"}, {IN_MOVED_FROM, "MOVED_FROM"},
-      {IN_MOVED_TO, "MOVED_TO"}};
+  // An event has one of these bits, IN_ACCESS (1) to IN_DELETE (512), besides flags.
+  static const char* const kNames[] = {"ACCESS",        "MODIFY", "ATTRIB",     "CLOSE_WRITE",
+                                       "CLOSE_NOWRITE", "OPEN",   "MOVED_FROM", "MOVED_TO",
+                                       "CREATE",        "DELETE"};
   pollfd ready{fd_, POLLIN, 0};
   if (pending_.empty() && poll(&ready, 1, static_cast<int>(timeout.count())) > 0) {
     alignas(inotify_event) char buf[8192];
@@ -320,10 +294,10 @@ std::optional<std::string> FolderWatch::Next(std::chrono::milliseconds timeout) 
     for (ssize_t at = 0; at < n;) {
       const auto* e = reinterpret_cast<const inotify_event*>(buf + at);
       at += static_cast<ssize_t>(sizeof(inotify_event) + e->len);
-      if ((e->mask & IN_ISDIR) && (e->mask & IN_OPEN)) continue;  // a folder listed
-      for (const auto& [bit, word] : kNames) {
-        if (e->mask & bit) pending_.push_back(word + (" " + folders_[e->wd]) + (e->len ? e->name : "."));
-      }
+      // Not a file event (a watch ended, say), or a folder being listed.
+      if ((e->mask & 0x3FF) == 0 || ((e->mask & IN_ISDIR) && (e->mask & IN_OPEN))) continue;
+      const std::string name = folders_[e->wd] + (e->len > 0 ? e->name : ".");
+      pending_.push_back(kNames[std::countr_zero(e->mask & 0x3FF)] + (" " + name));
     }
   }
   if (pending_.empty()) return std::nullopt;
@@ -332,16 +306,16 @@ std::optional<std::string> FolderWatch::Next(std::chrono::milliseconds timeout) 
   return event;
 }
 
-App::App() : dir_(MakeTempDir()) { fs::copy_file(HK_BINARY, dir_ / "huekeeper"); }
+App::App() : dir(MakeTempDir()) { fs::copy_file(HK_BINARY, dir / "huekeeper"); }
 
 App::~App() {
   std::error_code ec;
-  fs::remove_all(dir_, ec);
+  fs::remove_all(dir, ec);
 }
 
 std::unique_ptr<Process> App::Start() const {
-  return std::make_unique<Process>(std::vector<std::string>{(dir_ / "huekeeper").string()},
-                                   dir_ / "home");
+  return std::make_unique<Process>(std::vector<std::string>{(dir / "huekeeper").string()},
+                                   dir / "home");
 }
 
 }  // namespace hk::e2e

@@ -19,7 +19,7 @@ namespace hk::e2e {
 using namespace std::chrono_literals;
 namespace fs = std::filesystem;
 
-// A child process on the test display, with per-user folders under `home` (when
+// A child process on the test display, with the per-user folders under `home` (when
 // given) so that no run touches the real user's settings. Killed if still running
 // when this goes.
 class Process {
@@ -29,20 +29,15 @@ class Process {
   Process(const Process&) = delete;
   Process& operator=(const Process&) = delete;
   bool Running();
-  // Waits for the end; the wait status, nothing when it still runs after `timeout`.
+  // Waits for the end; the wait status (0: exited with 0), nothing when still running.
   std::optional<int> Wait(std::chrono::milliseconds timeout = 10s);
-  std::optional<int> Stop(int signal) { return Signal(signal) ? Wait() : std::nullopt; }
-  bool Signal(int signal);
+  std::optional<int> Stop(int signal);
 
  private:
   pid_t pid_ = -1;
   std::optional<int> status_;
 };
-std::string Describe(const std::optional<int>& status);  // "exit status 0", ...
-bool ExitedWith(const std::optional<int>& status, int code);
 
-// Runs a tool to its end; what it printed, nothing when it failed.
-std::optional<std::string> Tool(const std::vector<std::string>& argv);
 // Asks `condition` every 20 ms until it holds; the deadline only guards against a hang.
 bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout = 10s);
 
@@ -52,7 +47,8 @@ std::vector<std::string> Windows(const std::string& title);
 std::optional<std::string> WaitForWindow(const std::string& title, Process& owner);
 std::optional<std::string> ActiveWindow();
 std::optional<std::string> TopWindow();  // the managed window stacked highest
-// xdotool: positions are window pixels, keys as "ctrl+x".
+// xdotool with these arguments; positions are window pixels, keys as "ctrl+x".
+bool Xdotool(std::vector<std::string> args);
 bool Focus(const std::string& window);
 bool Click(const std::string& window, int x, int y);
 bool Type(const std::string& text);
@@ -61,22 +57,13 @@ bool Keys(const std::string& keys);
 std::optional<std::string> Clipboard();
 bool SetClipboard(const std::string& text);
 
-// A window's pixels as the X server holds them, red, green, blue.
-struct Rgb {
-  int r = -1, g = -1, b = -1;
-  friend bool operator==(const Rgb&, const Rgb&) = default;
-};
-std::string ToString(const Rgb& c);
-struct Screenshot {
-  int width = 0, height = 0;
-  std::vector<Rgb> pixels;
-  static std::optional<Screenshot> Of(const std::string& window);
-  Rgb At(int x, int y) const;
-};
+// The colours of these points of a window as "#RRGGBB", read from the X server; none
+// when the window could not be captured or a point lies outside it.
+std::vector<std::string> Pixels(const std::string& window,
+                                const std::vector<std::pair<int, int>>& points);
 
 std::optional<std::string> ReadBytes(const fs::path& file);
 bool WriteBytes(const fs::path& file, const std::string& bytes);
-// Names in a folder that begin with `prefix`.
 std::vector<std::string> Named(const fs::path& folder, const std::string& prefix);
 
 // Opens, writes, creations, deletions, renames and time stamp changes of files in a
@@ -87,7 +74,6 @@ class FolderWatch {
   ~FolderWatch();
   FolderWatch(const FolderWatch&) = delete;
   FolderWatch& operator=(const FolderWatch&) = delete;
-  // The next event, waiting up to `timeout` for one.
   std::optional<std::string> Next(std::chrono::milliseconds timeout = 0ms);
 
  private:
@@ -97,18 +83,13 @@ class FolderWatch {
 };
 
 // The program copied into a fresh folder, so that the files it writes land beside it.
-class App {
- public:
+struct App {
   App();
   ~App();
   App(const App&) = delete;
   App& operator=(const App&) = delete;
-  const fs::path& Folder() const { return dir_; }
-  fs::path operator/(const std::string& name) const { return dir_ / name; }
   std::unique_ptr<Process> Start() const;
-
- private:
-  fs::path dir_;
+  const fs::path dir;
 };
 
 }  // namespace hk::e2e
