@@ -1,7 +1,6 @@
 #include "harness.h"
 
 #include <fcntl.h>
-#include <poll.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/inotify.h>
@@ -282,28 +281,24 @@ FolderWatch::FolderWatch(const fs::path& root) : fd_(inotify_init1(IN_NONBLOCK |
 
 FolderWatch::~FolderWatch() { close(fd_); }
 
-std::optional<std::string> FolderWatch::Next(std::chrono::milliseconds timeout) {
+std::vector<std::string> FolderWatch::Events() {
   // An event has one of these bits, IN_ACCESS (1) to IN_DELETE (512), besides flags.
   static const char* const kNames[] = {"ACCESS",        "MODIFY", "ATTRIB",     "CLOSE_WRITE",
                                        "CLOSE_NOWRITE", "OPEN",   "MOVED_FROM", "MOVED_TO",
                                        "CREATE",        "DELETE"};
-  pollfd ready{fd_, POLLIN, 0};
-  if (pending_.empty() && poll(&ready, 1, static_cast<int>(timeout.count())) > 0) {
-    alignas(inotify_event) char buf[8192];
-    const ssize_t n = read(fd_, buf, sizeof buf);
+  std::vector<std::string> events;
+  alignas(inotify_event) char buf[8192];
+  for (ssize_t n = 0; (n = read(fd_, buf, sizeof buf)) > 0;) {
     for (ssize_t at = 0; at < n;) {
       const auto* e = reinterpret_cast<const inotify_event*>(buf + at);
       at += static_cast<ssize_t>(sizeof(inotify_event) + e->len);
       // Not a file event (a watch ended, say), or a folder being listed.
       if ((e->mask & 0x3FF) == 0 || ((e->mask & IN_ISDIR) && (e->mask & IN_OPEN))) continue;
       const std::string name = folders_[e->wd] + (e->len > 0 ? e->name : ".");
-      pending_.push_back(kNames[std::countr_zero(e->mask & 0x3FF)] + (" " + name));
+      events.push_back(kNames[std::countr_zero(e->mask & 0x3FF)] + (" " + name));
     }
   }
-  if (pending_.empty()) return std::nullopt;
-  std::string event = pending_.front();
-  pending_.pop_front();
-  return event;
+  return events;
 }
 
 App::App() : dir(MakeTempDir()) { fs::copy_file(HK_BINARY, dir / "huekeeper"); }
@@ -313,9 +308,9 @@ App::~App() {
   fs::remove_all(dir, ec);
 }
 
-std::unique_ptr<Process> App::Start() const {
-  return std::make_unique<Process>(std::vector<std::string>{(dir / "huekeeper").string()},
-                                   dir / "home");
+std::unique_ptr<Process> App::Start(std::vector<std::string> wrapper) const {
+  wrapper.push_back((dir / "huekeeper").string());
+  return std::make_unique<Process>(wrapper, dir / "home");
 }
 
 }  // namespace hk::e2e

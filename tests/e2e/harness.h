@@ -5,7 +5,6 @@
 #include <sys/types.h>
 
 #include <chrono>
-#include <deque>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -74,12 +73,11 @@ class FolderWatch {
   ~FolderWatch();
   FolderWatch(const FolderWatch&) = delete;
   FolderWatch& operator=(const FolderWatch&) = delete;
-  std::optional<std::string> Next(std::chrono::milliseconds timeout = 0ms);
+  std::vector<std::string> Events();  // those since the last call
 
  private:
   int fd_ = -1;
   std::map<int, std::string> folders_;
-  std::deque<std::string> pending_;
 };
 
 // The program copied into a fresh folder, so that the files it writes land beside it.
@@ -88,7 +86,8 @@ struct App {
   ~App();
   App(const App&) = delete;
   App& operator=(const App&) = delete;
-  std::unique_ptr<Process> Start() const;
+  // Starts it, under `wrapper` (a command that runs the rest of its arguments) if given.
+  std::unique_ptr<Process> Start(std::vector<std::string> wrapper = {}) const;
   const fs::path dir;
 };
 

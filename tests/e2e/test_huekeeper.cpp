@@ -1,6 +1,7 @@
 // The real program on a real display: the files it leaves at exit and reads at start,
 // the signals that end it, the second copy's hand-over, the X clipboard and the screen.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
 #include <csignal>
 #include <cstdint>
@@ -103,9 +104,7 @@ TEST(HueKeeper, ColourAddedIsSavedAtExitShownNextRunAndAnIdleRunWithAHandOverKee
       return Windows(kTitle) == std::vector{*window} && ActiveWindow() == window &&
              TopWindow() == window;
     }));
-    std::vector<std::string> events;
-    while (const auto event = watch.Next()) events.push_back(*event);
-    EXPECT_EQ(events, std::vector<std::string>{"OPEN huekeeper"});
+    EXPECT_EQ(watch.Events(), std::vector<std::string>{"OPEN huekeeper"});
   };
   ASSERT_TRUE(Xdotool({"windowminimize", "--sync", *window}));
   handOver("minimized");
@@ -135,35 +134,27 @@ TEST(HueKeeper, TermIntAndHupSaveAsExitDoes) {
   }
 }
 
-TEST(HueKeeper, AKillDuringTheArchiveRewriteLeavesTheOldOrTheNewFileAndTheNextStartTidiesUp) {
-  std::string old;  // long enough that the rewrite takes a while
+TEST(HueKeeper, ACrashHalfwayThroughTheArchiveRewriteKeepsTheOldFileAndTheNextStartTidiesUp) {
+  std::string old;
   for (std::uint32_t i = 0; i < 20000; ++i) {
     old += Record(i * 2654435761U & 0xFFFFFF, "Colour " + std::to_string(i));
   }
   App app;
   ASSERT_TRUE(WriteBytes(app.dir / "Colorx.dat", old));
-  auto run = app.Start();
+  // Files of half the archive's size at most: the rewrite dies halfway, of SIGXFSZ.
+  const std::string limit = "--fsize=" + std::to_string(old.size() / 2);
+  auto run = app.Start({"prlimit", limit, "--core=0", "--"});
   const auto window = WaitForWindow(kTitle, *run);
   ASSERT_TRUE(window);
   // Deleting the first colour makes the exit rewrite the whole file.
   ASSERT_TRUE(Click(*window, CellX(0), CellY(0)) && Keys("Delete"));
   ASSERT_NO_FATAL_FAILURE(InDialog(*run, "Delete ?", [] { return Keys("y"); }));
-  FolderWatch watch(app.dir);
-  ASSERT_TRUE(Focus(*window));
-  Process ctrlX({"xdotool", "key", "ctrl+x"});  // not waited for: the watch reads at once
-  std::optional<std::string> write;  // killed at the first write to Colorx.dat or beside it
-  while ((write = watch.Next(100ms)) || run->Running()) {
-    if (write && write->rfind("OPEN", 0) != 0 && write->find(" Colorx.dat") != std::string::npos) {
-      break;
-    }
-  }
-  ASSERT_TRUE(write) << "the exit did not write the archive";
-  run->Stop(SIGKILL);
-  const auto left = ReadBytes(app.dir / "Colorx.dat").value_or("none");
-  EXPECT_TRUE(left == old || left == old.substr(29)) << "an archive of " << left.size() << " bytes";
-  RecordProperty("killed_at", *write + (left == old ? ", old file kept, " : ", new file, ") +
-                                  ::testing::PrintToString(Named(app.dir, "Colorx.dat.")) +
-                                  " beside");
+  ASSERT_TRUE(Focus(*window) && Keys("ctrl+x"));
+  const auto status = run->Wait();
+  ASSERT_TRUE(status && WIFSIGNALED(*status) && WTERMSIG(*status) == SIGXFSZ)
+      << status.value_or(-1);
+  EXPECT_TRUE(ReadBytes(app.dir / "Colorx.dat") == old) << "the old archive is not whole";
+  ASSERT_FALSE(Named(app.dir, "Colorx.dat.").empty()) << "no half-written new archive";
   run = app.Start();
   ASSERT_TRUE(WaitForWindow(kTitle, *run));
   EXPECT_EQ(Named(app.dir, "Colorx.dat."), std::vector<std::string>{});
