@@ -258,11 +258,11 @@ bool WriteBytes(const fs::path& file, const std::string& bytes) {
   return static_cast<bool>(out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())));
 }
 
-std::vector<std::string> Named(const fs::path& folder, const std::string& prefix) {
+std::vector<std::string> Named(const fs::path& folder, const std::string& part) {
   std::vector<std::string> names;
   for (const auto& entry : fs::directory_iterator(folder)) {
     const std::string name = entry.path().filename().string();
-    if (name.rfind(prefix, 0) == 0) names.push_back(name);
+    if (name.find(part) != std::string::npos) names.push_back(name);
   }
   return names;
 }

@@ -63,7 +63,8 @@ std::vector<std::string> Pixels(const std::string& window,
 
 std::optional<std::string> ReadBytes(const fs::path& file);
 bool WriteBytes(const fs::path& file, const std::string& bytes);
-std::vector<std::string> Named(const fs::path& folder, const std::string& prefix);
+// The names in a folder that contain `part`.
+std::vector<std::string> Named(const fs::path& folder, const std::string& part);
 
 // Opens, writes, creations, deletions, renames and time stamp changes of files in a
 // folder and every folder below it, as "OPEN Colorx.dat", "CREATE home/x" ...

@@ -154,10 +154,10 @@ TEST(HueKeeper, ACrashHalfwayThroughTheArchiveRewriteKeepsTheOldFileAndTheNextSt
   ASSERT_TRUE(status && WIFSIGNALED(*status) && WTERMSIG(*status) == SIGXFSZ)
       << status.value_or(-1);
   EXPECT_TRUE(ReadBytes(app.dir / "Colorx.dat") == old) << "the old archive is not whole";
-  ASSERT_FALSE(Named(app.dir, "Colorx.dat.").empty()) << "no half-written new archive";
+  ASSERT_EQ(Named(app.dir, "Colorx.dat").size(), 2U) << "no half-written archive beside it";
   run = app.Start();
   ASSERT_TRUE(WaitForWindow(kTitle, *run));
-  EXPECT_EQ(Named(app.dir, "Colorx.dat."), std::vector<std::string>{});
+  EXPECT_EQ(Named(app.dir, "Colorx.dat"), std::vector<std::string>{"Colorx.dat"});
 }
 
 }  // namespace
