@@ -15,29 +15,34 @@ namespace {
 
 using M = UpDownTextModel;
 
-// Logs the events raised, space separated; measures every character 7 pixels wide
-// and text 14 pixels high, as Tahoma 9 pt does at 96 dpi.
+// Logs the events raised and the properties marked, space separated; measures
+// every character 7 pixels wide and text 14 pixels high, as Tahoma 9 pt does.
 struct Host : UpDownTextHost {
-  std::string log;
-  int repaints = 0, timerRestarts = 0, menusShown = 0, requestedW = -1, requestedH = -1;
-  int textHeight = 210;
+  std::string log, marks;
+  int repaints = 0, requestedW = -1, requestedH = -1, textHeight = 210;
   bool clipboardHasText = false;
   std::function<void(std::int16_t&)> onKeyDown;
 
-  void Raise(const char* event) { log += log.empty() ? event : std::string(" ") + event; }
-  void RaiseValueChanged() override { Raise("ValueChanged"); }
-  void RaiseClick() override { Raise("Click"); }
+  static void Add(std::string& to, std::string_view what) {
+    to += (to.empty() ? "" : " ") + std::string(what);
+  }
+  void RaiseValueChanged() override { Add(log, "ValueChanged"); }
+  void RaiseClick() override { Add(log, "Click"); }
   void RaiseKeyDown(std::int16_t& keyCode, std::int16_t&) override {
-    Raise("KeyDown");
+    Add(log, "KeyDown");
     if (onKeyDown) onKeyDown(keyCode);
   }
-  void RaiseKeyUp(std::int16_t&, std::int16_t&) override { Raise("KeyUp"); }
-  void RaiseMouseDown(std::int16_t&, std::int16_t&, float&, float&) override { Raise("MouseDown"); }
-  void RaiseMouseUp(std::int16_t&, std::int16_t&, float&, float&) override { Raise("MouseUp"); }
+  void RaiseKeyUp(std::int16_t&, std::int16_t&) override { Add(log, "KeyUp"); }
+  void RaiseMouseDown(std::int16_t&, std::int16_t&, float&, float&) override {
+    Add(log, "MouseDown");
+  }
+  void RaiseMouseMove(std::int16_t&, std::int16_t&, float&, float&) override { Add(log, "Move"); }
+  void RaiseMouseUp(std::int16_t&, std::int16_t&, float&, float&) override { Add(log, "MouseUp"); }
+  void PropertyChanged(std::string_view name) override { Add(marks, name); }
   void Repaint() override { ++repaints; }
-  void RestartTimer() override { ++timerRestarts; }
+  void RestartTimer() override { Add(log, "Restart"); }
   bool ClipboardHasText() override { return clipboardHasText; }
-  void ShowMenu() override { ++menusShown; }
+  void ShowMenu() override { Add(log, "Menu"); }
   void RequestSize(int w, int h) override { requestedW = w, requestedH = h; }
   int TextWidth(std::string_view text) override { return 105 * static_cast<int>(text.size()); }
   int TextHeight(std::string_view) override { return textHeight; }
@@ -56,6 +61,7 @@ struct Control {
     if (cursor >= 0) m.KeyPressed(M::kKeyHome, 0);
     for (int i = 0; i < cursor; ++i) m.KeyPressed(M::kKeyRight, 0);
     host.log.clear();
+    host.marks.clear();
   }
 };
 
@@ -74,7 +80,7 @@ TEST(UpDownTextKeys, WhatEachKeyDoes) {
       {"Backspace at the start does nothing", 25, 0, 255, 0, 8, 25, 0, none},
       {"Backspace of a lone digit reads as 0", 5, 0, 255, 1, 8, 0, 0, taken},
       {"Backspace in the middle", 123, 0, 255, 2, 8, 13, 1, taken},
-      {"Backspace at the end", 25, 0, 255, 2, 8, 2, 1, taken},
+      {"Backspace at the end keeps the cursor at the end", 25, 0, 255, 2, 8, 2, 1, taken},
       {"Backspace at the end of a negative number", -25, -100, 100, 3, 8, -2, 2, taken},
       {"Backspace leaving a leading zero", 105, 0, 255, 1, 8, 5, 0, taken},
       {"Backspace below Min is refused", 15, 10, 255, 1, 8, 15, 1, none},
@@ -89,7 +95,8 @@ TEST(UpDownTextKeys, WhatEachKeyDoes) {
       {"digit at the start", 5, 0, 255, 0, '2', 25, 1, taken},
       {"fifth 9 does not fit 16 bits", 9999, 0, 32767, 4, '9', 9999, 4, none},
       {"digit after the minus sign", -5, -100, 100, 1, '3', -35, 2, taken},
-      {"zero after the minus sign vanishes", -5, -100, 100, 1, '0', -5, 1, taken},
+      {"0 after the minus sign vanishes, the cursor moves on", -5, -100, 100, 1, '0', -5, 2, taken},
+      {"0 after the minus sign in a longer number", -12, -100, 100, 1, '0', -12, 2, taken},
       {"digit before the minus sign reads as that digit", -5, -100, 100, 0, '3', 3, 1, taken},
       {"Left at the start", 25, 0, 255, 0, 37, 25, 0, none},
       {"Left", 25, 0, 255, 2, 37, 25, 1, none},
@@ -106,8 +113,11 @@ TEST(UpDownTextKeys, WhatEachKeyDoes) {
       {"Down past -32768 is dropped without a Click", -32768, -32768, 0, 0, 40, -32768, 0, none},
       {"Up cancelled in KeyDown", 25, 0, 255, 2, 38, 25, 2, none, 0},
       {"Backspace cancelled in KeyDown", 25, 0, 255, 2, 8, 25, 2, none, 0},
-      {"7 cancelled in KeyDown", 25, 0, 255, 2, '7', 25, 2, none, 0},
       {"7 turned into Down in KeyDown", 25, 0, 255, 2, '7', 24, 2, stepped, 40},
+      {"keypad 5", 25, 0, 255, 0, 101, 25, 0, none}, {"keypad 0", 25, 0, 255, 2, 96, 25, 2, none},
+      {"keypad minus", 25, 0, 255, 0, 109, 25, 0, none}, {"minus", 25, 0, 255, 2, 189, 25, 2, none},
+      {"Page Up", 25, 0, 255, 0, 33, 25, 0, none}, {"Page Down", 25, 0, 255, 2, 34, 25, 2, none},
+      {"a letter", 25, 0, 255, 2, 'A', 25, 2, none}, {"beyond a byte", 25, 0, 255, 0, 256 + '1', 25, 0, none},
   };
   // clang-format on
   for (const Case& c : cases) {
@@ -116,21 +126,8 @@ TEST(UpDownTextKeys, WhatEachKeyDoes) {
     if (c.keyDownSets >= 0) ctl.host.onKeyDown = [&c](std::int16_t& code) { code = c.keyDownSets; };
     EXPECT_EQ(ctl.m.KeyPressed(static_cast<std::int16_t>(c.key), 0),
               c.keyDownSets >= 0 ? c.keyDownSets : c.key) << c.what << ": the key acted on";
-    EXPECT_EQ(ctl.m.value(), c.wantValue) << c.what;
-    EXPECT_EQ(ctl.m.CursorPos(), c.wantCursor) << c.what;
-    EXPECT_EQ(ctl.host.log, c.wantLog) << c.what;
-    EXPECT_EQ(ctl.m.PressedButton(), 0) << c.what << ": no press is left behind";
-  }
-  // Keys that change nothing, with the cursor at either end: the keypad's 5, 0 and
-  // minus, Page Up, Page Down, a letter, minus, and a key code beyond a byte.
-  for (int key : {101, 96, 109, 33, 34, int{'A'}, 189, 256 + '1'}) {
-    for (int cursor : {0, 2}) {
-      Control ctl(25, 0, 255, cursor);
-      ctl.m.KeyPressed(static_cast<std::int16_t>(key), 0);
-      EXPECT_EQ(ctl.m.value(), 25) << key;
-      EXPECT_EQ(ctl.m.CursorPos(), cursor) << key;
-      EXPECT_EQ(ctl.host.log, none) << key;
-    }
+    EXPECT_EQ(std::tuple(ctl.m.value(), ctl.m.CursorPos(), ctl.host.log, ctl.m.PressedButton()),
+              std::tuple(c.wantValue, c.wantCursor, c.wantLog, 0)) << c.what;
   }
 }
 
@@ -141,77 +138,133 @@ TEST(UpDownTextKeys, NewValueTexts) {
   for (const auto& c : cases) {
     ctl.m.KeyPressed(M::kKeyHome, 0);
     for (int i = 0; i < c.cursor; ++i) ctl.m.KeyPressed(M::kKeyRight, 0);
-    EXPECT_EQ(ctl.m.GetNewValueEx('7'), c.typed7) << c.cursor;
-    EXPECT_EQ(ctl.m.GetNewValue(8), c.back) << c.cursor;
-    EXPECT_EQ(ctl.m.GetNewValue(46), c.del) << c.cursor;
-    EXPECT_EQ(ctl.m.GetNewValue(65), "") << c.cursor;
+    EXPECT_EQ(std::tuple(ctl.m.GetNewValueEx('7'), ctl.m.GetNewValue(8), ctl.m.GetNewValue(46),
+                         ctl.m.GetNewValue(65)),
+              std::tuple(c.typed7, c.back, c.del, "")) << c.cursor;
   }
 }
 
-// Whether the up and the down button show pressed.
-std::pair<bool, bool> Sunk(const M& m) { return {m.UpShownPressed(), m.DownShownPressed()}; }
-
-TEST(UpDownTextKeys, StepButtonShownPressedUntilTheKeyIsReleased) {
-  Control ctl(5, 0, 255);
-  ctl.m.KeyPressed(M::kKeyUp, 0);
-  EXPECT_EQ(Sunk(ctl.m), std::pair(true, false));
-  ctl.m.KeyReleased(M::kKeyUp, 0);
-  EXPECT_EQ(Sunk(ctl.m), std::pair(false, false));
-  EXPECT_EQ(ctl.host.log, "KeyDown ValueChanged Click KeyUp");
-  // Stepping up onto Max shows the button raised at once.
-  ctl.m.SetValue(254);
-  ctl.m.KeyPressed(M::kKeyUp, 0);
-  EXPECT_TRUE(ctl.m.UpAtLimit());
-  EXPECT_EQ(Sunk(ctl.m), std::pair(false, false));
-  // The host's steps pop their button up by themselves: no key release follows.
-  for (bool up : {false, true}) {
-    Control wheel(5, 0, 255);
-    up ? wheel.m.StepUp() : wheel.m.StepDown();
-    EXPECT_EQ(wheel.m.value(), up ? 6 : 4);
-    EXPECT_EQ(Sunk(wheel.m), std::pair(false, false));
-    EXPECT_EQ(wheel.host.log, "ValueChanged Click");
+// One event per letter: f focus; u, d, R left press on the up or down button,
+// right press on up; o, b move off the button and back on; r, x left release on
+// the up button or the text area (each with the click that follows); X right
+// release; t a timer tick; k, j Up and Down key pressed, K released.
+void Play(M& m, std::string_view script) {
+  for (char e : script) {
+    switch (e) {
+      case 'f': m.FocusIn(); break;
+      case 'u': m.MousePressed(1, 0, 500, 30); break;
+      case 'd': m.MousePressed(1, 0, 500, 200); break;
+      case 'R': m.MousePressed(2, 0, 500, 30); break;
+      case 'o': m.MouseMoved(1, 0, 100, 30); break;
+      case 'b': m.MouseMoved(1, 0, 500, 30); break;
+      case 'r': m.MouseReleased(1, 0, 500, 30), m.Clicked(); break;
+      case 'x': m.MouseReleased(1, 0, 100, 30), m.Clicked(); break;
+      case 'X': m.MouseReleased(2, 0, 500, 30); break;
+      case 't': m.TimerTick(); break;
+      case 'k': m.KeyPressed(M::kKeyUp, 0); break;
+      case 'j': m.KeyPressed(M::kKeyDown, 0); break;
+      case 'K': m.KeyReleased(M::kKeyUp, 0); break;
+    }
   }
 }
 
-// The limit the value stands at, as the buttons and the menu show it: "Max" (the up
-// glyph grey, Set to Maximum off), "Min", both or "".
-std::string Limits(const M& m) {
-  EXPECT_EQ(m.UpAtLimit(), !m.MaxItemEnabled());
-  EXPECT_EQ(m.DownAtLimit(), !m.MinItemEnabled());
-  return std::string(m.UpAtLimit() ? "Max" : "") + (m.DownAtLimit() ? "Min" : "");
+TEST(UpDownTextButtons, PressHoldRepeatAndRelease) {
+  struct Case {
+    const char* what;
+    int value, max;
+    const char* script;
+    int wantValue;
+    bool wantUpSunk, wantDownSunk;
+    int wantPressed;
+    const char* wantLog;
+  };
+  // clang-format off
+  const Case cases[] = {
+      {"a press steps nothing; repeat counts from it", 5, 8, "fu", 5, true, false, 1, "Restart MouseDown"},
+      {"each tick one step", 5, 8, "futt", 7, true, false, 1, "Restart MouseDown ValueChanged ValueChanged"},
+      {"at Max raised while held, no more steps", 5, 8, "futttt", 8, false, false, 1,
+       "Restart MouseDown ValueChanged ValueChanged ValueChanged"},
+      {"released on the button: no Click", 5, 8, "furt", 5, false, false, 0, "Restart MouseDown MouseUp"},
+      {"pressed at Max: held, raised, no step", 8, 8, "fut", 8, false, false, 1, "Restart MouseDown"},
+      {"down button", 5, 255, "fdt", 4, false, true, 2, "Restart MouseDown ValueChanged"},
+      {"without the focus no restart", 5, 255, "d", 5, false, true, 2, "MouseDown"},
+      {"leaving ends the press for good", 5, 255, "futobt", 6, false, false, 0,
+       "Restart MouseDown ValueChanged Move Move"},
+      {"released over the text area: Click", 5, 255, "ux", 5, false, false, 0, "MouseDown MouseUp Click"},
+      {"a right click opens the menu, no MouseUp", 5, 255, "RX", 5, false, false, 0, "MouseDown Menu"},
+      {"a right press holds the button too", 5, 255, "Rt", 6, true, false, 1, "MouseDown ValueChanged"},
+      {"Up key: pressed until released", 5, 255, "k", 6, true, false, 0, "KeyDown ValueChanged Click"},
+      {"released", 5, 255, "kK", 6, false, false, 0, "KeyDown ValueChanged Click KeyUp"},
+      {"Down key", 5, 255, "j", 4, false, true, 0, "KeyDown ValueChanged Click"},
+      {"stepping onto Max shows raised", 254, 255, "k", 255, false, false, 0, "KeyDown ValueChanged Click"},
+  };
+  // clang-format on
+  for (const Case& c : cases) {
+    Control ctl(c.value, 0, c.max);
+    Play(ctl.m, c.script);
+    EXPECT_EQ(std::tuple(ctl.m.value(), ctl.m.UpShownPressed(), ctl.m.DownShownPressed(),
+                         ctl.m.PressedButton(), ctl.host.log),
+              std::tuple(c.wantValue, c.wantUpSunk, c.wantDownSunk, c.wantPressed,
+                         std::string(c.wantLog))) << c.what;
+  }
 }
 
-TEST(UpDownTextValue, AssignmentSilentSetValueAndBounds) {
+TEST(UpDownTextValue, AssignmentSetValueBoundsLimitsAndMenu) {
+  // Applied in turn to one control holding 10 in 0..255. Op A assigns, S sets
+  // silently, M and m set Max and Min, B the blink interval, W shows the control.
+  // Flags: the limits ("Max" greys the up glyph) and a button shown sunk (^ v);
+  // menu: Set to Maximum and Set to Minimum, + enabled.
+  struct Case { char op; int arg; bool ok; int wantValue; const char *wantLog, *flags, *menu; };
+  const char* vc = "ValueChanged";
+  const Case cases[] = {
+      {'A', 256, false, 10, "", "", "++"},    {'A', -1, false, 10, "", "", "++"},
+      {'A', 70000, false, 10, "", "", "++"},  {'S', 256, false, 10, "", "", "++"},
+      {'A', 10, true, 10, vc, "", "++"},      {'A', 10, true, 10, vc, "", "++"},
+      {'S', 255, true, 255, "", "Max", "-+"}, {'M', 200, true, 255, "", "Max", "-+"},
+      {'A', 255, false, 255, "", "Max", "-+"}, {'A', 201, false, 255, "", "Max", "-+"},
+      {'A', 200, true, 200, vc, "Max", "-+"}, {'M', 40000, false, 200, "", "Max", "-+"},
+      {'A', 201, false, 200, "", "Max", "-+"}, {'S', 0, true, 0, "", "Min", "+-"},
+      {'m', -5, true, 0, "", "Min", "+-"},    {'m', -40000, false, 0, "", "Min", "+-"},
+      {'A', 0, true, 0, vc, "", "++"},        {'A', -5, true, -5, vc, "Min", "+-"},
+      {'m', -6, true, -5, "", "Min", "+-"},   {'W', 0, true, -5, "", "", "+-"},
+      {'B', -1, false, -5, "", "", "+-"},     {'B', 0, true, -5, "", "", "+-"},
+      {'B', 32767, true, -5, "", "", "+-"},   {'B', 32768, false, -5, "", "", "+-"},
+  };
   Control ctl(10, 0, 255);
-  for (int refused : {256, -1, 70000}) EXPECT_FALSE(ctl.m.AssignValue(refused)) << refused;
-  EXPECT_FALSE(ctl.m.SetValue(256));
-  EXPECT_EQ(ctl.m.value(), 10);
-  EXPECT_TRUE(ctl.m.AssignValue(10));
-  EXPECT_TRUE(ctl.m.AssignValue(10));
-  EXPECT_EQ(ctl.host.log, "ValueChanged ValueChanged") << "the number already held raises it again";
-
-  const int repaints = ctl.host.repaints;
-  EXPECT_TRUE(ctl.m.SetValue(255));
-  EXPECT_EQ(ctl.host.log, "ValueChanged ValueChanged") << "SetValue raises nothing";
-  EXPECT_GT(ctl.host.repaints, repaints);
-  EXPECT_EQ(Limits(ctl.m), "Max");
-
-  // Lowering Max leaves the value alone until the next assignment.
-  EXPECT_TRUE(ctl.m.SetMax(200));
-  EXPECT_EQ(ctl.m.value(), 255);
-  EXPECT_FALSE(ctl.m.AssignValue(255));
-  EXPECT_TRUE(ctl.m.AssignValue(200));
-  EXPECT_EQ(Limits(ctl.m), "Max");
-  EXPECT_FALSE(ctl.m.SetMax(40000)) << "a bound must fit 16 bits";
-  EXPECT_EQ(ctl.m.Max(), 200);
-
-  // A new control's menu and limits agree with its value 0 = Min.
+  for (const Case& c : cases) {
+    ctl.host.log.clear();
+    ctl.host.marks.clear();
+    const int repaints = ctl.host.repaints;
+    const int interval = ctl.m.BlinkInterval();
+    bool ok = true;
+    switch (c.op) {
+      case 'A': ok = ctl.m.AssignValue(c.arg); break;
+      case 'S': ok = ctl.m.SetValue(c.arg); break;
+      case 'M': ok = ctl.m.SetMax(c.arg); break;
+      case 'm': ok = ctl.m.SetMin(c.arg); break;
+      case 'B': ok = ctl.m.SetBlinkInterval(c.arg); break;
+      case 'W': ctl.m.Shown(); break;
+    }
+    EXPECT_EQ(ctl.m.BlinkInterval(), c.op == 'B' && c.ok ? c.arg : interval);
+    const std::string flags = std::string(ctl.m.UpAtLimit() ? "Max" : "") +
+                              (ctl.m.DownAtLimit() ? "Min" : "") +
+                              (ctl.m.UpShownPressed() ? "^" : "") + (ctl.m.DownShownPressed() ? "v" : "");
+    const std::string menu = {ctl.m.MaxItemEnabled() ? '+' : '-', ctl.m.MinItemEnabled() ? '+' : '-'};
+    const std::string names[] = {"Value", "Max", "Min", "BlinkInterval"};
+    const auto op = std::string("AMmB").find(c.op);
+    const std::string wantMarks = c.ok && op != std::string::npos ? names[op] : "";
+    EXPECT_EQ(std::tuple(ok, ctl.m.value(), ctl.host.log, flags, menu, ctl.host.marks),
+              std::tuple(c.ok, c.wantValue, c.wantLog, c.flags, c.menu, wantMarks))
+        << c.op << " " << c.arg;
+    EXPECT_EQ(ctl.host.repaints > repaints, c.ok && std::string_view("ASW").find(c.op) != std::string_view::npos)
+        << c.op << " " << c.arg << ": bounds and refused values repaint nothing";
+  }
+  // A new control shows its 0 at Min; its menu items wait for a value.
   Host host;
   M fresh(host);
   fresh.Shown();
-  EXPECT_EQ(fresh.value(), 0);
-  EXPECT_EQ(Limits(fresh), "Min");
-  EXPECT_EQ(fresh.CursorPos(), 1);
+  EXPECT_EQ(std::tuple(fresh.value(), fresh.DownAtLimit(), fresh.MinItemEnabled(), fresh.CursorPos()),
+            std::tuple(0, true, true, 1));
 }
 
 TEST(UpDownTextMenu, PasteTakesTheLeadingNumber) {
@@ -228,9 +281,16 @@ TEST(UpDownTextMenu, PasteTakesTheLeadingNumber) {
     EXPECT_EQ(p.m.value(), c.want) << c.text;
     EXPECT_EQ(p.host.log, c.wantChanged ? "ValueChanged" : "") << c.text;
   }
+  // Paste is offered when a right press finds text on the clipboard.
+  Control ctl(5, 0, 255);
+  for (bool hasText : {false, true, false}) {
+    ctl.host.clipboardHasText = hasText;
+    ctl.m.MousePressed(2, 0, 100, 30);
+    EXPECT_EQ(ctl.m.PasteItemEnabled(), hasText);
+  }
 }
 
-TEST(UpDownTextMouse, HitZones) {
+TEST(UpDownTextButtons, HitZones) {
   // 630 x 255: buttons from x 430; up to y 112, down from y 142 (thin frame),
   // up to 98 and down from 158 (thick frame).
   const struct { int borderType, x, y, want; } cases[] = {
@@ -245,68 +305,6 @@ TEST(UpDownTextMouse, HitZones) {
   }
 }
 
-// The value, the buttons shown pressed and the button held down.
-std::tuple<int, bool, bool, int> Held(const M& m) {
-  return {m.value(), m.UpShownPressed(), m.DownShownPressed(), m.PressedButton()};
-}
-
-TEST(UpDownTextMouse, HoldingAButtonRepeatsOncePerTickUpToTheLimit) {
-  Control ctl(5, 0, 8);
-  ctl.m.FocusIn();
-  ctl.m.MousePressed(1, 0, 500, 30);
-  EXPECT_EQ(Held(ctl.m), std::tuple(5, true, false, 1)) << "the press itself steps nothing";
-  EXPECT_EQ(ctl.host.timerRestarts, 1) << "repeat counts from the press";
-  ctl.m.TimerTick();
-  ctl.m.TimerTick();
-  EXPECT_EQ(Held(ctl.m), std::tuple(7, true, false, 1));
-  ctl.m.TimerTick();
-  EXPECT_EQ(Held(ctl.m), std::tuple(8, false, false, 1)) << "at Max shown raised while held";
-  ctl.m.TimerTick();
-  ctl.m.MouseReleased(1, 0, 500, 30);
-  ctl.m.Clicked();  // released on a button: no Click
-  ctl.m.TimerTick();
-  EXPECT_EQ(Held(ctl.m), std::tuple(8, false, false, 0));
-  // Pressed anew at Max: held, but raised and never stepping.
-  ctl.m.MousePressed(1, 0, 500, 30);
-  ctl.m.TimerTick();
-  EXPECT_EQ(Held(ctl.m), std::tuple(8, false, false, 1));
-  EXPECT_EQ(ctl.host.log, "MouseDown ValueChanged ValueChanged ValueChanged MouseUp MouseDown");
-}
-
-TEST(UpDownTextMouse, LeavingTheButtonEndsThePressForGood) {
-  Control ctl(5, 0, 255);
-  ctl.m.FocusIn();
-  ctl.m.MousePressed(1, 0, 500, 200);
-  ctl.m.TimerTick();
-  EXPECT_EQ(Held(ctl.m), std::tuple(4, false, true, 2));
-  ctl.m.MouseMoved(1, 0, 100, 200);
-  EXPECT_EQ(Held(ctl.m), std::tuple(4, false, false, 0));
-  ctl.m.MouseMoved(1, 0, 500, 200);
-  ctl.m.TimerTick();
-  EXPECT_EQ(Held(ctl.m), std::tuple(4, false, false, 0)) << "moving back does not press again";
-}
-
-TEST(UpDownTextMouse, ButtonShownPressedPopsUpOnAnyRelease) {
-  // Released over the text area without a move in between: a Click.
-  Control left(5, 0, 255);
-  left.m.MousePressed(1, 0, 500, 30);
-  left.m.MouseReleased(1, 0, 100, 30);
-  EXPECT_EQ(Held(left.m), std::tuple(5, false, false, 0));
-  left.m.Clicked();
-  EXPECT_EQ(left.host.log, "MouseDown MouseUp Click");
-  // The right button opens the menu and raises no MouseUp.
-  Control right(5, 0, 255);
-  right.m.MousePressed(2, 0, 500, 30);
-  EXPECT_FALSE(right.m.PasteItemEnabled());
-  right.m.MouseReleased(2, 0, 500, 30);
-  EXPECT_EQ(Held(right.m), std::tuple(5, false, false, 0));
-  EXPECT_EQ(right.host.menusShown, 1);
-  EXPECT_EQ(right.host.log, "MouseDown");
-  right.host.clipboardHasText = true;
-  right.m.MousePressed(2, 0, 100, 30);
-  EXPECT_TRUE(right.m.PasteItemEnabled());
-}
-
 // Whether the timer runs and the cursor shows, and where and in which colour.
 std::tuple<bool, bool, int, int, int, LongColour> Cursor(const M& m) {
   return {m.TimerRunning(), m.CursorVisible(), m.CursorX(), m.CursorTop(), m.CursorBottom(),
@@ -315,17 +313,18 @@ std::tuple<bool, bool, int, int, int, LongColour> Cursor(const M& m) {
 
 TEST(UpDownTextCursor, FocusBlinkAndPlacement) {
   Control ctl(255, 0, 255);
-  EXPECT_FALSE(ctl.m.TimerRunning());
-  EXPECT_FALSE(ctl.m.CursorVisible());
+  EXPECT_EQ(std::tuple(ctl.m.TimerRunning(), ctl.m.CursorVisible()), std::tuple(false, false));
   ctl.m.SetCursorColor(0x0000FF);
   ctl.m.FocusIn();
   // After "255" printed from 2 pixels inside the frame; from 2 pixels below the
   // frame to 4 pixels short of the text's height.
   EXPECT_EQ(Cursor(ctl.m), std::tuple(true, true, 15 + 30 + 3 * 105, 45, 45 + 210 - 60, 0x0000FF));
-  ctl.m.KeyPressed(M::kKeyHome, 0);
-  EXPECT_EQ(ctl.m.CursorX(), 45);
   ctl.m.TimerTick();
-  EXPECT_FALSE(ctl.m.CursorVisible());
+  ctl.m.SetValue(254);
+  EXPECT_FALSE(ctl.m.CursorVisible()) << "a number shown keeps the blink's phase";
+  ctl.m.KeyPressed(M::kKeyHome, 0);
+  ctl.m.TimerTick();
+  EXPECT_EQ(std::tuple(ctl.m.CursorX(), ctl.m.CursorVisible()), std::tuple(45, false));
   ctl.m.TimerTick();
   EXPECT_TRUE(ctl.m.CursorVisible());
   ctl.m.SetCursorColor(0x00FF00);
@@ -333,33 +332,43 @@ TEST(UpDownTextCursor, FocusBlinkAndPlacement) {
   EXPECT_EQ(Cursor(ctl.m), std::tuple(false, false, 45, 45, 195, 0x0000FF)) << "the colour waits";
   ctl.m.FocusIn();
   EXPECT_EQ(ctl.m.CursorLineColour(), 0x00FF00);
-  // A shorter number pulls the cursor back to its end.
+  // A shorter number pulls the cursor back to its end; the thick frame moves it in.
   ctl.m.KeyPressed(M::kKeyEnd, 0);
   ctl.m.SetValue(7);
-  EXPECT_EQ(ctl.m.CursorPos(), 1);
-  EXPECT_EQ(ctl.m.CursorX(), 45 + 105);
+  EXPECT_EQ(std::tuple(ctl.m.CursorPos(), ctl.m.CursorX()), std::tuple(1, 45 + 105));
+  ctl.m.SetBorderType(1);
+  EXPECT_EQ(ctl.m.CursorX(), 60 + 105);
+
+  // Past the buttons on a narrow control the cursor neither shows nor blinks, but
+  // the timer runs on for the auto-repeat.
+  Control narrow(-32000, -32768, 0);
+  narrow.m.Resized(415, 255);
+  narrow.m.FocusIn();
+  narrow.m.TimerTick();
+  EXPECT_EQ(std::tuple(narrow.m.TimerRunning(), narrow.m.CursorVisible()), std::tuple(true, false));
+  narrow.m.KeyPressed(M::kKeyHome, 0);
+  EXPECT_EQ(std::tuple(narrow.m.TimerRunning(), narrow.m.CursorVisible()), std::tuple(true, true));
 }
 
 TEST(UpDownTextSize, WidthAndHeightRulesAndAFontTallerThanTheTextArea) {
   const struct { int w, h, wantW, wantH; } cases[] = {
       {300, 240, 415, 225}, {399, 254, 415, 225}, {400, 255, 400, 255}, {414, 100, 414, 225},
-      {630, 255, 630, 255}, {0, 0, 415, 225},     {415, 225, 415, 225}, {2000, 600, 2000, 600},
+      {0, 0, 415, 225},     {2000, 600, 2000, 600},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(M::RuleWidth(c.w), c.wantW) << c.w;
-    EXPECT_EQ(M::RuleHeight(c.h), c.wantH) << c.h;
+    EXPECT_EQ(std::tuple(M::RuleWidth(c.w), M::RuleHeight(c.h)), std::tuple(c.wantW, c.wantH));
   }
   // A font taller than the text area asks for the height of the text and the frame.
-  Control ctl(5, 0, 255);
-  ctl.host.textHeight = 225;
-  ctl.m.FontChanged();
-  EXPECT_EQ(ctl.host.requestedH, -1) << "225 fits 255 - 2 x 15";
-  ctl.host.textHeight = 300;
-  ctl.m.FontChanged();
-  EXPECT_EQ(std::pair(ctl.host.requestedW, ctl.host.requestedH), std::pair(630, 330));
-  ctl.m.SetBorderType(1);
-  ctl.m.FontChanged();
-  EXPECT_EQ(ctl.host.requestedH, 360);
+  const struct { int borderType, textHeight, wantH; } fonts[] = {
+      {0, 225, -1}, {0, 226, 256}, {0, 300, 330}, {1, 300, 360}};
+  for (const auto& c : fonts) {
+    Control ctl(5, 0, 255);
+    ctl.m.SetBorderType(c.borderType);
+    ctl.host.textHeight = c.textHeight;
+    ctl.m.FontChanged();
+    EXPECT_EQ(std::tuple(ctl.host.requestedW, ctl.host.requestedH),
+              std::tuple(c.wantH < 0 ? -1 : 630, c.wantH)) << c.textHeight;
+  }
 }
 
 // ---- the picture ----------------------------------------------------------------
@@ -377,82 +386,70 @@ std::vector<TwipFill> GlyphRows(const UpDownPicture& p, int fromY, int toY) {
   return rows;
 }
 
-TEST(UpDownTextPicture, FillsOfEachFrameTypeAndTheButtons) {
+TEST(UpDownTextPicture, FramesButtonsAndText) {
   Control ctl(5, 0, 255);
   const LongColour bg = kSysWindowBackground, face = kSysButtonFace, ink = kSysButtonText;
   ctl.m.SetBackcolor(bg);
+  ctl.m.SetForeColor(0x10);
   ctl.m.SetButtonColor(face);
   ctl.m.SetBtnForecolor(ink);
   ctl.m.SetBorderColor1(1);
   ctl.m.SetBorderColor2(2);
   ctl.m.SetBorderColor3(3);
   ctl.m.SetBorderColor4(4);
-  // Type 1 is the thick frame, every other type the thin one.
-  const struct { int type; TwipFill fill; const char* what; } cases[] = {
-      {0, {0, 0, 430, 255, bg}, "text area"},    {0, {15, 15, 400, 225, bg}, "inside"},
-      {0, {0, 0, 430, 15, 4}, "top edge"},       {2, {0, 0, 430, 15, 4}, "top edge"},
-      {0, {0, 240, 430, 15, 3}, "bottom edge"},  {2, {0, 240, 430, 15, 3}, "bottom edge"},
-      {0, {415, 15, 15, 240, 3}, "right edge"},  {2, {415, 15, 15, 240, 3}, "right edge"},
-      {2, {15, 15, 400, 225, bg}, "inside"},     {1, {30, 30, 370, 195, bg}, "inside"},
-      {1, {0, 0, 415, 15, 2}, "outer top"},      {1, {15, 15, 400, 15, 4}, "inner top"},
-      {1, {15, 240, 415, 15, 1}, "outer bottom"}, {1, {30, 225, 400, 15, 3}, "inner bottom"},
+  const int repaints = ctl.host.repaints;
+  ctl.m.SetBackStyle(1);
+  ctl.m.SetCursorColor(0x20);  // seen when the focus next places the cursor
+  ctl.m.SetBtnForecolor(ink);  // seen at the next repaint
+  EXPECT_EQ(ctl.host.repaints, repaints) << "these three repaint nothing at once";
+  EXPECT_EQ(ctl.host.marks, "BackColor ForeColor ButtonColor BtnForecolor BorderColor1 BorderColor2 "
+                            "BorderColor3 BorderColor4 BackStyle CursorColor BtnForecolor");
+  // Type 1 is the thick frame, every other type the thin one. Pressed: the left
+  // button held on the up button.
+  const struct { int type; bool pressed; TwipFill fill; const char* what; } cases[] = {
+      {0, false, {0, 0, 430, 255, bg}, "text area"},   {0, false, {15, 15, 400, 225, bg}, "inside"},
+      {0, false, {0, 0, 430, 15, 4}, "top edge"},      {2, false, {0, 240, 430, 15, 3}, "bottom edge"},
+      {0, false, {415, 15, 15, 240, 3}, "right edge"}, {2, false, {15, 15, 400, 225, bg}, "inside"},
+      {1, false, {30, 30, 370, 195, bg}, "inside"},    {1, false, {0, 0, 415, 15, 2}, "outer top"},
+      {1, false, {15, 15, 400, 15, 4}, "inner top"}, {1, false, {15, 225, 400, 15, 4}, "inner outline"},   {1, false, {15, 240, 415, 15, 1}, "outer bottom"},
+      {1, false, {30, 225, 400, 15, 3}, "inner bottom"}, {1, false, {415, 15, 15, 240, 1}, "outer right"},
+      {1, false, {400, 30, 15, 195, 3}, "inner right"},
+      {0, false, {430, 0, 200, 128, face}, "up button"}, {0, false, {430, 128, 200, 127, face}, "down"},
+      {0, false, {430, 0, 200, 15, 3}, "up raised"},   {0, true, {430, 0, 200, 15, 4}, "up sunk"},
+      {0, true, {430, 128, 200, 15, 3}, "down stays raised"}, {0, true, {615, 15, 15, 113, 3}, "sunk right"},
+      {0, false, {430, 113, 200, 15, 4}, "raised bottom"}, {0, false, {615, 143, 15, 112, 4}, "down right"},
   };
   for (const auto& c : cases) {
     ctl.m.SetBorderType(c.type);
+    c.pressed ? ctl.m.MousePressed(1, 0, 500, 30) : ctl.m.MouseReleased(1, 0, 500, 30);
     const UpDownPicture p = ctl.m.Picture();
-    EXPECT_TRUE(Has(p.underText, c.fill)) << c.type << ": " << c.what;
-    EXPECT_EQ(std::tuple(p.text, p.textX, p.textY),
-              c.type == 1 ? std::tuple("5", 60, 30) : std::tuple("5", 45, 15));
+    EXPECT_TRUE(Has(c.fill.y < 255 && c.fill.x >= 430 ? p.overText : p.underText, c.fill))
+        << c.type << ": " << c.what;
+    EXPECT_EQ(std::tuple(p.text, p.textX, p.textY, p.textColour),
+              c.type == 1 ? std::tuple("5", 60, 30, 0x10) : std::tuple("5", 45, 15, 0x10));
   }
-
-  // The buttons: raised (3D highlight outline) when released, sunken when pressed.
-  ctl.m.SetBorderType(0);
-  const UpDownPicture p = ctl.m.Picture();
-  EXPECT_TRUE(Has(p.overText, {430, 0, 200, 128, face})) << "up button";
-  EXPECT_TRUE(Has(p.overText, {430, 128, 200, 127, face})) << "down button";
-  EXPECT_TRUE(Has(p.overText, {430, 0, 200, 15, 3}));
-  ctl.m.MousePressed(1, 0, 500, 30);
-  EXPECT_TRUE(Has(ctl.m.Picture().overText, {430, 0, 200, 15, 4}));
-  // Their glyphs, row by row.
-  const auto up = GlyphRows(p, 0, 127);
-  ASSERT_EQ(up.size(), 49u);
-  EXPECT_EQ(up.front(), (TwipFill{481, 86, 98, 1, ink})) << "base";
-  EXPECT_EQ(up.back(), (TwipFill{529, 38, 2, 1, ink})) << "tip";
-  const auto down = GlyphRows(p, 128, 255);
-  ASSERT_EQ(down.size(), 56u);
-  EXPECT_EQ(down.front(), (TwipFill{467, 161, 111, 1, ink})) << "top";
-  EXPECT_EQ(down.back(), (TwipFill{522, 216, 1, 1, ink})) << "tip";
-}
-
-TEST(UpDownTextPicture, GlyphsGreyAtTheirLimits) {
-  Control ctl(255, 0, 255);
-  ctl.m.SetBtnForecolor(0x123456);
-  const struct { int value; LongColour up, down; } cases[] = {{255, 0x808080, 0x123456},
-                                                              {0, 0x123456, 0x808080}};
-  for (const auto& c : cases) {
-    ctl.m.SetValue(c.value);
+  // The glyphs row by row, grey at their limits; the cursor line over everything.
+  const struct { int value; LongColour up, down; } glyphs[] = {
+      {5, ink, ink}, {255, 0x808080, ink}, {0, ink, 0x808080}};
+  for (const auto& g : glyphs) {
+    ctl.m.SetValue(g.value);
     const UpDownPicture p = ctl.m.Picture();
-    for (const TwipFill& f : GlyphRows(p, 0, 127)) EXPECT_EQ(f.colour, c.up) << c.value;
-    for (const TwipFill& f : GlyphRows(p, 128, 255)) EXPECT_EQ(f.colour, c.down) << c.value;
+    const auto up = GlyphRows(p, 0, 127), down = GlyphRows(p, 128, 255);
+    ASSERT_EQ(std::tuple(up.size(), down.size()), std::tuple(std::size_t{49}, std::size_t{56}));
+    EXPECT_EQ(std::tuple(up.front(), up.back(), down.front(), down.back()),
+              std::tuple(TwipFill{481, 86, 98, 1, g.up}, TwipFill{529, 38, 2, 1, g.up},
+                         TwipFill{467, 161, 111, 1, g.down}, TwipFill{522, 216, 1, 1, g.down}));
   }
-}
-
-TEST(UpDownTextPicture, NarrowControlShowsLeadingDigitsAndRepeatsPastTheCursor) {
-  Control ctl(-32000, -32768, 0);
-  ctl.m.Resized(415, 255);
-  // Room is 415 - 215 - 30 = 170 twips; at 105 a character the second reaches it.
-  EXPECT_EQ(ctl.m.Picture().text, "-3");
-  EXPECT_EQ(ctl.m.FitText(0), "");
-  EXPECT_EQ(ctl.m.FitText(10000), "-32000");
-  // Six characters end past x = 215: no cursor and no blink, but the timer runs
-  // for the auto-repeat.
   ctl.m.FocusIn();
-  EXPECT_EQ(std::pair(ctl.m.TimerRunning(), ctl.m.CursorVisible()), std::pair(true, false));
-  ctl.m.TimerTick();
-  EXPECT_FALSE(ctl.m.CursorVisible());
-  ctl.m.MousePressed(1, 0, 300, 30);
-  ctl.m.TimerTick();
-  EXPECT_EQ(ctl.m.value(), -31999);
+  EXPECT_EQ(ctl.m.Picture().overText.back(), (TwipFill{150, 45, 15, 150, 0x20}));
+}
+
+TEST(UpDownTextPicture, NarrowControlShowsLeadingDigits) {
+  Control ctl(-32000, -32768, 0);
+  ctl.m.Resized(456, 255);
+  // Room is 456 - 215 - 30 = 211 twips; at 105 a character the third reaches it.
+  EXPECT_EQ(ctl.m.Picture().text, "-32");
+  EXPECT_EQ(std::tuple(ctl.m.FitText(0), ctl.m.FitText(10000)), std::tuple(std::string(), std::string("-32000")));
 }
 
 }  // namespace

@@ -17,19 +17,14 @@ UpDownTextProperties ReadBack(const MemoryPropertyBag& bag) {
   return ReadUpDownTextProperties(bag, kAmbient);
 }
 
-TEST(UpDownTextProperties, DefaultsAreNotWrittenAndReadBack) {
-  const UpDownTextProperties p{.font = kAmbient};
-  MemoryPropertyBag bag;
-  WriteUpDownTextProperties(bag, p, kAmbient);
-  EXPECT_TRUE(bag.Entries().empty());
-  const UpDownTextProperties read = ReadBack(bag);
-  EXPECT_EQ(read, p);
-  EXPECT_EQ(std::tuple(read.backColor, read.foreColor, read.borderColor3, read.max,
-                       read.blinkInterval),
-            std::tuple(0x00FFFFC0, static_cast<LongColour>(0x80000012u), 0x00FFFF80, 100, 333));
-}
-
-TEST(UpDownTextProperties, EveryChangedValueWrittenInOrderAndRoundTrips) {
+TEST(UpDownTextProperties, ChangedValuesWrittenInOrderDefaultsLeftOut) {
+  const UpDownTextProperties defaults{.font = kAmbient};
+  EXPECT_EQ(ReadBack(MemoryPropertyBag()), defaults);
+  EXPECT_EQ(std::tuple(defaults.backColor, defaults.foreColor, defaults.borderColor1,
+                       defaults.borderColor3, defaults.borderColor4, defaults.buttonColor,
+                       defaults.max, defaults.blinkInterval),
+            std::tuple(0x00FFFFC0, static_cast<LongColour>(0x80000012u), 0x00686868, 0x00FFFF80,
+                       0x00808080, 0x00C0C0C0, 100, 333));
   const UpDownTextProperties p{
       .backColor = 1, .foreColor = 2, .enabled = false,
       .font = {.name = "Tahoma", .points = 9, .bold = true},
@@ -37,16 +32,19 @@ TEST(UpDownTextProperties, EveryChangedValueWrittenInOrderAndRoundTrips) {
       .value = 300,  // stored as it stands, even beyond Max
       .borderColor3 = 5, .borderColor4 = 6, .buttonColor = 7, .btnForecolor = 8, .cursorColor = 9,
       .blinkInterval = 500};
-  MemoryPropertyBag bag;
-  WriteUpDownTextProperties(bag, p, kAmbient);
-  std::vector<std::string> names;
-  for (const auto& [name, value] : bag.Entries()) names.push_back(name);
-  EXPECT_EQ(names, (std::vector<std::string>{"backcolor", "forecolor", "enabled", "font",
-                                             "backstyle", "bordertype", "bordercolor1",
-                                             "bordercolor2", "min", "max", "value", "bordercolor3",
-                                             "bordercolor4", "buttoncolor", "btnforecolor",
-                                             "cursorcolor", "blinkinterval"}));
-  EXPECT_EQ(ReadBack(bag), p);
+  // Defaults leave the bag empty; every changed value is written, in order.
+  for (const UpDownTextProperties* written : {&defaults, &p}) {
+    MemoryPropertyBag bag;
+    WriteUpDownTextProperties(bag, *written, kAmbient);
+    std::vector<std::string> names;
+    for (const auto& [name, value] : bag.Entries()) names.push_back(name);
+    const std::vector<std::string> all = {
+        "backcolor",    "forecolor",    "enabled",     "font",         "backstyle", "bordertype",
+        "bordercolor1", "bordercolor2", "min",         "max",          "value",     "bordercolor3",
+        "bordercolor4", "buttoncolor",  "btnforecolor", "cursorcolor", "blinkinterval"};
+    EXPECT_EQ(names, written == &defaults ? std::vector<std::string>() : all);
+    EXPECT_EQ(ReadBack(bag), *written);
+  }
 }
 
 TEST(UpDownTextProperties, NamesMatchWithoutRegardToCase) {
@@ -55,8 +53,7 @@ TEST(UpDownTextProperties, NamesMatchWithoutRegardToCase) {
   bag.WriteProperty("BtnForeColor", std::int32_t{0x123456});
   bag.WriteProperty("btnforecolor", std::int32_t{0x654321});
   EXPECT_EQ(bag.Entries().size(), 2u) << "the same name replaces its value";
-  EXPECT_EQ(ReadBack(bag).max, 255);
-  EXPECT_EQ(ReadBack(bag).btnForecolor, 0x654321);
+  EXPECT_EQ(std::tuple(ReadBack(bag).max, ReadBack(bag).btnForecolor), std::tuple(255, 0x654321));
 }
 
 TEST(UpDownTextProperties, UnusableValuesReadAsDefaults) {
