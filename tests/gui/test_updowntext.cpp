@@ -14,46 +14,37 @@
 #include <string>
 #include <vector>
 
-#include "platform/twips.h"
 #include "updowntext/updowntext.h"
 
 namespace hk {
 namespace {
 
 using Log = std::vector<std::string>;
-
-// Points inside the 630 x 255 twip control, in pixels.
-QPoint AtTwips(int x, int y) { return QPoint(x / kTwipsPerPixel, y / kTwipsPerPixel); }
-const QPoint kUpButton = AtTwips(530, 45);
-const QPoint kTextArea = AtTwips(200, 120);
+const QPoint kUpButton(35, 3), kTextArea(13, 8);  // in twips (525, 45) and (195, 120)
 
 class UpDownTextGui : public ::testing::Test {
  protected:
   void SetUp() override {
-    window = std::make_unique<QWidget>();
-    window->resize(200, 100);
     editor = CreateMainWindowEditor(window.get(), QStringLiteral("TxtR"));
-    editor->move(10, 10);
-    const auto log = [this](const char* name) { return [this, name] { events.push_back(name); }; };
-    QObject::connect(editor, &UpDownText::ValueChanged, log("ValueChanged"));
-    QObject::connect(editor, &UpDownText::Click, log("Click"));
-    QObject::connect(editor, &UpDownText::KeyUp, log("KeyUp"));
-    QObject::connect(editor, &UpDownText::MouseUp, log("MouseUp"));
-    QObject::connect(editor, &UpDownText::MouseDown,
-                     [this](std::int16_t& b, std::int16_t&, float& x, float& y) {
-                       events.push_back("MouseDown " + std::to_string(b) + " " +
-                                        std::to_string(int(x)) + "," + std::to_string(int(y)));
-                     });
-    QObject::connect(editor, &UpDownText::MouseMove, [this](std::int16_t& b, std::int16_t&, float&, float&) {
-      events.push_back("MouseMove " + std::to_string(b));
-    });
-    QObject::connect(editor, &UpDownText::KeyDown, [this](std::int16_t& code, std::int16_t&) {
-      events.push_back("KeyDown");
-      if (cancelKeys) code = 0;
-    });
-    QObject::connect(editor, &UpDownText::KeyPress, [this](std::int16_t& ascii) {
-      events.push_back("KeyPress " + std::to_string(ascii));
-    });
+    // Each event with its arguments: key code and shift, character, or button,
+    // shift and position in twips. A KeyDown handler may clear the key code.
+    QObject::connect(editor, &UpDownText::KeyDown,
+                     [this](std::int16_t& code, std::int16_t&) { code = cancelKeys ? 0 : code; });
+    const auto logAs = [this](const char* name) {
+      return [this, name](auto&... args) {
+        std::string s = name;
+        ((s += " " + std::to_string(static_cast<int>(args))), ...);
+        events.push_back(s);
+      };
+    };
+    QObject::connect(editor, &UpDownText::ValueChanged, logAs("ValueChanged"));
+    QObject::connect(editor, &UpDownText::Click, logAs("Click"));
+    QObject::connect(editor, &UpDownText::KeyDown, logAs("KeyDown"));
+    QObject::connect(editor, &UpDownText::KeyPress, logAs("KeyPress"));
+    QObject::connect(editor, &UpDownText::KeyUp, logAs("KeyUp"));
+    QObject::connect(editor, &UpDownText::MouseDown, logAs("MouseDown"));
+    QObject::connect(editor, &UpDownText::MouseMove, logAs("MouseMove"));
+    QObject::connect(editor, &UpDownText::MouseUp, logAs("MouseUp"));
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     editor->setFocus();
@@ -70,75 +61,63 @@ class UpDownTextGui : public ::testing::Test {
     for (int i = 0; i < cursor; ++i) QTest::keyClick(editor, Qt::Key_Right);
     events.clear();
   }
-  // One tick of the control's timer, whatever its interval.
-  void Tick() {
+  void Tick() {  // one tick of the control's timer, whatever its interval
     QTimerEvent tick(editor->Timer1()->timerId());
     QApplication::sendEvent(editor->Timer1(), &tick);
   }
-  bool Send(QEvent::Type type, Qt::Key key, Qt::KeyboardModifiers mods = {}, bool repeat = false) {
-    QKeyEvent e(type, key, mods, QString(), repeat);
+  bool Send(QEvent::Type type, Qt::Key key, bool autoRepeat = false) {  // whether it was used
+    QKeyEvent e(type, key, Qt::NoModifier, QString(), autoRepeat);
     QApplication::sendEvent(editor, &e);
     return e.isAccepted();
   }
-  void Move(QPoint at, Qt::MouseButtons held) {
-    QMouseEvent e(QEvent::MouseMove, at, editor->mapToGlobal(at), Qt::NoButton, held, {});
-    QApplication::sendEvent(editor, &e);
-  }
-  QAction* Item(const char* name) { return editor->mnuMain()->findChild<QAction*>(name); }
-  // Right-clicks the control and clicks the item in the menu that opens.
-  void Choose(const char* name) {
+  void Choose(const char* item) {  // from the menu a right click opens
     QTest::mouseClick(editor, Qt::RightButton, {}, kTextArea);
     QMenu* menu = editor->mnuMain();
     ASSERT_TRUE(QTest::qWaitFor([menu] { return menu->isVisible(); }));
-    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(Item(name)).center());
-    EXPECT_TRUE(QTest::qWaitFor([menu] { return !menu->isVisible(); })) << name;
+    const QRect at = menu->actionGeometry(menu->findChild<QAction*>(item));
+    QTest::mouseClick(menu, Qt::LeftButton, {}, at.center());
+    EXPECT_TRUE(QTest::qWaitFor([menu] { return !menu->isVisible(); })) << item;
+  }
+  long Count(const char* prefix) const {
+    return std::count_if(events.begin(), events.end(),
+                         [prefix](auto& e) { return e.starts_with(prefix); });
   }
 
-  std::unique_ptr<QWidget> window;
+  std::unique_ptr<QWidget> window = std::make_unique<QWidget>();
   UpDownText* editor = nullptr;
   Log events;
   bool cancelKeys = false;
 };
 
 TEST_F(UpDownTextGui, KeysReachTheRules) {
-  Start(0, 1);
-  for (Qt::Key k : {Qt::Key_1, Qt::Key_2, Qt::Key_5}) QTest::keyClick(editor, k);
-  EXPECT_EQ(std::tuple(editor->value(), int{editor->model().CursorPos()}), std::tuple(125, 3));
-  // What X11 delivers for Shift+5 on a US keyboard: '%' from key code 14.
+  EXPECT_FALSE(editor->inputMethodQuery(Qt::ImEnabled).toBool()) << "keys come whole, not composed";
   Start(1, 1);
+  // What X11 delivers for Shift+5 on a US keyboard: '%' from key code 14.
   QKeyEvent percent(QEvent::KeyPress, Qt::Key_Percent, Qt::ShiftModifier, 14, 0x25, 1, "%");
   QApplication::sendEvent(editor, &percent);
   QTest::keyClick(editor, Qt::Key_5, Qt::KeypadModifier);
-  EXPECT_EQ(editor->value(), 15);
-  EXPECT_EQ(events, (Log{"KeyDown", "ValueChanged", "KeyPress 37", "KeyDown", "KeyPress 53", "KeyUp"}));
-  // A KeyDown handler that clears the key code cancels the key.
-  Start(25, 2);
+  EXPECT_EQ(std::tuple(editor->value(), editor->model().CursorPos()), std::tuple(15, 2));
+  EXPECT_EQ(events, (Log{"KeyDown 53 1", "ValueChanged", "KeyPress 37", "KeyDown 101 0",
+                         "KeyPress 53", "KeyUp 101 0"}));
+  Start(25, 2);  // a KeyDown handler that clears the key code cancels the key
   cancelKeys = true;
-  for (Qt::Key key : {Qt::Key_7, Qt::Key_Up, Qt::Key_Backspace}) QTest::keyClick(editor, key);
-  EXPECT_EQ(std::tuple(editor->value(), int{editor->model().CursorPos()}), std::tuple(25, 2));
-  EXPECT_EQ(events, (Log{"KeyDown", "KeyPress 55", "KeyUp", "KeyDown", "KeyUp", "KeyDown",
-                         "KeyPress 8", "KeyUp"}));
-  // Keys the control has no use for go on to the window.
-  cancelKeys = false;
-  const std::pair<Qt::Key, bool> used[] = {{Qt::Key_Return, false}, {Qt::Key_Escape, false},
-                                           {Qt::Key_F1, false},     {Qt::Key_Up, true},
-                                           {Qt::Key_Delete, true},  {Qt::Key_Home, true}};
-  for (auto [key, want] : used) EXPECT_EQ(Send(QEvent::KeyPress, key), want) << key;
-}
-
-TEST_F(UpDownTextGui, HeldArrowKeyStepsPerRepeatAndPopsUpOnRelease) {
-  Start(10, 2);
-  Send(QEvent::KeyPress, Qt::Key_Up);
-  for (int i = 0; i < 3; ++i) {  // a held key repeats its press; its one release comes last
-    Send(QEvent::KeyRelease, Qt::Key_Up, {}, true);
-    Send(QEvent::KeyPress, Qt::Key_Up, {}, true);
+  QTest::keyClick(editor, Qt::Key_Up);
+  EXPECT_EQ(std::tuple(editor->value(), events), std::tuple(25, Log{"KeyDown 0 0", "KeyUp 38 0"}));
+  cancelKeys = false;  // keys the control has no use for go on to the window
+  for (auto [key, used] : {std::pair(Qt::Key_Return, false), std::pair(Qt::Key_F1, false),
+                           std::pair(Qt::Key_Up, true), std::pair(Qt::Key_Home, true)}) {
+    EXPECT_EQ(Send(QEvent::KeyPress, key), used) << key;
   }
-  EXPECT_EQ(std::tuple(editor->value(), editor->model().UpShownPressed()), std::tuple(14, true));
+  // A held key repeats its press only; its release comes once and pops the button up.
+  Start(10, 2);
+  for (bool repeat : {false, true, true}) {
+    if (repeat) Send(QEvent::KeyRelease, Qt::Key_Up, true);
+    Send(QEvent::KeyPress, Qt::Key_Up, repeat);
+  }
+  EXPECT_EQ(std::tuple(editor->value(), editor->model().UpShownPressed(), Count("KeyUp")),
+            std::tuple(13, true, 0));
   Send(QEvent::KeyRelease, Qt::Key_Up);
-  EXPECT_FALSE(editor->model().UpShownPressed());
-  EXPECT_EQ(std::count(events.begin(), events.end(), "Click"), 4);
-  EXPECT_EQ(events.back(), "KeyUp");
-  EXPECT_EQ(std::count(events.begin(), events.end(), "KeyUp"), 1);
+  EXPECT_EQ(std::tuple(editor->model().UpShownPressed(), Count("KeyUp")), std::tuple(false, 1));
 }
 
 TEST_F(UpDownTextGui, MouseAndTimerReachTheButtons) {
@@ -146,92 +125,83 @@ TEST_F(UpDownTextGui, MouseAndTimerReachTheButtons) {
   QTest::mousePress(editor, Qt::LeftButton, {}, kUpButton);
   EXPECT_TRUE(editor->model().UpShownPressed());
   Tick();
-  EXPECT_EQ(editor->value(), 11) << "a tick steps the held button";
-  Move(kTextArea, Qt::LeftButton);
-  Tick();
-  QTest::mouseRelease(editor, Qt::LeftButton, {}, kTextArea);
-  Move(kUpButton, Qt::NoButton);
-  EXPECT_EQ(editor->value(), 11);
-  EXPECT_FALSE(editor->model().UpShownPressed());
-  EXPECT_EQ(events, (Log{"MouseDown 1 525,45", "ValueChanged", "MouseMove 1", "MouseUp", "Click",
-                         "MouseMove 0"}));
-  // A right click on a button opens the menu and leaves the button raised and
-  // the control its focus.
-  events.clear();
-  QTest::mousePress(editor, Qt::RightButton, {}, kUpButton);
-  QTest::mouseRelease(editor, Qt::RightButton, {}, kUpButton);
+  for (auto [at, held] :
+       {std::pair(kTextArea, Qt::LeftButton), std::pair(kUpButton, Qt::NoButton)}) {
+    QMouseEvent move(QEvent::MouseMove, at, editor->mapToGlobal(at), Qt::NoButton, held, {});
+    QApplication::sendEvent(editor, &move);
+    if (held) Tick(), QTest::mouseRelease(editor, Qt::LeftButton, {}, kTextArea);
+  }
+  EXPECT_EQ(std::tuple(editor->value(), editor->model().UpShownPressed()), std::tuple(11, false));
+  EXPECT_EQ(events, (Log{"MouseDown 1 0 525 45", "ValueChanged", "MouseMove 1 0 195 120",
+                         "MouseUp 1 0 195 120", "Click", "MouseMove 0 0 525 45"}));
+  events.clear();  // a right click opens the menu; the control keeps the focus
+  QTest::mouseClick(editor, Qt::RightButton, {}, kUpButton);
   EXPECT_TRUE(QTest::qWaitFor([this] { return editor->mnuMain()->isVisible(); }));
-  EXPECT_FALSE(editor->model().UpShownPressed());
-  EXPECT_EQ(events, Log{"MouseDown 2 525,45"}) << "no MouseUp for the right button";
+  EXPECT_EQ(std::tuple(events, editor->model().UpShownPressed()),
+            std::tuple(Log{"MouseDown 2 0 525 45"}, false));
   editor->mnuMain()->close();
   EXPECT_TRUE(editor->model().HasFocus());
 }
 
 TEST_F(UpDownTextGui, FocusRunsTheTimerThatBlinksTheCursor) {
-  EXPECT_EQ(std::tuple(editor->Timer1()->isActive(), editor->Timer1()->interval(),
-                       editor->model().CursorVisible()),
+  QTimer* timer = editor->Timer1();
+  EXPECT_EQ(std::tuple(timer->isActive(), timer->interval(), editor->model().CursorVisible()),
             std::tuple(true, 333, true));
   Tick();
   EXPECT_FALSE(editor->model().CursorVisible());
   auto* other = new QWidget(window.get());
   other->setFocusPolicy(Qt::StrongFocus);
   other->show();
-  other->setFocus();
-  ASSERT_TRUE(QTest::qWaitFor([other] { return other->hasFocus(); }));
-  EXPECT_FALSE(editor->Timer1()->isActive());
-  editor->setBlinkInterval(0);
-  editor->setFocus();
-  ASSERT_TRUE(QTest::qWaitFor([this] { return editor->hasFocus(); }));
-  EXPECT_FALSE(editor->Timer1()->isActive()) << "an interval of 0 runs no timer";
+  for (QWidget* to : {other, static_cast<QWidget*>(editor)}) {
+    to->setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([to] { return to->hasFocus(); }));
+    EXPECT_FALSE(timer->isActive()) << "no focus; or an interval of 0";
+    editor->setBlinkInterval(0);
+  }
   editor->setBlinkInterval(100);
-  EXPECT_EQ(std::tuple(editor->Timer1()->isActive(), editor->Timer1()->interval()), std::tuple(true, 100));
+  EXPECT_EQ(std::tuple(timer->isActive(), timer->interval()), std::tuple(true, 100));
 }
 
 TEST_F(UpDownTextGui, MenuItemsTheirStatesAndActions) {
   QMenu* menu = editor->mnuMain();
-  std::vector<QString> captions;
-  for (QAction* a : menu->actions()) captions.push_back(a->isSeparator() ? a->objectName() : a->text());
-  EXPECT_EQ(std::tuple(menu->title(), captions),
-            std::tuple(QString("Main"), std::vector<QString>{"Set to Maximum", "Set to Minimum", "mnusep",
-                                                            "&Copy", "&Paste", "&About"}));
-  // Set to Maximum, Set to Minimum, Paste: + enabled, - not.
-  const auto enabled = [this] {
+  std::vector<QString> items{menu->title()};
+  for (QAction* a : menu->actions()) items.push_back(a->objectName() + " " + a->text());
+  EXPECT_EQ(items, (std::vector<QString>{"Main", "mnumax Set to Maximum", "mnumin Set to Minimum",
+                                         "mnusep ", "mnuCopy &Copy", "mnuPste &Paste",
+                                         "mnuAbout &About"}));
+  const auto enabled = [menu] {  // each item, + enabled
     std::string s;
-    for (const char* name : {"mnumax", "mnumin", "mnuPste"}) s += Item(name)->isEnabled() ? '+' : '-';
+    for (QAction* a : menu->actions()) s += a->isEnabled() ? '+' : '-';
     return s;
   };
   QApplication::clipboard()->clear();
   Start(255, 3);
-  Choose("mnumin");  // the states as the menu opened at Max, with nothing to paste
-  EXPECT_EQ(std::tuple(editor->value(), enabled()), std::tuple(0, std::string("-+-")));
+  Choose("mnumin");  // as the menu opened at Max with nothing to paste
+  EXPECT_EQ(std::tuple(editor->value(), enabled()), std::tuple(0, "-+++-+"));
   Choose("mnumax");
-  EXPECT_EQ(std::tuple(editor->value(), enabled()), std::tuple(255, std::string("+--")));
+  EXPECT_EQ(std::tuple(editor->value(), enabled()), std::tuple(255, "+-++-+"));
   editor->SetValue(42);
   Choose("mnuCopy");
   EXPECT_EQ(QApplication::clipboard()->text(), "42");
-  Choose("mnuAbout");
   QApplication::clipboard()->setText("300 apples");
   Choose("mnuPste");
-  EXPECT_EQ(editor->value(), 255);
-  EXPECT_EQ(std::count(events.begin(), events.end(), "ValueChanged"), 3);
+  EXPECT_EQ(std::tuple(editor->value(), Count("ValueChanged")), std::tuple(255, 3));
 }
 
-TEST_F(UpDownTextGui, StoredPropertiesAndTheirMarks) {
-  // The main window's editor stores what it was given, Tahoma included.
+TEST_F(UpDownTextGui, StoredPropertiesTheirMarksAndTheSizeRules) {
+  // The main window's editor stores what it was given (but its size), Tahoma included.
   MemoryPropertyBag written;
   editor->WriteProperties(written);
   const MemoryPropertyBag given = MainWindowEditorProperties();
-  for (const auto& [name, value] : written.Entries()) EXPECT_EQ(given.ReadProperty(name), value) << name;
-  EXPECT_EQ(written.Entries().size(), given.Entries().size() - 2) << "all but the extents";
+  for (const auto& [name, value] : written.Entries()) EXPECT_EQ(given.ReadProperty(name), value);
+  EXPECT_EQ(std::tuple(written.Entries().size() + 2, editor->size()),
+            std::tuple(given.Entries().size(), QSize(42, 17)));
 
   std::vector<QString> marked;
   QObject::connect(editor, &UpDownText::PropertyChanged,
                    [&marked](const QString& name) { marked.push_back(name); });
-  editor->ReadProperties(MainWindowEditorProperties());
-  editor->SetValue(7);
-  EXPECT_TRUE(marked.empty()) << "restoring and SetValue mark nothing";
-  // Under a disabled window the control is still enabled itself: nothing to store.
-  window->setEnabled(false);
+  editor->ReadProperties(given);
+  window->setEnabled(false);  // the control is still enabled itself: nothing to store
   MemoryPropertyBag underDisabled;
   editor->WriteProperties(underDisabled);
   EXPECT_EQ(underDisabled.ReadProperty("Enabled"), std::nullopt);
@@ -240,45 +210,38 @@ TEST_F(UpDownTextGui, StoredPropertiesAndTheirMarks) {
   editor->setBackStyle(40000);  // beyond 16 bits: ignored
   editor->setBackStyle(-32768);
   editor->setEnabled(false);
-  QFont f = editor->font();
-  f.setPointSize(10);
-  editor->setFont(f);
-  EXPECT_EQ(marked, (std::vector<QString>{"Value", "BackStyle", "Enabled", "Font"}));
-  MemoryPropertyBag disabled;
-  editor->WriteProperties(disabled);
-  EXPECT_EQ(disabled.ReadProperty("Enabled"), PropertyValue(false));
-}
-
-TEST_F(UpDownTextGui, SizeAndFontRules) {
-  editor->resize(20, 16);  // 300 x 240 twips
-  EXPECT_EQ(editor->size(), QSize(28, 15)) << "415 x 225 twips";
-  editor->resize(42, 17);
   QFont big = editor->font();
   big.setPointSize(20);
   editor->setFont(big);
+  EXPECT_EQ(marked, (std::vector<QString>{"Value", "BackStyle", "Enabled", "Font"}));
+  editor->WriteProperties(written);
+  EXPECT_EQ(written.ReadProperty("Enabled"), PropertyValue(false));
+  // A font taller than the text area makes the control taller; a small size grows.
   EXPECT_NEAR(editor->height(), QFontMetricsF(big).height() + 2, 1.0) << "the text and the frame";
-  EXPECT_EQ(editor->width(), 42);
+  editor->resize(20, 16);  // 300 x 240 twips
+  EXPECT_EQ(editor->size(), QSize(28, 15)) << "415 x 225 twips";
 }
 
 TEST(UpDownTextKeys, VirtualKeyCodes) {
   using enum Qt::Key;
   const auto none = Qt::NoModifier, shift = Qt::ShiftModifier, keypad = Qt::KeypadModifier;
+  // The digit row (scan codes 10 to 19) by its position, whatever the layout and
+  // Shift make of it; the keypad's digits are other keys.
   // clang-format off
-  const struct { Qt::Key key; Qt::KeyboardModifier mods; quint32 scanCode; int want; } cases[] = {
-      {Key_5, none, 0, '5'}, {Key_0, none, 0, '0'}, {Key_5, keypad, 0, 101}, {Key_0, keypad, 90, 96},
-      // The digit row by its position, whatever the layout and Shift make of it.
+  const struct { Qt::Key key; Qt::KeyboardModifier mods; quint32 scan; int want; } cases[] = {
+      {Key_9, none, 0, '9'}, {Key_0, none, 0, '0'}, {Key_5, keypad, 0, 101}, {Key_0, keypad, 90, 96},
       {Key_Percent, shift, 14, '5'}, {Key_ParenRight, shift, 19, '0'}, {Key_Exclam, shift, 10, '1'},
-      {Key_Eacute, none, 11, '2'},
-      {Key_Backspace, none, 22, 8}, {Key_Delete, none, 119, 46}, {Key_Left, none, 113, 37},
-      {Key_Up, none, 111, 38}, {Key_Right, none, 114, 39}, {Key_Down, none, 116, 40},
-      {Key_Home, none, 110, 36}, {Key_End, none, 115, 35}, {Key_PageUp, none, 112, 33},
-      {Key_A, none, 38, 65}, {Key_Minus, keypad, 82, 109}, {Key_Return, none, 36, 13},
-      {Key_F1, none, 67, 112}, {Key_Shift, shift, 50, 16},
+      {Key_Eacute, none, 11, '2'}, {Key_Minus, none, 20, 189}, {Key_Backspace, none, 22, 8},
+      {Key_Delete, none, 119, 46}, {Key_Left, none, 113, 37}, {Key_Up, none, 111, 38},
+      {Key_Right, none, 114, 39}, {Key_Down, none, 116, 40}, {Key_Home, none, 110, 36},
+      {Key_End, none, 115, 35}, {Key_PageUp, none, 112, 33}, {Key_A, none, 38, 65},
+      {Key_Minus, keypad, 82, 109}, {Key_Return, none, 36, 13}, {Key_F1, none, 67, 112},
+      {Key_Shift, shift, 50, 16}, {Key_Alt, none, 64, 18}, {Key_Insert, none, 118, 45},
   };
   // clang-format on
   for (const auto& c : cases) {
-    const QKeyEvent e(QEvent::KeyPress, c.key, c.mods, c.scanCode, 0, 0);
-    EXPECT_EQ(VirtualKeyOf(e), c.want) << c.key << " scan " << c.scanCode;
+    const QKeyEvent e(QEvent::KeyPress, c.key, c.mods, c.scan, 0, 0);
+    EXPECT_EQ(VirtualKeyOf(e), c.want) << c.key << " scan " << c.scan;
   }
 }
 
