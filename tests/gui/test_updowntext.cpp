@@ -1,15 +1,18 @@
 // The spin control's wiring, offscreen: Qt's key, mouse, focus and timer events
-// reach its rules, and their results its signals, menu, timer and stored properties.
+// reach its rules, and their results its signals, menu, timer, stored properties
+// and pixels (at 96 dpi, in the palette's system colours).
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QClipboard>
 #include <QFontMetricsF>
+#include <QImage>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QTest>
 #include <QTimerEvent>
 #include <algorithm>
+#include <cmath>
 #include <memory>
 #include <string>
 #include <vector>
@@ -21,13 +24,24 @@ namespace {
 
 using Log = std::vector<std::string>;
 const QPoint kUpButton(35, 3), kTextArea(13, 8);  // in twips (525, 45) and (195, 120)
+// System colours chosen apart, so each stroke tells which it is.
+const QRgb kBase = qRgb(255, 255, 240), kLight = qRgb(240, 240, 255), kShadow = qRgb(48, 48, 48),
+           kFace = qRgb(192, 200, 208), kInk = qRgb(0, 0, 128);
 
 class UpDownTextGui : public ::testing::Test {
  protected:
   void SetUp() override {
+    QPalette pal;
+    for (auto [role, c] :
+         {std::pair(QPalette::Base, kBase), std::pair(QPalette::Light, kLight),
+          std::pair(QPalette::Shadow, kShadow), std::pair(QPalette::Button, kFace),
+          std::pair(QPalette::ButtonText, kInk), std::pair(QPalette::Text, kShadow)}) {
+      pal.setColor(role, QColor(c));
+    }
+    window->setPalette(pal);
     editor = CreateMainWindowEditor(window.get(), QStringLiteral("TxtR"));
-    // Each event with its arguments: key code and shift, character, or button,
-    // shift and position in twips. A KeyDown handler may clear the key code.
+    // Each event with its arguments: key code and shift, character, or button, shift
+    // and position in twips. A KeyDown handler may clear the key code.
     QObject::connect(editor, &UpDownText::KeyDown,
                      [this](std::int16_t& code, std::int16_t&) { code = cancelKeys ? 0 : code; });
     const auto logAs = [this](const char* name) {
@@ -74,13 +88,19 @@ class UpDownTextGui : public ::testing::Test {
     QTest::mouseClick(editor, Qt::RightButton, {}, kTextArea);
     QMenu* menu = editor->mnuMain();
     ASSERT_TRUE(QTest::qWaitFor([menu] { return menu->isVisible(); }));
-    const QRect at = menu->actionGeometry(menu->findChild<QAction*>(item));
-    QTest::mouseClick(menu, Qt::LeftButton, {}, at.center());
+    QTest::mouseClick(menu, Qt::LeftButton, {},
+                      menu->actionGeometry(menu->findChild<QAction*>(item)).center());
     EXPECT_TRUE(QTest::qWaitFor([menu] { return !menu->isVisible(); })) << item;
   }
-  long Count(const char* prefix) const {
+  long Count(const char* event) const {
     return std::count_if(events.begin(), events.end(),
-                         [prefix](auto& e) { return e.starts_with(prefix); });
+                         [event](auto& e) { return e.starts_with(event); });
+  }
+  QImage Render() const {
+    QImage img(editor->size(), QImage::Format_RGB32);
+    img.fill(Qt::magenta);
+    editor->render(&img);
+    return img;
   }
 
   std::unique_ptr<QWidget> window = std::make_unique<QWidget>();
@@ -90,7 +110,9 @@ class UpDownTextGui : public ::testing::Test {
 };
 
 TEST_F(UpDownTextGui, KeysReachTheRules) {
-  EXPECT_FALSE(editor->inputMethodQuery(Qt::ImEnabled).toBool()) << "keys come whole, not composed";
+  QInputMethodQueryEvent query(Qt::ImEnabled);  // keys come whole, not through an input method
+  QApplication::sendEvent(editor, &query);
+  EXPECT_FALSE(query.value(Qt::ImEnabled).toBool());
   Start(1, 1);
   // What X11 delivers for Shift+5 on a US keyboard: '%' from key code 14.
   QKeyEvent percent(QEvent::KeyPress, Qt::Key_Percent, Qt::ShiftModifier, 14, 0x25, 1, "%");
@@ -108,8 +130,7 @@ TEST_F(UpDownTextGui, KeysReachTheRules) {
                            std::pair(Qt::Key_Up, true), std::pair(Qt::Key_Home, true)}) {
     EXPECT_EQ(Send(QEvent::KeyPress, key), used) << key;
   }
-  // A held key repeats its press only; its release comes once and pops the button up.
-  Start(10, 2);
+  Start(10, 2);  // a held key repeats its press only; one release pops the button up
   for (bool repeat : {false, true, true}) {
     if (repeat) Send(QEvent::KeyRelease, Qt::Key_Up, true);
     Send(QEvent::KeyPress, Qt::Key_Up, repeat);
@@ -155,7 +176,7 @@ TEST_F(UpDownTextGui, FocusRunsTheTimerThatBlinksTheCursor) {
   for (QWidget* to : {other, static_cast<QWidget*>(editor)}) {
     to->setFocus();
     ASSERT_TRUE(QTest::qWaitFor([to] { return to->hasFocus(); }));
-    EXPECT_FALSE(timer->isActive()) << "no focus; or an interval of 0";
+    EXPECT_FALSE(timer->isActive()) << "without the focus, then with an interval of 0";
     editor->setBlinkInterval(0);
   }
   editor->setBlinkInterval(100);
@@ -169,14 +190,14 @@ TEST_F(UpDownTextGui, MenuItemsTheirStatesAndActions) {
   EXPECT_EQ(items, (std::vector<QString>{"Main", "mnumax Set to Maximum", "mnumin Set to Minimum",
                                          "mnusep ", "mnuCopy &Copy", "mnuPste &Paste",
                                          "mnuAbout &About"}));
-  const auto enabled = [menu] {  // each item, + enabled
+  const auto enabled = [menu] {  // each item as the menu last opened, + enabled
     std::string s;
     for (QAction* a : menu->actions()) s += a->isEnabled() ? '+' : '-';
     return s;
   };
   QApplication::clipboard()->clear();
   Start(255, 3);
-  Choose("mnumin");  // as the menu opened at Max with nothing to paste
+  Choose("mnumin");
   EXPECT_EQ(std::tuple(editor->value(), enabled()), std::tuple(0, "-+++-+"));
   Choose("mnumax");
   EXPECT_EQ(std::tuple(editor->value(), enabled()), std::tuple(255, "+-++-+"));
@@ -196,7 +217,6 @@ TEST_F(UpDownTextGui, StoredPropertiesTheirMarksAndTheSizeRules) {
   for (const auto& [name, value] : written.Entries()) EXPECT_EQ(given.ReadProperty(name), value);
   EXPECT_EQ(std::tuple(written.Entries().size() + 2, editor->size()),
             std::tuple(given.Entries().size(), QSize(42, 17)));
-
   std::vector<QString> marked;
   QObject::connect(editor, &UpDownText::PropertyChanged,
                    [&marked](const QString& name) { marked.push_back(name); });
@@ -222,6 +242,57 @@ TEST_F(UpDownTextGui, StoredPropertiesTheirMarksAndTheSizeRules) {
   EXPECT_EQ(editor->size(), QSize(28, 15)) << "415 x 225 twips";
 }
 
+// The pixel whose centre lies in the 15-twip stroke that starts at `twips`.
+int Px(int twips) { return static_cast<int>(std::floor(twips / 15.0 + 0.5)); }
+
+TEST_F(UpDownTextGui, StrokesGlyphsNumberAndCursorReachTheirPixels) {
+  editor->SetValue(5);
+  editor->setCursorColor(0x0000FF);  // red from the next focus on
+  editor->clearFocus();
+  const QImage img = Render();
+  // Down a column (y 15 to 112 twips) or along a row (x 430 to 614): the text area and
+  // its right edge; the up button's left and right edges, face, top and bottom edges;
+  // the down button's top and bottom edges.
+  // clang-format off
+  const struct { bool column; int at; QRgb want; } lines[] = {
+      {true, Px(430) - 2, kBase}, {true, Px(415), kLight}, {true, Px(430), kLight},
+      {true, Px(615), kShadow}, {true, Px(430) + 1, kFace}, {false, 0, kLight},
+      {false, Px(113), kShadow}, {false, Px(128), kLight}, {false, Px(240), kShadow},
+  };
+  // clang-format on
+  for (const auto& l : lines) {
+    for (int i = l.column ? Px(15) : Px(430); i < (l.column ? Px(113) : Px(615)); ++i) {
+      EXPECT_EQ(img.pixel(l.column ? QPoint(l.at, i) : QPoint(i, l.at)), l.want)
+          << l.at << " " << i;
+    }
+  }
+  // Exactly the pixel rows whose centres fall on the up glyph's twip rows (38 to 86)
+  // show it, and the down glyph's (161 to 216).
+  for (int row = 0, t = 7; row < img.height(); ++row, t += 15) {
+    bool has = false;
+    for (int x = Px(430) + 1; x < Px(615); ++x) has = has || img.pixel(x, row) == kInk;
+    EXPECT_EQ(has, (t >= 38 && t <= 86) || (t >= 161 && t <= 216)) << row;
+  }
+  // The number from two pixels inside the frame; with the focus the cursor after it.
+  const auto inked = [&img](int x) {  // whether the number's ink reaches column x
+    for (int y = Px(30); y < Px(225); ++y) {
+      if (QColor(img.pixel(x, y)).lightness() < 160) return true;
+    }
+    return false;
+  };
+  int ink = Px(30);
+  while (ink < Px(415) && !inked(ink)) ++ink;
+  editor->setFocus();
+  ASSERT_TRUE(QTest::qWaitFor([this] { return editor->model().CursorVisible(); }));
+  const QImage focused = Render();
+  const int x = Px(editor->model().CursorX());
+  EXPECT_EQ(std::tuple(std::abs(ink - Px(45) - 1) <= 1, x > ink, img.pixel(x, Px(60))),
+            std::tuple(true, true, kBase));
+  for (int y = Px(45); y < Px(editor->model().CursorBottom()); ++y) {
+    EXPECT_EQ(focused.pixel(x, y), qRgb(255, 0, 0)) << "CursorColor, row " << y;
+  }
+}
+
 TEST(UpDownTextKeys, VirtualKeyCodes) {
   using enum Qt::Key;
   const auto none = Qt::NoModifier, shift = Qt::ShiftModifier, keypad = Qt::KeypadModifier;
@@ -229,7 +300,8 @@ TEST(UpDownTextKeys, VirtualKeyCodes) {
   // Shift make of it; the keypad's digits are other keys.
   // clang-format off
   const struct { Qt::Key key; Qt::KeyboardModifier mods; quint32 scan; int want; } cases[] = {
-      {Key_9, none, 0, '9'}, {Key_0, none, 0, '0'}, {Key_5, keypad, 0, 101}, {Key_0, keypad, 90, 96},
+      {Key_9, none, 0, '9'}, {Key_0, none, 0, '0'}, {Key_5, keypad, 0, 101},
+      {Key_0, keypad, 90, 96},
       {Key_Percent, shift, 14, '5'}, {Key_ParenRight, shift, 19, '0'}, {Key_Exclam, shift, 10, '1'},
       {Key_Eacute, none, 11, '2'}, {Key_Minus, none, 20, 189}, {Key_Backspace, none, 22, 8},
       {Key_Delete, none, 119, 46}, {Key_Left, none, 113, 37}, {Key_Up, none, 111, 38},

@@ -15,8 +15,8 @@ namespace {
 
 using M = UpDownTextModel;
 
-// Logs the events raised and the properties marked; measures every character 7
-// pixels wide and text 14 pixels high, as Tahoma 9 pt does at 96 dpi.
+// Logs the events raised (V for ValueChanged) and the properties marked; measures
+// every character 7 pixels wide and text 14 pixels high, as Tahoma 9 pt does.
 struct Host : UpDownTextHost {
   std::string log, marks;
   int repaints = 0, requestedH = -1, textHeight = 210;
@@ -57,40 +57,36 @@ struct Control {
 
 TEST(UpDownTextKeys, WhatEachKeyDoes) {
   // Key codes 8 Backspace, 46 Delete, 37/39 Left/Right, 36/35 Home/End, 38/40 Up/Down.
-  // Logged: V for ValueChanged.
-  struct Case {
-    int value, min, max, cursor, key, wantValue, wantCursor;
-    const char* log;
-  };
   // clang-format off
-  const Case cases[] = {
+  const struct { int value, min, max, cursor, key, want, wantCursor; const char* log; } cases[] = {
       // Backspace: at the start; a lone digit reads as 0; in the middle; at the end the
       // cursor stays at the end; a leading zero left; below Min refused; the minus sign.
       {25, 0, 255, 0, 8, 25, 0, ""}, {5, 0, 255, 1, 8, 0, 0, "V"}, {123, 0, 255, 2, 8, 13, 1, "V"},
-      {-25, -99, 99, 3, 8, -2, 2, "V"}, {105, 0, 255, 1, 8, 5, 0, "V"}, {15, 10, 255, 1, 8, 15, 1, ""},
-      {-5, -10, 10, 1, 8, 5, 0, "V"}, {25, 0, 255, 0, 46, 5, 0, "V"}, {25, 0, 255, 2, 46, 25, 2, ""},
+      {-25, -99, 99, 3, 8, -2, 2, "V"}, {105, 0, 999, 1, 8, 5, 0, "V"},
+      {15, 9, 99, 1, 8, 15, 1, ""},
+      {-5, -9, 9, 1, 8, 5, 0, "V"}, {25, 0, 255, 0, 46, 5, 0, "V"}, {25, 0, 255, 2, 46, 25, 2, ""},
       // Digits: after a lone 0; 0 in front; 256 above Max; in the middle; a fifth 9 beyond
       // 16 bits; 0 after the minus sign vanishes but the cursor moves on; 3 in front of it.
-      {0, 0, 255, 1, '7', 7, 1, "V"}, {5, 0, 255, 0, '0', 5, 0, "V"}, {25, 0, 255, 2, '6', 25, 2, ""},
+      {0, 0, 99, 1, '7', 7, 1, "V"}, {5, 0, 99, 0, '0', 5, 0, "V"}, {25, 0, 255, 2, '6', 25, 2, ""},
       {15, 0, 255, 1, '2', 125, 2, "V"}, {9999, 0, 32767, 4, '9', 9999, 4, ""},
       {-12, -99, 99, 1, '0', -12, 2, "V"}, {-5, -99, 99, 0, '3', 3, 1, "V"},
-      // Left, Right, Home, End.
-      {25, 0, 255, 0, 37, 25, 0, ""}, {25, 0, 255, 2, 37, 25, 1, ""}, {25, 0, 255, 2, 39, 25, 2, ""},
-      {25, 0, 255, 0, 39, 25, 1, ""}, {255, 0, 255, 2, 36, 255, 0, ""}, {255, 0, 255, 1, 35, 255, 3, ""},
-      // Up and Down: a step, at a limit a Click only, beyond 16 bits nothing.
+      // Left, Right, Home, End; Up and Down: a step, at a limit a Click only, beyond 16
+      // bits nothing; keypad 5, minus, Page Up, a letter and a code beyond a byte nothing.
+      {25, 0, 99, 0, 37, 25, 0, ""}, {25, 0, 99, 2, 37, 25, 1, ""}, {25, 0, 99, 2, 39, 25, 2, ""},
+      {25, 0, 99, 0, 39, 25, 1, ""}, {255, 0, 999, 2, 36, 255, 0, ""},
+      {255, 0, 999, 1, 35, 255, 3, ""},
       {5, 0, 255, 0, 38, 6, 0, "V Click"}, {255, 0, 255, 0, 40, 254, 0, "V Click"},
       {255, 0, 255, 0, 38, 255, 0, "Click"}, {0, 0, 255, 0, 40, 0, 0, "Click"},
       {32767, 0, 32767, 0, 38, 32767, 0, ""}, {-32768, -32768, 0, 0, 40, -32768, 0, ""},
-      // Nothing: keypad 5, minus, Page Up, a letter, a key code beyond a byte.
-      {25, 0, 255, 0, 101, 25, 0, ""}, {25, 0, 255, 2, 189, 25, 2, ""}, {25, 0, 255, 0, 33, 25, 0, ""},
-      {25, 0, 255, 2, 'A', 25, 2, ""},  {25, 0, 255, 0, 256 + '1', 25, 0, ""},
+      {25, 0, 99, 0, 101, 25, 0, ""}, {25, 0, 99, 2, 189, 25, 2, ""}, {25, 0, 99, 0, 33, 25, 0, ""},
+      {25, 0, 99, 2, 'A', 25, 2, ""}, {25, 0, 99, 0, 256 + '1', 25, 0, ""},
   };
   // clang-format on
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     Control ctl(c.value, c.min, c.max, c.cursor);
     ctl.m.KeyPressed(static_cast<std::int16_t>(c.key), 0);
     EXPECT_EQ(std::tuple(ctl.m.value(), ctl.m.CursorPos(), ctl.host.log, ctl.m.PressedButton()),
-              std::tuple(c.wantValue, c.wantCursor, c.log, 0))
+              std::tuple(c.want, c.wantCursor, c.log, 0))
         << c.value << " cursor " << c.cursor << " key " << c.key;
   }
   // The key code a KeyDown handler leaves is the one the control acts on: 0 cancels.
@@ -100,23 +96,22 @@ TEST(UpDownTextKeys, WhatEachKeyDoes) {
     EXPECT_EQ(ctl.m.KeyPressed('7', 0), setTo);
     EXPECT_EQ(ctl.m.value(), want);
   }
-  Control ctl(-40, -100, 100);  // the texts a key would give, the cursor at 0, 1 and 3
-  for (auto [cursor, typed7, back, del] :
-       {std::tuple(0, "7-40", "-40", "40"), std::tuple(1, "-740", "40", "-0"),
-        std::tuple(3, "-407", "-4", "-40")}) {
+  Control ctl(-40, -100, 100);  // the texts a key would give with the cursor at 0, 1, 3
+  for (auto [cursor, texts] :
+       {std::pair(0, "7-40 -40 40 "), std::pair(1, "-740 40 -0 "), std::pair(3, "-407 -4 -40 ")}) {
     ctl.m.KeyPressed(M::kKeyHome, 0);
     for (int i = 0; i < cursor; ++i) ctl.m.KeyPressed(M::kKeyRight, 0);
-    EXPECT_EQ(std::tuple(ctl.m.GetNewValueEx('7'), ctl.m.GetNewValue(8), ctl.m.GetNewValue(46),
-                         ctl.m.GetNewValue(65)),
-              std::tuple(typed7, back, del, ""));
+    EXPECT_EQ(ctl.m.GetNewValueEx('7') + " " + ctl.m.GetNewValue(8) + " " + ctl.m.GetNewValue(46) +
+                  " " + ctl.m.GetNewValue(65),
+              texts);
   }
 }
 
 TEST(UpDownTextButtons, PressHoldRepeatAndRelease) {
-  // One event a letter: f focus; u, d, R press the left button on the up or the
-  // down button, the right on up; o, b move off the button and on it; r, x
-  // release the left on up or the text area (with the click that follows), X the
-  // right; t a timer tick; k, j press the Up or Down key, K release it.
+  // One event a letter: f focus; u, d, R press the left button on the up or the down
+  // button, the right on up; o, b move off the button and on it; r, x release the
+  // left on up or the text area (with the click that follows), X the right; t a
+  // timer tick; k, j press the Up or Down key, K release it.
   const auto play = [](M& m, std::string_view script) {
     for (char e : script) {
       if (e == 'f') m.FocusIn();
@@ -130,20 +125,21 @@ TEST(UpDownTextButtons, PressHoldRepeatAndRelease) {
       if (e == 'K') m.KeyReleased(M::kKeyUp, 0);
     }
   };
-  // A press steps nothing, repeat counts from it; at Max the button shows raised
-  // and stops; released on it no Click; moving on it keeps the press, leaving it
-  // ends it for good; released over the text area a Click; the right button shows
-  // the menu; the arrow keys show their button pressed until released.
+  // A press steps nothing, repeat counts from it; at Max the button shows raised and
+  // stops; released on it no Click; moving on it keeps the press, leaving ends it for
+  // good; released over the text area a Click; the right button shows the menu; the
+  // arrow keys show their button sunk until released. Held: the button pressed.
   // clang-format off
-  const struct { int value, max; const char* script; int wantValue, up, down, held; const char* log; }
+  const struct { int value, max; const char* script; int want, up, down, held; const char* log; }
   cases[] = {
       {5, 8, "fu", 5, 1, 0, 1, "Restart Down"}, {5, 8, "futttt", 8, 0, 0, 1, "Restart Down V V V"},
       {5, 8, "furt", 5, 0, 0, 0, "Restart Down Up"}, {8, 8, "fut", 8, 0, 0, 1, "Restart Down"},
       {5, 99, "dt", 4, 0, 1, 2, "Down V"}, {5, 99, "fubt", 6, 1, 0, 1, "Restart Down Move V"},
-      {5, 99, "futobt", 6, 0, 0, 0, "Restart Down V Move Move"}, {5, 99, "do", 5, 0, 0, 0, "Down Move"},
-      {5, 99, "ux", 5, 0, 0, 0, "Down Up Click"},   {5, 99, "RX", 5, 0, 0, 0, "Down Menu"},
-      {5, 99, "k", 6, 1, 0, 0, "V Click"},          {5, 99, "kK", 6, 0, 0, 0, "V Click KeyUp"},
-      {5, 99, "j", 4, 0, 1, 0, "V Click"},          {98, 99, "k", 99, 0, 0, 0, "V Click"},
+      {5, 99, "futobt", 6, 0, 0, 0, "Restart Down V Move Move"},
+      {5, 9, "do", 5, 0, 0, 0, "Down Move"},
+      {5, 99, "ux", 5, 0, 0, 0, "Down Up Click"}, {5, 99, "RX", 5, 0, 0, 0, "Down Menu"},
+      {5, 99, "k", 6, 1, 0, 0, "V Click"}, {5, 99, "kK", 6, 0, 0, 0, "V Click KeyUp"},
+      {5, 99, "j", 4, 0, 1, 0, "V Click"}, {98, 99, "k", 99, 0, 0, 0, "V Click"},
   };
   // clang-format on
   for (const auto& c : cases) {
@@ -151,60 +147,48 @@ TEST(UpDownTextButtons, PressHoldRepeatAndRelease) {
     play(ctl.m, c.script);
     EXPECT_EQ(std::tuple(ctl.m.value(), ctl.m.UpShownPressed(), ctl.m.DownShownPressed(),
                          ctl.m.PressedButton(), ctl.host.log),
-              std::tuple(c.wantValue, c.up == 1, c.down == 1, c.held, c.log))
+              std::tuple(c.want, c.up == 1, c.down == 1, c.held, c.log))
         << c.script;
   }
 }
 
 TEST(UpDownTextValue, AssignmentSetValueBoundsLimitsAndMenu) {
-  // In turn on one control holding 10 in 0..255: A assigns, S sets silently, M and
-  // m set Max and Min, B the blink interval, W shows the control. Flags: the limits
-  // (Max greys the up glyph) and a button shown sunk (^ v); menu: Set to Maximum and
-  // Set to Minimum, + enabled.
-  struct Case {
-    char op;
-    int arg, ok, wantValue;
-    const char *flags, *menu;
-  };
+  // In turn on one control holding 10 in 0..255: A assigns, S sets silently, M and m
+  // set Max and Min, W shows the control. Flags: the limits (Max greys the up glyph)
+  // and a button shown sunk (^ v); menu: Set to Maximum and Set to Minimum, + enabled.
   // clang-format off
-  const Case cases[] = {
-      {'A', 256, 0, 10, "", "++"},     {'A', -1, 0, 10, "", "++"},     {'S', 256, 0, 10, "", "++"},
+  const struct { char op; int arg, ok, want; const char *flags, *menu; } cases[] = {
+      {'A', 256, 0, 10, "", "++"}, {'A', -1, 0, 10, "", "++"}, {'S', 256, 0, 10, "", "++"},
       {'A', 10, 1, 10, "", "++"}, {'S', 255, 1, 255, "Max", "-+"}, {'M', 200, 1, 255, "Max", "-+"},
-      {'A', 255, 0, 255, "Max", "-+"}, {'A', 200, 1, 200, "Max", "-+"}, {'M', 40000, 0, 200, "Max", "-+"},
+      {'A', 255, 0, 255, "Max", "-+"}, {'A', 200, 1, 200, "Max", "-+"},
+      {'M', 32768, 0, 200, "Max", "-+"},
       {'A', 201, 0, 200, "Max", "-+"}, {'S', 0, 1, 0, "Min", "+-"}, {'m', -5, 1, 0, "Min", "+-"},
       {'m', -40000, 0, 0, "Min", "+-"}, {'A', 0, 1, 0, "", "++"}, {'A', -5, 1, -5, "Min", "+-"},
       {'m', -6, 1, -5, "Min", "+-"}, {'W', 0, 1, -5, "", "+-"}, {'S', 200, 1, 200, "Max", "-+"},
-      {'M', 201, 1, 200, "Max", "-+"}, {'W', 0, 1, 200, "", "-+"},      {'B', -1, 0, 200, "", "-+"},
-      {'B', 0, 1, 200, "", "-+"}, {'B', 32767, 1, 200, "", "-+"}, {'B', 32768, 0, 200, "", "-+"},
+      {'M', 201, 1, 200, "Max", "-+"}, {'W', 0, 1, 200, "", "-+"},
   };
   // clang-format on
   Control ctl(10, 0, 255);
   M& m = ctl.m;
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     ctl.host.log.clear(), ctl.host.marks.clear();
-    const int repaints = ctl.host.repaints, interval = m.BlinkInterval();
+    const int repaints = ctl.host.repaints;
     const bool ok = c.op == 'A'   ? m.AssignValue(c.arg)
                     : c.op == 'S' ? m.SetValue(c.arg)
                     : c.op == 'M' ? m.SetMax(c.arg)
                     : c.op == 'm' ? m.SetMin(c.arg)
-                    : c.op == 'B' ? m.SetBlinkInterval(c.arg)
                                   : (m.Shown(), true);
     const std::string flags = std::string(m.UpAtLimit() ? "Max" : "") +
                               (m.DownAtLimit() ? "Min" : "") + (m.UpShownPressed() ? "^" : "") +
-                              (m.DownShownPressed() ? "v" : "");
-    const std::string menu = {m.MaxItemEnabled() ? '+' : '-', m.MinItemEnabled() ? '+' : '-'};
-    const char* marked = !ok           ? ""
-                         : c.op == 'A' ? "Value"
-                         : c.op == 'M' ? "Max"
-                         : c.op == 'm' ? "Min"
-                                       : "";
-    EXPECT_EQ(std::tuple(ok, m.value(), flags, menu, ctl.host.log, ctl.host.repaints > repaints),
-              std::tuple(c.ok == 1, c.wantValue, c.flags, c.menu, ok && c.op == 'A' ? "V" : "",
-                         ok && std::string_view("ASW").find(c.op) != std::string_view::npos))
+                              (m.DownShownPressed() ? "v" : "") +
+                              (m.MaxItemEnabled() ? " +" : " -") + (m.MinItemEnabled() ? "+" : "-");
+    const std::string marks[] = {"Value", "Max", "Min", "", ""};  // SetValue marks nothing
+    EXPECT_EQ(std::tuple(ok, m.value(), flags, ctl.host.marks, ctl.host.log,
+                         ctl.host.repaints > repaints),
+              std::tuple(c.ok == 1, c.want, c.flags + std::string(" ") + c.menu,
+                         ok ? marks[std::string_view("AMmSW").find(c.op)] : "",
+                         ok && c.op == 'A' ? "V" : "", ok && c.op != 'M' && c.op != 'm'))
         << c.op << " " << c.arg;
-    EXPECT_EQ(
-        std::tuple(ctl.host.marks, m.BlinkInterval()),
-        c.op == 'B' && ok ? std::tuple("BlinkInterval", c.arg) : std::tuple(marked, interval));
   }
   Host host;  // a new control shows its 0 at Min; its menu items wait for a value
   M fresh(host);
@@ -287,7 +271,7 @@ TEST(UpDownTextCursor, FocusBlinkAndPlacement) {
   EXPECT_EQ(std::tuple(narrow.m.TimerRunning(), narrow.m.CursorVisible()), std::tuple(true, true));
 }
 
-TEST(UpDownTextSize, WidthAndHeightRulesAndAFontTallerThanTheTextArea) {
+TEST(UpDownTextSize, SizeRulesAFontTallerThanTheTextAreaAndTheBlinkInterval) {
   for (auto [w, h, wantW, wantH] : {std::tuple(300, 240, 415, 225), std::tuple(399, 254, 415, 225),
                                     std::tuple(400, 255, 400, 255), std::tuple(0, 0, 415, 225)}) {
     EXPECT_EQ(std::tuple(M::RuleWidth(w), M::RuleHeight(h)), std::tuple(wantW, wantH)) << w;
@@ -302,6 +286,13 @@ TEST(UpDownTextSize, WidthAndHeightRulesAndAFontTallerThanTheTextArea) {
     EXPECT_EQ(std::tuple(ctl.host.requestedH, ctl.host.marks),
               std::tuple(wantH, "BorderType Font"));
   }
+  // The blink interval: 0 (neither blink nor repeat) to the 16 bits stored.
+  Control ctl(5, 0, 255);
+  const bool taken[] = {ctl.m.SetBlinkInterval(-1), ctl.m.SetBlinkInterval(0),
+                        ctl.m.SetBlinkInterval(32768), ctl.m.SetBlinkInterval(32767)};
+  EXPECT_EQ(
+      std::tuple(taken[0], taken[1], taken[2], taken[3], ctl.m.BlinkInterval(), ctl.host.marks),
+      std::tuple(false, true, false, true, 32767, "BlinkInterval BlinkInterval"));
 }
 
 TEST(UpDownTextPicture, FramesButtonsGlyphsTextAndCursor) {
@@ -324,10 +315,10 @@ TEST(UpDownTextPicture, FramesButtonsGlyphsTextAndCursor) {
       {2, 0, {0, 240, 430, 15, 3}}, {0, 0, {415, 15, 15, 240, 3}}, {2, 0, {15, 15, 400, 225, bg}},
       {1, 0, {30, 30, 370, 195, bg}}, {1, 0, {0, 0, 415, 15, 2}}, {1, 0, {15, 15, 400, 15, 4}},
       {1, 0, {15, 225, 400, 15, 4}}, {1, 0, {15, 240, 415, 15, 1}}, {1, 0, {30, 225, 400, 15, 3}},
-      {1, 0, {415, 15, 15, 240, 1}}, {1, 0, {400, 30, 15, 195, 3}}, {0, 0, {430, 0, 200, 128, face}},
-      {0, 0, {430, 128, 200, 127, face}}, {0, 0, {430, 0, 200, 15, 3}}, {0, 1, {430, 0, 200, 15, 4}},
-      {0, 1, {430, 128, 200, 15, 3}}, {0, 1, {615, 15, 15, 113, 3}}, {0, 0, {430, 113, 200, 15, 4}},
-      {0, 0, {615, 143, 15, 112, 4}},
+      {1, 0, {415, 15, 15, 240, 1}}, {1, 0, {400, 30, 15, 195, 3}},
+      {0, 0, {430, 0, 200, 128, face}}, {0, 0, {430, 128, 200, 127, face}},
+      {0, 0, {430, 0, 200, 15, 3}}, {0, 1, {430, 0, 200, 15, 4}}, {0, 1, {430, 128, 200, 15, 3}},
+      {0, 1, {615, 15, 15, 113, 3}}, {0, 0, {430, 113, 200, 15, 4}}, {0, 0, {615, 143, 15, 112, 4}},
   };
   // clang-format on
   for (const auto& c : cases) {

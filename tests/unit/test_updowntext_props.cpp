@@ -4,7 +4,6 @@
 
 #include <string>
 #include <tuple>
-#include <vector>
 
 #include "updowntext/updowntextprops.h"
 
@@ -17,10 +16,11 @@ UpDownTextProperties ReadBack(const MemoryPropertyBag& bag) {
   return ReadUpDownTextProperties(bag, kAmbient);
 }
 
+// The names written, in order; what is written reads back the same.
 std::string Written(const UpDownTextProperties& p) {
   MemoryPropertyBag bag;
   WriteUpDownTextProperties(bag, p, kAmbient);
-  EXPECT_EQ(ReadBack(bag), p) << "read back as written";
+  EXPECT_EQ(ReadBack(bag), p);
   std::string names;
   for (const auto& entry : bag.Entries()) names += entry.first + " ";
   return names;
@@ -33,24 +33,11 @@ TEST(UpDownTextProperties, ChangedValuesWrittenInOrderDefaultsLeftOut) {
             std::tuple(0x00FFFFC0, static_cast<LongColour>(0x80000012u), true, kAmbient, 0x00686868,
                        0x00FFFF80, 0x00808080, 0x00C0C0C0, 100, 333));
   EXPECT_EQ(Written(d), "");
+  // Every value changed, the value 300 stored as it stands, even beyond Max.
+  const UpDownTextProperties all{1, 2, false, {"Tahoma", 9}, 0, 1, 3, 4, -5, 255, 300, 5, 6, 7,
+                                 8, 9, 500};
   EXPECT_EQ(
-      Written({.backColor = 1,
-               .foreColor = 2,
-               .enabled = false,
-               .font = {.name = "Tahoma", .points = 9},
-               .backStyle = 0,
-               .borderType = 1,
-               .borderColor1 = 3,
-               .borderColor2 = 4,
-               .min = -5,
-               .max = 255,
-               .value = 300,
-               .borderColor3 = 5,
-               .borderColor4 = 6,
-               .buttonColor = 7,
-               .btnForecolor = 8,
-               .cursorColor = 9,
-               .blinkInterval = 500}),
+      Written(all),
       "backcolor forecolor enabled font backstyle bordertype bordercolor1 bordercolor2 min max "
       "value bordercolor3 bordercolor4 buttoncolor btnforecolor cursorcolor blinkinterval ");
 }
@@ -63,15 +50,14 @@ TEST(UpDownTextProperties, NamesWithoutRegardToCaseAndUnusableValues) {
   EXPECT_EQ(std::tuple(bag.Entries().size(), ReadBack(bag).max, ReadBack(bag).btnForecolor),
             std::tuple(2u, 255, 2));
   // A value of the wrong type or beyond its range reads as the default.
-  const std::pair<const char*, PropertyValue> unusable[] = {{"Max", std::int32_t{40000}},
-                                                            {"Min", std::int32_t{-40000}},
-                                                            {"Value", true},
-                                                            {"BorderType", std::int32_t{70000}},
-                                                            {"BlinkInterval", std::int32_t{-1}},
-                                                            {"Enabled", std::int32_t{0}},
-                                                            {"BackColor", kAmbient},
-                                                            {"Font", std::int32_t{9}},
-                                                            {"Font", FontSpec{}}};
+  // clang-format off
+  const std::pair<const char*, PropertyValue> unusable[] = {
+      {"Max", std::int32_t{40000}}, {"Min", std::int32_t{-40000}}, {"Value", true},
+      {"BorderType", std::int32_t{70000}}, {"BlinkInterval", std::int32_t{-1}},
+      {"Enabled", std::int32_t{0}}, {"BackColor", kAmbient}, {"Font", std::int32_t{9}},
+      {"Font", FontSpec{}},
+  };
+  // clang-format on
   for (const auto& [name, stored] : unusable) {
     MemoryPropertyBag one;
     one.WriteProperty(name, stored);
