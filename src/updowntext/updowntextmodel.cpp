@@ -254,9 +254,9 @@ void UpDownTextModel::EditKey(std::uint8_t key) {
   AssignValue(*n);
   if (*n != value_) return;
   // A digit that lands as a leading zero vanishes from the shown text, so the
-  // cursor stays where it was. Only a zero at the very start counts: a 0 typed
-  // after the minus sign vanishes too, yet the cursor moves on past the digit
-  // after it.
+  // cursor stays where it was. Only a text that starts with the zero keeps it: a
+  // 0 typed after the minus sign vanishes as well, and the cursor still moves on
+  // by one (0 typed into "-|5" leaves "-5|").
   if (t[0] != '0' && cursorPos_ < ValueText().size()) ++cursorPos_;
   PlaceCursor(false);
 }
