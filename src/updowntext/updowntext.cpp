@@ -211,6 +211,7 @@ void UpDownText::ReadProperties(const PropertyBag& bag) {
   model_.SetBackcolor(p.backColor);
   model_.SetForeColor(p.foreColor);
   setEnabled(p.enabled);
+  ownEnabled_ = p.enabled;  // also under a disabled window, where no change event comes
   if (p.font == ambient) {
     storedFont_.reset();
     setFont(QFont());  // follow the host's font
@@ -244,7 +245,8 @@ void UpDownText::WriteProperties(PropertyBag& bag) const {
   UpDownTextProperties p;
   p.backColor = model_.Backcolor();
   p.foreColor = model_.ForeColor();
-  p.enabled = isEnabled();
+  // The control's own flag: under a disabled window it is still enabled itself.
+  p.enabled = isEnabledTo(parentWidget());
   if (!testAttribute(Qt::WA_SetFont)) {
     p.font = ambient;
   } else if (storedFont_ && font() == storedAsQFont_) {
@@ -276,7 +278,7 @@ void UpDownText::paintEvent(QPaintEvent*) {
   const qreal dpr = devicePixelRatioF();
   const double twipsPerDevicePixel = kTwipsPerPixel / dpr;
   const QPalette& pal = palette();
-  const UpDownPicture picture = model_.Picture(isEnabled());
+  const UpDownPicture picture = model_.Picture();
 
   // Each twip rectangle takes the device pixels whose centres it covers, so the
   // one-pixel strokes stay one pixel and the glyph rows keep their twip shape.
@@ -321,7 +323,11 @@ void UpDownText::changeEvent(QEvent* event) {
   switch (event->type()) {
     case QEvent::FontChange: model_.FontChanged(); break;
     case QEvent::EnabledChange:
-      if (!loading_) emit PropertyChanged(QStringLiteral("Enabled"));
+      // Only the control's own flag is a change to store, not a parent's.
+      if (const bool own = isEnabledTo(parentWidget()); own != ownEnabled_) {
+        ownEnabled_ = own;
+        if (!loading_) emit PropertyChanged(QStringLiteral("Enabled"));
+      }
       update();
       break;
     case QEvent::PaletteChange: update(); break;

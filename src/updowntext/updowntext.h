@@ -75,12 +75,6 @@ class UpDownText : public QWidget {
   int BlinkInterval() const { return model_.BlinkInterval(); }
   void setBlinkInterval(int ms) { model_.SetBlinkInterval(ms); }
 
-  // One step up or down exactly as the Up and Down arrow keys give it: the value
-  // moves by one through the assignment (ValueChanged) unless at its limit, then
-  // Click. For the host's mouse wheel.
-  void StepUp() { model_.StepUp(); }
-  void StepDown() { model_.StepDown(); }
-
   // The text that typing character `mkey` at the cursor would give, and the text
   // with the character left (8) or right (46) of the cursor removed.
   QString GetNewValueEx(std::uint8_t mkey) const;
@@ -171,6 +165,7 @@ class UpDownText : public QWidget {
   QAction* mnuPste_ = nullptr;
   QPoint menuPos_;
   bool loading_ = false;
+  bool ownEnabled_ = true;  // the Enabled flag last reported
   std::optional<FontSpec> storedFont_;
   QFont storedAsQFont_;
 };

@@ -54,7 +54,7 @@ void Line(std::vector<TwipFill>& out, int xa, int ya, int xb, int yb, LongColour
 
 }  // namespace
 
-UpDownTextModel::UpDownTextModel(UpDownTextHost& host) : host_(host) { UpdateMenuStates(); }
+UpDownTextModel::UpDownTextModel(UpDownTextHost& host) : host_(host) {}
 
 // ---- value and limits ---------------------------------------------------------
 
@@ -172,17 +172,8 @@ void UpDownTextModel::ArrowStep(std::uint8_t button) {
   pressedButton_ = kNone;
 }
 
-void UpDownTextModel::StepUp() {
-  ArrowStep(kUp);
-  ReleaseButtons();
-}
-
-void UpDownTextModel::StepDown() {
-  ArrowStep(kDown);
-  ReleaseButtons();
-}
-
 void UpDownTextModel::TimerTick() {
+  // The timer also runs with the cursor past the text area: it stays hidden there.
   if (hasFocus_ && cursorInTextArea_) lineVisible_ = !lineVisible_;
   host_.Repaint();
   if (!upAtLimit_ && pressedButton_ == kUp) {
@@ -220,8 +211,10 @@ void UpDownTextModel::EditKey(std::uint8_t key) {
       const std::string t = GetNewValue(kKeyBack);
       const auto n = ReadInt16(t);
       if (!n) return;
-      // One left of where the cursor was: the shorter text the assignment shows
-      // may already have pulled it back to its end.
+      // Unlike a plain CursorPos - 1 after the assignment, the cursor goes one
+      // left of where it was: the shorter text has already pulled a cursor at the
+      // end back to its new end, and one more would throw it to the start
+      // (Backspace at the end of 25 leaves it after the 2, not before).
       const std::uint8_t before = cursorPos_;
       AssignValue(*n);
       if (*n != value_) return;  // refused: text and cursor stay
@@ -260,10 +253,11 @@ void UpDownTextModel::EditKey(std::uint8_t key) {
   if (!n) return;  // a number beyond 16 bits, such as a fifth 9
   AssignValue(*n);
   if (*n != value_) return;
-  // A digit that lands as a leading zero vanishes from the shown text, after a
-  // minus sign as well as at the start, so the cursor stays where it was.
-  const bool vanished = t[0] == '0' || (t.size() > 1 && t[0] == '-' && t[1] == '0');
-  if (!vanished && cursorPos_ < ValueText().size()) ++cursorPos_;
+  // A digit that lands as a leading zero vanishes from the shown text, so the
+  // cursor stays where it was. Only a text that starts with the zero keeps it: a
+  // 0 typed after the minus sign vanishes as well, and the cursor still moves on
+  // by one (0 typed into "-|5" leaves "-5|").
+  if (t[0] != '0' && cursorPos_ < ValueText().size()) ++cursorPos_;
   PlaceCursor(false);
 }
 
@@ -358,15 +352,19 @@ void UpDownTextModel::PlaceCursor(bool full) {
     lineBottom_ = lineTop_ + host_.TextHeight("A") - 60;
     lineColour_ = cursorColor_;
   }
-  // At the boundary after the first CursorPos characters as the number is printed.
+  // Unlike CursorPos times the width of a "5" from the frame, the cursor stands
+  // at the boundary after the first CursorPos characters as the number is
+  // printed (two pixels in, each digit its own width): otherwise it is drawn
+  // inside a digit.
   const std::string text = ValueText();
   const std::size_t n = cursorPos_ < text.size() ? cursorPos_ : text.size();
   const int x = kTextIndent + b + host_.TextWidth(std::string_view(text).substr(0, n));
   lineX_ = x;
   cursorInTextArea_ = x <= width_ - kButtonWidth;
   lineVisible_ = cursorInTextArea_ && hasFocus_;
-  // The timer also drives auto-repeat, so it runs with the focus even while the
-  // cursor is past the text area and hidden.
+  // Unlike stopping the timer with the cursor past the text area, it runs with
+  // the focus whatever the cursor's place: it also drives auto-repeat, and a
+  // number that reaches the buttons would otherwise stop a held button.
   SetTimer(hasFocus_);
   host_.Repaint();
 }
@@ -392,8 +390,8 @@ void UpDownTextModel::FocusOut() {
 }
 
 void UpDownTextModel::Shown() {
+  // The menu's items keep their states until a value is accepted.
   UpdateLimitFlags();
-  UpdateMenuStates();
   cursorPos_ = static_cast<std::uint8_t>(ValueText().size());
   PlaceCursor(false);
 }
@@ -498,7 +496,7 @@ std::string UpDownTextModel::FitText(int width) const {
   return shown;
 }
 
-UpDownPicture UpDownTextModel::Picture(bool enabled) const {
+UpDownPicture UpDownTextModel::Picture() const {
   UpDownPicture p;
   const int w = width_, h = height_, b = BorderWidth();
   const int split = Nearest(h / 2.0);
@@ -514,13 +512,13 @@ UpDownPicture UpDownTextModel::Picture(bool enabled) const {
   if (host_.TextWidth(p.text) > room) p.text = FitText(room);
   p.textX = kTextIndent + b;
   p.textY = b;
-  p.textColour = enabled ? foreColor_ : kGreyGlyph;
+  p.textColour = foreColor_;
 
   // The buttons: sunken while pressed, raised when released or at their limit.
   DrawBox(p.overText, upShownPressed_ && !upAtLimit_ ? 3 : 4, w - kButtonWidth, 0, w, split,
           buttonColor_, true);
   {
-    const LongColour g = upAtLimit_ || !enabled ? kGreyGlyph : btnForecolor_;
+    const LongColour g = upAtLimit_ ? kGreyGlyph : btnForecolor_;
     const int xs = Nearest(kButtonWidth / 2.0 + (w - kButtonWidth) - 50);
     const int xe = xs + 100;
     const int ys = Nearest(Nearest(h / 2.0 - b) / 2.0 - 70);
@@ -531,7 +529,7 @@ UpDownPicture UpDownTextModel::Picture(bool enabled) const {
   DrawBox(p.overText, downShownPressed_ && !downAtLimit_ ? 3 : 4, w - kButtonWidth, split, w, h,
           buttonColor_, true);
   {
-    const LongColour g = downAtLimit_ || !enabled ? kGreyGlyph : btnForecolor_;
+    const LongColour g = downAtLimit_ ? kGreyGlyph : btnForecolor_;
     const int top = Nearest(h / 2.0 + b);
     const int bottom = h - b;
     const int xe = Nearest(kButtonWidth / 2.0 + (w - kButtonWidth) - 50) + 100;

@@ -126,12 +126,6 @@ class UpDownTextModel {
   void FocusOut();
   void Shown();
 
-  // One step up or down as the Up and Down arrow keys give it (ValueChanged when
-  // taken, then Click), for hosts that step the control themselves.
-  // The button pops up again at once: no key release will follow.
-  void StepUp();
-  void StepDown();
-
   // ---- context menu ---------------------------------------------------------
   void SetToMaximum() { AssignValue(max_); }
   void SetToMinimum() { AssignValue(min_); }
@@ -195,9 +189,8 @@ class UpDownTextModel {
   void SetBtnForecolor(LongColour c);  // seen at the next repaint
   void SetCursorColor(LongColour c);   // seen when the cursor is next placed in full
 
-  // The whole control as it is to be shown now; a disabled control greys its
-  // number and both glyphs.
-  UpDownPicture Picture(bool enabled = true) const;
+  // The whole control as it is to be shown now.
+  UpDownPicture Picture() const;
   // The longest leading part of the value text narrower than `width`, plus the
   // character that reaches it.
   std::string FitText(int width) const;

@@ -1,54 +1,64 @@
-// The spin control driven by real key and mouse events, offscreen.
+// The spin control's wiring, offscreen: Qt's key, mouse, focus and timer events
+// reach its rules, and their results its signals, menu, timer, stored properties
+// and pixels (at 96 dpi, in the palette's system colours).
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QClipboard>
-#include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QImage>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QTest>
+#include <QTimerEvent>
 #include <algorithm>
+#include <cmath>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "platform/twips.h"
 #include "updowntext/updowntext.h"
-#include "updowntext/updowntextfont.h"
 
 namespace hk {
 namespace {
 
 using Log = std::vector<std::string>;
-
-// Points inside the 630 x 255 twip control, in pixels.
-QPoint AtTwips(int x, int y) { return QPoint(x / kTwipsPerPixel, y / kTwipsPerPixel); }
-const QPoint kUpButton = AtTwips(530, 45);
-const QPoint kDownButton = AtTwips(530, 210);
-const QPoint kTextArea = AtTwips(200, 120);
+const QPoint kUpButton(35, 3), kTextArea(13, 8);  // in twips (525, 45) and (195, 120)
+// System colours chosen apart, so each stroke tells which it is.
+const QRgb kBase = qRgb(255, 255, 240), kLight = qRgb(240, 240, 255), kShadow = qRgb(48, 48, 48),
+           kFace = qRgb(192, 200, 208), kInk = qRgb(0, 0, 128);
 
 class UpDownTextGui : public ::testing::Test {
  protected:
   void SetUp() override {
-    window = std::make_unique<QWidget>();
-    window->resize(200, 100);
+    QPalette pal;
+    for (auto [role, c] :
+         {std::pair(QPalette::Base, kBase), std::pair(QPalette::Light, kLight),
+          std::pair(QPalette::Shadow, kShadow), std::pair(QPalette::Button, kFace),
+          std::pair(QPalette::ButtonText, kInk), std::pair(QPalette::Text, kShadow)}) {
+      pal.setColor(role, QColor(c));
+    }
+    window->setPalette(pal);
     editor = CreateMainWindowEditor(window.get(), QStringLiteral("TxtR"));
-    editor->move(10, 10);
-    const auto log = [this](const char* name) { return [this, name] { events.push_back(name); }; };
-    QObject::connect(editor, &UpDownText::ValueChanged, log("ValueChanged"));
-    QObject::connect(editor, &UpDownText::Click, log("Click"));
-    QObject::connect(editor, &UpDownText::KeyUp, log("KeyUp"));
-    QObject::connect(editor, &UpDownText::MouseDown, log("MouseDown"));
-    QObject::connect(editor, &UpDownText::MouseUp, log("MouseUp"));
-    QObject::connect(editor, &UpDownText::KeyDown, [this](std::int16_t& code, std::int16_t&) {
-      events.push_back("KeyDown");
-      if (cancelKeys) code = 0;
-    });
-    QObject::connect(editor, &UpDownText::KeyPress, [this](std::int16_t& ascii) {
-      events.push_back("KeyPress");
-      lastAscii = ascii;
-    });
+    // Each event with its arguments: key code and shift, character, or button, shift
+    // and position in twips. A KeyDown handler may clear the key code.
+    QObject::connect(editor, &UpDownText::KeyDown,
+                     [this](std::int16_t& code, std::int16_t&) { code = cancelKeys ? 0 : code; });
+    const auto logAs = [this](const char* name) {
+      return [this, name](auto&... args) {
+        std::string s = name;
+        ((s += " " + std::to_string(static_cast<int>(args))), ...);
+        events.push_back(s);
+      };
+    };
+    QObject::connect(editor, &UpDownText::ValueChanged, logAs("ValueChanged"));
+    QObject::connect(editor, &UpDownText::Click, logAs("Click"));
+    QObject::connect(editor, &UpDownText::KeyDown, logAs("KeyDown"));
+    QObject::connect(editor, &UpDownText::KeyPress, logAs("KeyPress"));
+    QObject::connect(editor, &UpDownText::KeyUp, logAs("KeyUp"));
+    QObject::connect(editor, &UpDownText::MouseDown, logAs("MouseDown"));
+    QObject::connect(editor, &UpDownText::MouseMove, logAs("MouseMove"));
+    QObject::connect(editor, &UpDownText::MouseUp, logAs("MouseUp"));
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     editor->setFocus();
@@ -65,320 +75,239 @@ class UpDownTextGui : public ::testing::Test {
     for (int i = 0; i < cursor; ++i) QTest::keyClick(editor, Qt::Key_Right);
     events.clear();
   }
-  int Count(const std::string& name) const {
-    return static_cast<int>(std::count(events.begin(), events.end(), name));
+  void Tick() {  // one tick of the control's timer, whatever its interval
+    QTimerEvent tick(editor->Timer1()->timerId());
+    QApplication::sendEvent(editor->Timer1(), &tick);
   }
-  QAction* Item(const char* name) { return editor->mnuMain()->findChild<QAction*>(name); }
-  QMenu* OpenMenu() {
+  bool Send(QEvent::Type type, Qt::Key key, bool autoRepeat = false) {  // whether it was used
+    QKeyEvent e(type, key, Qt::NoModifier, QString(), autoRepeat);
+    QApplication::sendEvent(editor, &e);
+    return e.isAccepted();
+  }
+  void Choose(const char* item) {  // from the menu a right click opens
     QTest::mouseClick(editor, Qt::RightButton, {}, kTextArea);
     QMenu* menu = editor->mnuMain();
-    EXPECT_TRUE(QTest::qWaitFor([menu] { return menu->isVisible(); }));
-    return menu;
+    ASSERT_TRUE(QTest::qWaitFor([menu] { return menu->isVisible(); }));
+    EXPECT_TRUE(editor->model().HasFocus()) << "the open menu leaves the control its focus";
+    QTest::mouseClick(menu, Qt::LeftButton, {},
+                      menu->actionGeometry(menu->findChild<QAction*>(item)).center());
+    EXPECT_TRUE(QTest::qWaitFor([menu] { return !menu->isVisible(); })) << item;
   }
-  // Right-clicks the control and clicks the item in the menu that opens.
-  void Choose(const char* name) {
-    QMenu* menu = OpenMenu();
-    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(Item(name)).center());
-    EXPECT_TRUE(QTest::qWaitFor([menu] { return !menu->isVisible(); })) << name;
+  long Count(const char* event) const {
+    return std::count_if(events.begin(), events.end(),
+                         [event](auto& e) { return e.starts_with(event); });
+  }
+  QImage Render() const {
+    QImage img(editor->size(), QImage::Format_RGB32);
+    img.fill(Qt::magenta);
+    editor->render(&img);
+    return img;
   }
 
-  std::unique_ptr<QWidget> window;
+  std::unique_ptr<QWidget> window = std::make_unique<QWidget>();
   UpDownText* editor = nullptr;
   Log events;
   bool cancelKeys = false;
-  int lastAscii = -1;
 };
 
-TEST_F(UpDownTextGui, EditingKeysReachTheNumber) {
-  using enum Qt::Key;
-  struct Case {
-    const char* what;
-    int value, cursor;
-    std::vector<Qt::Key> keys;
-    int wantValue, wantCursor, wantChanged;
-  };
-  const Case cases[] = {
-      {"digits build a number", 0, 1, {Key_1, Key_2, Key_5}, 125, 3, 3},
-      {"Left then a digit", 25, 2, {Key_Left, Key_1}, 215, 2, 1},
-      {"Right stops at the end", 25, 1, {Key_Right, Key_Right}, 25, 2, 0},
-      {"End then Backspace", 123, 0, {Key_End, Key_Backspace}, 12, 2, 1},
-      {"Home then Delete", 123, 3, {Key_Home, Key_Delete}, 23, 0, 1},
-      {"Page keys and letters change nothing", 25, 1,
-       {Key_PageUp, Key_PageDown, Key_A, Key_Minus, Key_Period}, 25, 1, 0},
-  };
-  for (const auto& c : cases) {
-    Start(c.value, c.cursor);
-    for (Qt::Key k : c.keys) QTest::keyClick(editor, k);
-    EXPECT_EQ(editor->value(), c.wantValue) << c.what;
-    EXPECT_EQ(editor->model().CursorPos(), c.wantCursor) << c.what;
-    EXPECT_EQ(Count("ValueChanged"), c.wantChanged) << c.what;
-  }
-}
-
-TEST_F(UpDownTextGui, ShiftedDigitsInsertTheirDigitKeypadDigitsNothing) {
+TEST_F(UpDownTextGui, KeysReachTheRules) {
+  QInputMethodQueryEvent query(Qt::ImEnabled);  // keys come whole, not through an input method
+  QApplication::sendEvent(editor, &query);
+  EXPECT_FALSE(query.value(Qt::ImEnabled).toBool());
   Start(1, 1);
-  QTest::keyClick(editor, Qt::Key_5, Qt::ShiftModifier);
-  EXPECT_EQ(editor->value(), 15);
   // What X11 delivers for Shift+5 on a US keyboard: '%' from key code 14.
-  Start(1, 1);
-  QKeyEvent press(QEvent::KeyPress, Qt::Key_Percent, Qt::ShiftModifier, 14, 0x25, 1, "%");
-  QApplication::sendEvent(editor, &press);
-  EXPECT_EQ(editor->value(), 15);
-  EXPECT_EQ(lastAscii, '%') << "KeyPress reports the character typed";
-  Start(1, 1);
+  QKeyEvent percent(QEvent::KeyPress, Qt::Key_Percent, Qt::ShiftModifier, 14, 0x25, 1, "%");
+  QApplication::sendEvent(editor, &percent);
   QTest::keyClick(editor, Qt::Key_5, Qt::KeypadModifier);
-  QTest::keyClick(editor, Qt::Key_0, Qt::KeypadModifier);
-  EXPECT_EQ(editor->value(), 1);
-  EXPECT_EQ(Count("ValueChanged"), 0);
-}
-
-TEST_F(UpDownTextGui, KeyDownHandlerCancelsTheKey) {
-  Start(25, 2);
+  EXPECT_EQ(std::tuple(editor->value(), editor->model().CursorPos()), std::tuple(15, 2));
+  EXPECT_EQ(events, (Log{"KeyDown 53 1", "ValueChanged", "KeyPress 37", "KeyDown 101 0",
+                         "KeyPress 53", "KeyUp 101 0"}));
+  Start(25, 2);  // a KeyDown handler that clears the key code cancels the key
   cancelKeys = true;
-  for (Qt::Key key : {Qt::Key_7, Qt::Key_Up, Qt::Key_Backspace}) QTest::keyClick(editor, key);
-  EXPECT_EQ(editor->value(), 25);
-  EXPECT_EQ(editor->model().CursorPos(), 2);
-  EXPECT_EQ(events, (Log{"KeyDown", "KeyPress", "KeyUp", "KeyDown", "KeyUp", "KeyDown",
-                         "KeyPress", "KeyUp"}));
-}
-
-TEST_F(UpDownTextGui, ArrowKeysPressedAndHeld) {
-  Start(255, 3);
-  QTest::keyPress(editor, Qt::Key_Down);
-  EXPECT_EQ(editor->value(), 254);
-  EXPECT_TRUE(editor->model().DownShownPressed()) << "pressed while the key is down";
-  QTest::keyRelease(editor, Qt::Key_Down);
-  EXPECT_FALSE(editor->model().DownShownPressed());
-  EXPECT_EQ(events, (Log{"KeyDown", "ValueChanged", "Click", "KeyUp"}));
-
-  // A held key repeats its press; its one release comes at the end.
-  Start(10, 2);
-  QTest::keyPress(editor, Qt::Key_Up);
-  for (int i = 0; i < 3; ++i) {
-    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Up, Qt::NoModifier, QString(), true);
-    QApplication::sendEvent(editor, &release);
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier, QString(), true);
-    QApplication::sendEvent(editor, &press);
+  QTest::keyClick(editor, Qt::Key_Up);
+  EXPECT_EQ(std::tuple(editor->value(), events), std::tuple(25, Log{"KeyDown 0 0", "KeyUp 38 0"}));
+  cancelKeys = false;  // keys the control has no use for go on to the window
+  for (auto [key, used] : {std::pair(Qt::Key_Return, false), std::pair(Qt::Key_F1, false),
+                           std::pair(Qt::Key_Up, true), std::pair(Qt::Key_Home, true)}) {
+    EXPECT_EQ(Send(QEvent::KeyPress, key), used) << key;
   }
-  EXPECT_EQ(editor->value(), 14);
-  EXPECT_TRUE(editor->model().UpShownPressed());
-  EXPECT_EQ(Count("KeyUp"), 0);
-  QTest::keyRelease(editor, Qt::Key_Up);
-  EXPECT_EQ(Count("KeyUp"), 1);
-  EXPECT_EQ(Count("Click"), 4);
-  EXPECT_FALSE(editor->model().UpShownPressed());
-
-  // The host's wheel steps the same way.
-  editor->StepUp();
-  editor->StepDown();
-  editor->StepDown();
-  EXPECT_EQ(editor->value(), 13);
+  Start(10, 2);  // a held key repeats its press only; one release pops the button up
+  for (bool repeat : {false, true, true}) {
+    if (repeat) Send(QEvent::KeyRelease, Qt::Key_Up, true);
+    Send(QEvent::KeyPress, Qt::Key_Up, repeat);
+  }
+  EXPECT_EQ(std::tuple(editor->value(), editor->model().UpShownPressed(), Count("KeyUp")),
+            std::tuple(13, true, 0));
+  Send(QEvent::KeyRelease, Qt::Key_Up);
+  EXPECT_EQ(std::tuple(editor->model().UpShownPressed(), Count("KeyUp")), std::tuple(false, 1));
 }
 
-TEST_F(UpDownTextGui, HeldMouseButtonRepeatsUntilThePointerLeaves) {
-  editor->setBlinkInterval(40);
+TEST_F(UpDownTextGui, MouseAndTimerReachTheButtons) {
   Start(10, 2);
   QTest::mousePress(editor, Qt::LeftButton, {}, kUpButton);
-  EXPECT_EQ(editor->value(), 10) << "the press itself steps nothing";
   EXPECT_TRUE(editor->model().UpShownPressed());
-  QTest::qWait(400);
-  const int held = editor->value();
-  EXPECT_GE(held, 13) << "about one step per 40 ms";
-  EXPECT_LE(held, 21);
-  EXPECT_EQ(Count("ValueChanged"), held - 10);
-  EXPECT_EQ(Count("Click"), 0);
-
-  QTest::mouseMove(editor, kTextArea);
-  EXPECT_FALSE(editor->model().UpShownPressed());
-  const int left = editor->value();
-  QTest::qWait(200);
-  QTest::mouseMove(editor, kUpButton);
-  QTest::qWait(200);
-  EXPECT_EQ(editor->value(), left) << "leaving the button stops the stepping for good";
-  QTest::mouseRelease(editor, Qt::LeftButton, {}, kTextArea);
-  EXPECT_EQ(Count("Click"), 1) << "released outside both buttons";
-}
-
-TEST_F(UpDownTextGui, ShortClicksOnTheButtonsStepNothing) {
-  Start(10, 2);
-  for (int i = 0; i < 5; ++i) {
-    QTest::mouseClick(editor, Qt::LeftButton, {}, kUpButton);
-    QTest::mouseClick(editor, Qt::LeftButton, {}, kDownButton);
-    QTest::qWait(50);
+  Tick();
+  for (auto [at, held] :
+       {std::pair(kTextArea, Qt::LeftButton), std::pair(kUpButton, Qt::NoButton)}) {
+    QMouseEvent move(QEvent::MouseMove, at, editor->mapToGlobal(at), Qt::NoButton, held, {});
+    QApplication::sendEvent(editor, &move);
+    if (held) Tick(), QTest::mouseRelease(editor, Qt::LeftButton, {}, kTextArea);
   }
-  EXPECT_EQ(editor->value(), 10);
-  EXPECT_EQ(Count("MouseDown"), 10);
-  EXPECT_EQ(Count("MouseUp"), 10);
-  EXPECT_EQ(events.size(), 20u) << "no ValueChanged, no Click";
-  QTest::mouseClick(editor, Qt::LeftButton, {}, kTextArea);
-  EXPECT_EQ(Count("Click"), 1);
+  EXPECT_EQ(std::tuple(editor->value(), editor->model().UpShownPressed()), std::tuple(11, false));
+  EXPECT_EQ(events, (Log{"MouseDown 1 0 525 45", "ValueChanged", "MouseMove 1 0 195 120",
+                         "MouseUp 1 0 195 120", "Click", "MouseMove 0 0 525 45"}));
 }
 
-TEST_F(UpDownTextGui, MenuItemsTheirStatesAndPaste) {
-  QMenu* menu = editor->mnuMain();
-  EXPECT_EQ(menu->title(), "Main");
-  ASSERT_NE(Item("mnusep"), nullptr);
-  std::vector<QString> captions;
-  for (QAction* a : menu->actions()) captions.push_back(a->isSeparator() ? "-" : a->text());
-  EXPECT_EQ(captions, (std::vector<QString>{"Set to Maximum", "Set to Minimum", "-", "&Copy",
-                                            "&Paste", "&About"}));
-  // Set to Maximum, Set to Minimum, Copy, Paste and About, + enabled and - not.
-  const auto enabled = [this] {
-    std::string s;
-    for (const char* name : {"mnumax", "mnumin", "mnuCopy", "mnuPste", "mnuAbout"}) {
-      s += Item(name)->isEnabled() ? '+' : '-';
-    }
-    return s;
-  };
-
-  QApplication::clipboard()->clear();
-  Start(255, 3);
-  OpenMenu();
-  EXPECT_EQ(enabled(), "-++-+") << "at Max, no text on the clipboard";
-  menu->close();
-  Choose("mnumin");
-  EXPECT_EQ(editor->value(), 0);
-  OpenMenu();
-  EXPECT_EQ(enabled(), "+-+-+") << "at Min";
-  menu->close();
-  Choose("mnumax");
-  EXPECT_EQ(editor->value(), 255);
-  EXPECT_EQ(Count("ValueChanged"), 2);
-  editor->SetValue(42);
-  Choose("mnuCopy");
-  EXPECT_EQ(QApplication::clipboard()->text(), "42");
-  events.clear();
-  Choose("mnuAbout");
-  EXPECT_EQ(editor->value(), 42);
-  EXPECT_EQ(Count("ValueChanged"), 0);
-
-  // Paste reads the clipboard's leading number.
-  const struct { const char* text; int want, wantChanged; } pastes[] = {
-      {"300 apples", 255, 1}, {"2.5", 2, 1}, {"abc", 0, 1}, {"-7", 42, 0}};
-  for (const auto& c : pastes) {
-    Start(42, 2);
-    QApplication::clipboard()->setText(QString::fromLatin1(c.text));
-    Choose("mnuPste");  // enabled now there is text to paste
-    EXPECT_EQ(editor->value(), c.want) << c.text;
-    EXPECT_EQ(Count("ValueChanged"), c.wantChanged) << c.text;
-  }
-}
-
-TEST_F(UpDownTextGui, RightClickOnAButtonLeavesItRaised) {
-  Start(10, 2);
-  QTest::mousePress(editor, Qt::RightButton, {}, kUpButton);
-  EXPECT_TRUE(editor->model().UpShownPressed());
-  QTest::mouseRelease(editor, Qt::RightButton, {}, kUpButton);
-  EXPECT_TRUE(QTest::qWaitFor([this] { return editor->mnuMain()->isVisible(); }));
-  EXPECT_FALSE(editor->model().UpShownPressed());
-  EXPECT_EQ(events, Log{"MouseDown"}) << "the right button raises no MouseUp";
-  editor->mnuMain()->close();
-  EXPECT_TRUE(editor->model().HasFocus()) << "the menu does not take the control's focus";
-}
-
-TEST_F(UpDownTextGui, FocusRunsTheCursorTimer) {
-  EXPECT_TRUE(editor->Timer1()->isActive());
-  EXPECT_EQ(editor->Timer1()->interval(), 333);
-  EXPECT_TRUE(editor->model().CursorVisible());
+TEST_F(UpDownTextGui, FocusRunsTheTimerThatBlinksTheCursor) {
+  QTimer* timer = editor->Timer1();
+  EXPECT_EQ(std::tuple(timer->isActive(), timer->interval(), editor->model().CursorVisible()),
+            std::tuple(true, 333, true));
+  Tick();
+  EXPECT_FALSE(editor->model().CursorVisible());
   auto* other = new QWidget(window.get());
   other->setFocusPolicy(Qt::StrongFocus);
   other->show();
-  other->setFocus();
-  ASSERT_TRUE(QTest::qWaitFor([other] { return other->hasFocus(); }));
-  EXPECT_FALSE(editor->Timer1()->isActive());
-  EXPECT_FALSE(editor->model().CursorVisible());
-  editor->setBlinkInterval(0);
-  editor->setFocus();
-  ASSERT_TRUE(QTest::qWaitFor([this] { return editor->hasFocus(); }));
-  EXPECT_FALSE(editor->Timer1()->isActive()) << "an interval of 0 runs no timer";
+  for (QWidget* to : {other, static_cast<QWidget*>(editor)}) {
+    to->setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([to] { return to->hasFocus(); }));
+    EXPECT_FALSE(timer->isActive()) << "without the focus, then with an interval of 0";
+    editor->setBlinkInterval(0);
+  }
   editor->setBlinkInterval(100);
-  EXPECT_TRUE(editor->Timer1()->isActive());
-  EXPECT_EQ(editor->Timer1()->interval(), 100);
+  EXPECT_EQ(std::tuple(timer->isActive(), timer->interval()), std::tuple(true, 100));
 }
 
-TEST_F(UpDownTextGui, MainWindowStyleIsWhatItStores) {
-  EXPECT_EQ(editor->objectName(), "TxtR");
-  EXPECT_EQ(editor->size(), QSize(42, 17)) << "630 x 255 twips";
-  EXPECT_EQ((std::vector{editor->Min(), editor->Max(), editor->BorderType(),
-                         editor->BlinkInterval()}),
-            (std::vector{0, 255, 0, 333}));
-  EXPECT_EQ((std::vector{editor->Backcolor(), editor->ForeColor(), editor->BorderColor1(),
-                         editor->BorderColor2(), editor->BorderColor3(), editor->BorderColor4(),
-                         editor->ButtonColor(), editor->BtnForecolor()}),
-            (std::vector{kSysWindowBackground, kSysWindowText, kSys3DDarkShadow, kSys3DLight,
-                         kSys3DHighlight, kSys3DDarkShadow, kSysButtonFace, kSysButtonText}));
-  EXPECT_DOUBLE_EQ(editor->font().pointSizeF(), 9.0);
-  const QStringList installed = QFontDatabase::families();
-  EXPECT_TRUE(installed.contains(editor->font().family())) << "an installed face stands in";
-  if (installed.contains(QStringLiteral("Tahoma"))) {
-    EXPECT_EQ(editor->font().family(), "Tahoma");
-  }
-  // What it stores is what the main window gave it, Tahoma included.
+TEST_F(UpDownTextGui, MenuItemsTheirStatesAndActions) {
+  QMenu* menu = editor->mnuMain();
+  std::vector<QString> items{menu->title()};
+  for (QAction* a : menu->actions()) items.push_back(a->objectName() + " " + a->text());
+  EXPECT_EQ(items, (std::vector<QString>{"Main", "mnumax Set to Maximum", "mnumin Set to Minimum",
+                                         "mnusep ", "mnuCopy &Copy", "mnuPste &Paste",
+                                         "mnuAbout &About"}));
+  const auto enabled = [menu] {  // each item as the menu last opened, + enabled
+    std::string s;
+    for (QAction* a : menu->actions()) s += a->isEnabled() ? '+' : '-';
+    return s;
+  };
+  QApplication::clipboard()->clear();
+  Start(255, 3);
+  Choose("mnumin");
+  EXPECT_EQ(std::tuple(editor->value(), enabled()), std::tuple(0, "-+++-+"));
+  Choose("mnumax");
+  EXPECT_EQ(std::tuple(editor->value(), enabled()), std::tuple(255, "+-++-+"));
+  editor->SetValue(42);
+  Choose("mnuCopy");
+  EXPECT_EQ(QApplication::clipboard()->text(), "42");
+  QApplication::clipboard()->setText("300 apples");
+  Choose("mnuPste");
+  EXPECT_EQ(std::tuple(editor->value(), Count("ValueChanged")), std::tuple(255, 3));
+}
+
+TEST_F(UpDownTextGui, StoredPropertiesTheirMarksAndTheSizeRules) {
+  // The main window's editor stores what it was given (but its size), Tahoma included.
   MemoryPropertyBag written;
   editor->WriteProperties(written);
   const MemoryPropertyBag given = MainWindowEditorProperties();
-  for (const auto& [name, value] : written.Entries()) {
-    EXPECT_EQ(given.ReadProperty(name), value) << name;
-  }
-  EXPECT_EQ(written.Entries().size(), given.Entries().size() - 2) << "all but the extents";
-}
-
-TEST_F(UpDownTextGui, WritesMarkTheirStoredNames) {
+  for (const auto& [name, value] : written.Entries()) EXPECT_EQ(given.ReadProperty(name), value);
+  EXPECT_EQ(std::tuple(written.Entries().size() + 2, editor->size()),
+            std::tuple(given.Entries().size(), QSize(42, 17)));
   std::vector<QString> marked;
   QObject::connect(editor, &UpDownText::PropertyChanged,
                    [&marked](const QString& name) { marked.push_back(name); });
-  editor->ReadProperties(MainWindowEditorProperties());
-  EXPECT_TRUE(marked.empty()) << "restoring is no change";
-  editor->SetValue(7);
-  EXPECT_TRUE(marked.empty()) << "SetValue marks nothing";
+  editor->ReadProperties(given);
+  window->setEnabled(false);  // the control is still enabled itself: nothing to store
+  MemoryPropertyBag underDisabled;
+  editor->WriteProperties(underDisabled);
+  EXPECT_EQ(underDisabled.ReadProperty("Enabled"), std::nullopt);
+  window->setEnabled(true);
   editor->setValue(8);
-  editor->setMin(1);
-  editor->setMax(200);
-  editor->setBackcolor(1);
-  editor->setBorderType(1);
-  editor->setBtnForecolor(2);
-  editor->setCursorColor(3);
-  editor->setBlinkInterval(250);
+  editor->setBackStyle(40000);  // beyond 16 bits: ignored
+  editor->setBackStyle(-32768);
   editor->setEnabled(false);
-  QFont f = editor->font();
-  f.setPointSize(10);
-  editor->setFont(f);
-  EXPECT_EQ(marked, (std::vector<QString>{"Value", "Min", "Max", "BackColor", "BorderType",
-                                          "BtnForecolor", "CursorColor", "BlinkInterval",
-                                          "Enabled", "Font"}));
-}
-
-TEST_F(UpDownTextGui, SizeAndFontRules) {
-  editor->resize(20, 16);  // 300 x 240 twips
-  EXPECT_EQ(editor->size(), QSize(28, 15)) << "415 x 225 twips";
-  editor->resize(42, 17);
   QFont big = editor->font();
   big.setPointSize(20);
   editor->setFont(big);
-  EXPECT_NEAR(editor->height(), QFontMetricsF(big).height() + 2, 1.0)
-      << "the text's height and the frame";
-  EXPECT_EQ(editor->width(), 42);
+  EXPECT_EQ(marked, (std::vector<QString>{"Value", "BackStyle", "Enabled", "Font"}));
+  editor->WriteProperties(written);
+  EXPECT_EQ(written.ReadProperty("Enabled"), PropertyValue(false));
+  // A font taller than the text area makes the control taller; a small size grows.
+  EXPECT_NEAR(editor->height(), QFontMetricsF(big).height() + 2, 1.0) << "the text and the frame";
+  editor->resize(20, 16);  // 300 x 240 twips
+  EXPECT_EQ(editor->size(), QSize(28, 15)) << "415 x 225 twips";
+}
+
+// The pixel whose centre lies in the 15-twip stroke that starts at `twips`.
+int Px(int twips) { return static_cast<int>(std::floor(twips / 15.0 + 0.5)); }
+
+TEST_F(UpDownTextGui, StrokesGlyphsNumberAndCursorReachTheirPixels) {
+  editor->SetValue(5);
+  editor->setCursorColor(0x0000FF);  // red from the next focus on
+  editor->clearFocus();
+  const QImage img = Render();
+  // Down a column (y 15 to 112 twips) or along a row (x 430 to 614): the text area and
+  // its right edge; the up button's left and right edges, face, top and bottom edges;
+  // the down button's top and bottom edges.
+  // clang-format off
+  const struct { bool column; int at; QRgb want; } lines[] = {
+      {true, Px(430) - 2, kBase}, {true, Px(415), kLight}, {true, Px(430), kLight},
+      {true, Px(615), kShadow}, {true, Px(430) + 1, kFace}, {false, 0, kLight},
+      {false, Px(113), kShadow}, {false, Px(128), kLight}, {false, Px(240), kShadow},
+  };
+  // clang-format on
+  for (const auto& l : lines) {
+    for (int i = l.column ? Px(15) : Px(430); i < (l.column ? Px(113) : Px(615)); ++i) {
+      EXPECT_EQ(img.pixel(l.column ? QPoint(l.at, i) : QPoint(i, l.at)), l.want)
+          << l.at << " " << i;
+    }
+  }
+  // Exactly the pixel rows whose centres fall on the up glyph's twip rows (38 to 86)
+  // show it, and the down glyph's (161 to 216).
+  for (int row = 0, t = 7; row < img.height(); ++row, t += 15) {
+    bool has = false;
+    for (int x = Px(430) + 1; x < Px(615); ++x) has = has || img.pixel(x, row) == kInk;
+    EXPECT_EQ(has, (t >= 38 && t <= 86) || (t >= 161 && t <= 216)) << row;
+  }
+  // The number from two pixels inside the frame; with the focus the cursor after it.
+  const auto inked = [&img](int x) {  // whether the number's ink reaches column x
+    for (int y = Px(30); y < Px(225); ++y) {
+      if (QColor(img.pixel(x, y)).lightness() < 160) return true;
+    }
+    return false;
+  };
+  int ink = Px(30);
+  while (ink < Px(415) && !inked(ink)) ++ink;
+  editor->setFocus();
+  ASSERT_TRUE(QTest::qWaitFor([this] { return editor->model().CursorVisible(); }));
+  const QImage focused = Render();
+  const int x = Px(editor->model().CursorX());
+  EXPECT_EQ(std::tuple(std::abs(ink - Px(45) - 1) <= 1, x > ink, img.pixel(x, Px(60))),
+            std::tuple(true, true, kBase));
+  for (int y = Px(45); y < Px(editor->model().CursorBottom()); ++y) {
+    EXPECT_EQ(focused.pixel(x, y), qRgb(255, 0, 0)) << "CursorColor, row " << y;
+  }
 }
 
 TEST(UpDownTextKeys, VirtualKeyCodes) {
   using enum Qt::Key;
   const auto none = Qt::NoModifier, shift = Qt::ShiftModifier, keypad = Qt::KeypadModifier;
+  // The digit row (scan codes 10 to 19) by its position, whatever the layout and
+  // Shift make of it; the keypad's digits are other keys.
   // clang-format off
-  const struct { Qt::Key key; Qt::KeyboardModifier mods; quint32 scanCode; int want; } cases[] = {
-      {Key_5, none, 0, '5'}, {Key_5, keypad, 0, 101}, {Key_0, keypad, 90, 96},
-      // The digit row by its position, whatever the layout and Shift make of it.
+  const struct { Qt::Key key; Qt::KeyboardModifier mods; quint32 scan; int want; } cases[] = {
+      {Key_9, none, 0, '9'}, {Key_0, none, 0, '0'}, {Key_5, keypad, 0, 101},
+      {Key_0, keypad, 90, 96},
       {Key_Percent, shift, 14, '5'}, {Key_ParenRight, shift, 19, '0'}, {Key_Exclam, shift, 10, '1'},
-      {Key_Eacute, none, 11, '2'},
-      {Key_Backspace, none, 22, 8}, {Key_Delete, none, 119, 46}, {Key_Left, none, 113, 37},
-      {Key_Up, none, 111, 38}, {Key_Right, none, 114, 39}, {Key_Down, none, 116, 40},
-      {Key_Home, none, 110, 36}, {Key_End, none, 115, 35}, {Key_PageUp, none, 112, 33},
-      {Key_A, none, 38, 65}, {Key_Minus, keypad, 82, 109}, {Key_Return, none, 36, 13},
-      {Key_F1, none, 67, 112},
+      {Key_Eacute, none, 11, '2'}, {Key_Minus, none, 20, 189}, {Key_Backspace, none, 22, 8},
+      {Key_Delete, none, 119, 46}, {Key_Left, none, 113, 37}, {Key_Up, none, 111, 38},
+      {Key_Right, none, 114, 39}, {Key_Down, none, 116, 40}, {Key_Home, none, 110, 36},
+      {Key_End, none, 115, 35}, {Key_PageUp, none, 112, 33}, {Key_A, none, 38, 65},
+      {Key_Minus, keypad, 82, 109}, {Key_Return, none, 36, 13}, {Key_F1, none, 67, 112},
+      {Key_Shift, shift, 50, 16}, {Key_Alt, none, 64, 18}, {Key_Insert, none, 118, 45},
   };
   // clang-format on
   for (const auto& c : cases) {
-    const QKeyEvent e(QEvent::KeyPress, c.key, c.mods, c.scanCode, 0, 0);
-    EXPECT_EQ(VirtualKeyOf(e), c.want) << c.key << " scan " << c.scanCode;
+    const QKeyEvent e(QEvent::KeyPress, c.key, c.mods, c.scan, 0, 0);
+    EXPECT_EQ(VirtualKeyOf(e), c.want) << c.key << " scan " << c.scan;
   }
 }
 

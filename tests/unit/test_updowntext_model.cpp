@@ -15,30 +15,29 @@ namespace {
 
 using M = UpDownTextModel;
 
-// Logs the events raised, space separated; measures every character 7 pixels wide
-// and text 14 pixels high, as Tahoma 9 pt does at 96 dpi.
+// Logs the events raised (V for ValueChanged) and the properties marked; measures
+// every character 7 pixels wide and text 14 pixels high, as Tahoma 9 pt does.
 struct Host : UpDownTextHost {
-  std::string log;
-  int repaints = 0, timerRestarts = 0, menusShown = 0, requestedW = -1, requestedH = -1;
-  int textHeight = 210;
+  std::string log, marks;
+  int repaints = 0, requestedH = -1, textHeight = 210;
   bool clipboardHasText = false;
-  std::function<void(std::int16_t&)> onKeyDown;
-
-  void Raise(const char* event) { log += log.empty() ? event : std::string(" ") + event; }
-  void RaiseValueChanged() override { Raise("ValueChanged"); }
-  void RaiseClick() override { Raise("Click"); }
-  void RaiseKeyDown(std::int16_t& keyCode, std::int16_t&) override {
-    Raise("KeyDown");
-    if (onKeyDown) onKeyDown(keyCode);
+  std::function<void(std::int16_t&)> onKeyDown = [](std::int16_t&) {};
+  static void Add(std::string& to, std::string_view s) {
+    to += (to.empty() ? "" : " ") + std::string(s);
   }
-  void RaiseKeyUp(std::int16_t&, std::int16_t&) override { Raise("KeyUp"); }
-  void RaiseMouseDown(std::int16_t&, std::int16_t&, float&, float&) override { Raise("MouseDown"); }
-  void RaiseMouseUp(std::int16_t&, std::int16_t&, float&, float&) override { Raise("MouseUp"); }
+  void RaiseValueChanged() override { Add(log, "V"); }
+  void RaiseClick() override { Add(log, "Click"); }
+  void RaiseKeyDown(std::int16_t& code, std::int16_t&) override { onKeyDown(code); }
+  void RaiseKeyUp(std::int16_t&, std::int16_t&) override { Add(log, "KeyUp"); }
+  void RaiseMouseDown(std::int16_t&, std::int16_t&, float&, float&) override { Add(log, "Down"); }
+  void RaiseMouseMove(std::int16_t&, std::int16_t&, float&, float&) override { Add(log, "Move"); }
+  void RaiseMouseUp(std::int16_t&, std::int16_t&, float&, float&) override { Add(log, "Up"); }
+  void PropertyChanged(std::string_view name) override { Add(marks, name); }
   void Repaint() override { ++repaints; }
-  void RestartTimer() override { ++timerRestarts; }
+  void RestartTimer() override { Add(log, "Restart"); }
   bool ClipboardHasText() override { return clipboardHasText; }
-  void ShowMenu() override { ++menusShown; }
-  void RequestSize(int w, int h) override { requestedW = w, requestedH = h; }
+  void ShowMenu() override { Add(log, "Menu"); }
+  void RequestSize(int w, int h) override { requestedH = w == 630 ? h : -2; }
   int TextWidth(std::string_view text) override { return 105 * static_cast<int>(text.size()); }
   int TextHeight(std::string_view) override { return textHeight; }
 };
@@ -49,195 +48,188 @@ struct Control {
   Host host;
   M m{host};
   Control(int value, int min, int max, int cursor = -1) {
-    m.SetMin(min);
-    m.SetMax(max);
-    m.SetValue(value);
-    m.Shown();
+    m.SetMin(min), m.SetMax(max), m.SetValue(value), m.Shown();
     if (cursor >= 0) m.KeyPressed(M::kKeyHome, 0);
     for (int i = 0; i < cursor; ++i) m.KeyPressed(M::kKeyRight, 0);
-    host.log.clear();
+    host.log.clear(), host.marks.clear();
   }
 };
 
 TEST(UpDownTextKeys, WhatEachKeyDoes) {
-  const char* none = "KeyDown";
-  const char* taken = "KeyDown ValueChanged";
-  const char* stepped = "KeyDown ValueChanged Click";
-  struct Case {
-    const char* what;
-    int value, min, max, cursor, key, wantValue, wantCursor;
-    const char* wantLog;
-    int keyDownSets = -1;  // the key code a KeyDown handler leaves, -1 for no handler
-  };
+  // Key codes 8 Backspace, 46 Delete, 37/39 Left/Right, 36/35 Home/End, 38/40 Up/Down.
   // clang-format off
-  const Case cases[] = {
-      {"Backspace at the start does nothing", 25, 0, 255, 0, 8, 25, 0, none},
-      {"Backspace of a lone digit reads as 0", 5, 0, 255, 1, 8, 0, 0, taken},
-      {"Backspace in the middle", 123, 0, 255, 2, 8, 13, 1, taken},
-      {"Backspace at the end", 25, 0, 255, 2, 8, 2, 1, taken},
-      {"Backspace at the end of a negative number", -25, -100, 100, 3, 8, -2, 2, taken},
-      {"Backspace leaving a leading zero", 105, 0, 255, 1, 8, 5, 0, taken},
-      {"Backspace below Min is refused", 15, 10, 255, 1, 8, 15, 1, none},
-      {"Backspace of the minus sign", -5, -10, 10, 1, 8, 5, 0, taken},
-      {"Delete at the start", 25, 0, 255, 0, 46, 5, 0, taken},
-      {"Delete at the end does nothing", 25, 0, 255, 2, 46, 25, 2, none},
-      {"Delete in the middle", 123, 0, 255, 1, 46, 13, 1, taken},
-      {"7 after a lone 0", 0, 0, 255, 1, '7', 7, 1, taken},
-      {"0 in front of 5 stays a leading zero", 5, 0, 255, 0, '0', 5, 0, taken},
-      {"6 after 25 gives 256 above Max", 25, 0, 255, 2, '6', 25, 2, none},
-      {"digit inserted in the middle", 15, 0, 255, 1, '2', 125, 2, taken},
-      {"digit at the start", 5, 0, 255, 0, '2', 25, 1, taken},
-      {"fifth 9 does not fit 16 bits", 9999, 0, 32767, 4, '9', 9999, 4, none},
-      {"digit after the minus sign", -5, -100, 100, 1, '3', -35, 2, taken},
-      {"zero after the minus sign vanishes", -5, -100, 100, 1, '0', -5, 1, taken},
-      {"digit before the minus sign reads as that digit", -5, -100, 100, 0, '3', 3, 1, taken},
-      {"Left at the start", 25, 0, 255, 0, 37, 25, 0, none},
-      {"Left", 25, 0, 255, 2, 37, 25, 1, none},
-      {"Right at the end", 25, 0, 255, 2, 39, 25, 2, none},
-      {"Right", 25, 0, 255, 0, 39, 25, 1, none},
-      {"Home", 255, 0, 255, 2, 36, 255, 0, none},
-      {"End", 255, 0, 255, 1, 35, 255, 3, none},
-      {"Up", 5, 0, 255, 0, 38, 6, 0, stepped},
-      {"Down", 5, 0, 255, 0, 40, 4, 0, stepped},
-      {"Up at Max clicks only", 255, 0, 255, 0, 38, 255, 0, "KeyDown Click"},
-      {"Down at Min clicks only", 0, 0, 255, 0, 40, 0, 0, "KeyDown Click"},
-      {"Down at Max", 255, 0, 255, 0, 40, 254, 0, stepped},
-      {"Up past 32767 is dropped without a Click", 32767, 0, 32767, 0, 38, 32767, 0, none},
-      {"Down past -32768 is dropped without a Click", -32768, -32768, 0, 0, 40, -32768, 0, none},
-      {"Up cancelled in KeyDown", 25, 0, 255, 2, 38, 25, 2, none, 0},
-      {"Backspace cancelled in KeyDown", 25, 0, 255, 2, 8, 25, 2, none, 0},
-      {"7 cancelled in KeyDown", 25, 0, 255, 2, '7', 25, 2, none, 0},
-      {"7 turned into Down in KeyDown", 25, 0, 255, 2, '7', 24, 2, stepped, 40},
+  const struct { int value, min, max, cursor, key, want, wantCursor; const char* log; } cases[] = {
+      // Backspace: at the start; a lone digit reads as 0; in the middle; at the end the
+      // cursor stays at the end; a leading zero left; below Min refused; the minus sign.
+      {25, 0, 255, 0, 8, 25, 0, ""}, {5, 0, 255, 1, 8, 0, 0, "V"}, {123, 0, 255, 2, 8, 13, 1, "V"},
+      {-25, -99, 99, 3, 8, -2, 2, "V"}, {105, 0, 999, 1, 8, 5, 0, "V"},
+      {15, 9, 99, 1, 8, 15, 1, ""},
+      {-5, -9, 9, 1, 8, 5, 0, "V"}, {25, 0, 255, 0, 46, 5, 0, "V"}, {25, 0, 255, 2, 46, 25, 2, ""},
+      // Digits: after a lone 0; 0 in front; 256 above Max; in the middle; a fifth 9 beyond
+      // 16 bits; 0 after the minus sign vanishes but the cursor moves on; 3 in front of it.
+      {0, 0, 99, 1, '7', 7, 1, "V"}, {5, 0, 99, 0, '0', 5, 0, "V"}, {25, 0, 255, 2, '6', 25, 2, ""},
+      {15, 0, 255, 1, '2', 125, 2, "V"}, {9999, 0, 32767, 4, '9', 9999, 4, ""},
+      {-12, -99, 99, 1, '0', -12, 2, "V"}, {-5, -99, 99, 0, '3', 3, 1, "V"},
+      // Left, Right, Home, End; Up and Down: a step, at a limit a Click only, beyond 16
+      // bits nothing; keypad 5, minus, Page Up, a letter and a code beyond a byte nothing.
+      {25, 0, 99, 0, 37, 25, 0, ""}, {25, 0, 99, 2, 37, 25, 1, ""}, {25, 0, 99, 2, 39, 25, 2, ""},
+      {25, 0, 99, 0, 39, 25, 1, ""}, {255, 0, 999, 2, 36, 255, 0, ""},
+      {255, 0, 999, 1, 35, 255, 3, ""},
+      {5, 0, 255, 0, 38, 6, 0, "V Click"}, {255, 0, 255, 0, 40, 254, 0, "V Click"},
+      {255, 0, 255, 0, 38, 255, 0, "Click"}, {0, 0, 255, 0, 40, 0, 0, "Click"},
+      {32767, 0, 32767, 0, 38, 32767, 0, ""}, {-32768, -32768, 0, 0, 40, -32768, 0, ""},
+      {25, 0, 99, 0, 101, 25, 0, ""}, {25, 0, 99, 2, 189, 25, 2, ""}, {25, 0, 99, 0, 33, 25, 0, ""},
+      {25, 0, 99, 2, 'A', 25, 2, ""}, {25, 0, 99, 0, 256 + '1', 25, 0, ""},
   };
   // clang-format on
-  for (const Case& c : cases) {
-    Control ctl(c.value, c.min, c.max, c.cursor);
-    ASSERT_EQ(ctl.m.CursorPos(), c.cursor) << c.what;
-    if (c.keyDownSets >= 0) ctl.host.onKeyDown = [&c](std::int16_t& code) { code = c.keyDownSets; };
-    EXPECT_EQ(ctl.m.KeyPressed(static_cast<std::int16_t>(c.key), 0),
-              c.keyDownSets >= 0 ? c.keyDownSets : c.key) << c.what << ": the key acted on";
-    EXPECT_EQ(ctl.m.value(), c.wantValue) << c.what;
-    EXPECT_EQ(ctl.m.CursorPos(), c.wantCursor) << c.what;
-    EXPECT_EQ(ctl.host.log, c.wantLog) << c.what;
-    EXPECT_EQ(ctl.m.PressedButton(), 0) << c.what << ": no press is left behind";
-  }
-  // Keys that change nothing, with the cursor at either end: the keypad's 5, 0 and
-  // minus, Page Up, Page Down, a letter, minus, and a key code beyond a byte.
-  for (int key : {101, 96, 109, 33, 34, int{'A'}, 189, 256 + '1'}) {
-    for (int cursor : {0, 2}) {
-      Control ctl(25, 0, 255, cursor);
-      ctl.m.KeyPressed(static_cast<std::int16_t>(key), 0);
-      EXPECT_EQ(ctl.m.value(), 25) << key;
-      EXPECT_EQ(ctl.m.CursorPos(), cursor) << key;
-      EXPECT_EQ(ctl.host.log, none) << key;
-    }
-  }
-}
-
-TEST(UpDownTextKeys, NewValueTexts) {
-  Control ctl(-40, -100, 100);
-  const struct { int cursor; const char *typed7, *back, *del; } cases[] = {
-      {0, "7-40", "-40", "40"}, {1, "-740", "40", "-0"}, {3, "-407", "-4", "-40"}};
   for (const auto& c : cases) {
+    Control ctl(c.value, c.min, c.max, c.cursor);
+    ctl.m.KeyPressed(static_cast<std::int16_t>(c.key), 0);
+    EXPECT_EQ(std::tuple(ctl.m.value(), ctl.m.CursorPos(), ctl.host.log, ctl.m.PressedButton()),
+              std::tuple(c.want, c.wantCursor, c.log, 0))
+        << c.value << " cursor " << c.cursor << " key " << c.key;
+  }
+  // The key code a KeyDown handler leaves is the one the control acts on: 0 cancels.
+  for (auto [setTo, want] : {std::pair(0, 25), std::pair(40, 24)}) {
+    Control ctl(25, 0, 255);
+    ctl.host.onKeyDown = [setTo](std::int16_t& code) { code = static_cast<std::int16_t>(setTo); };
+    EXPECT_EQ(ctl.m.KeyPressed('7', 0), setTo);
+    EXPECT_EQ(ctl.m.value(), want);
+  }
+  Control ctl(-40, -100, 100);  // the texts a key would give with the cursor at 0, 1, 3
+  for (auto [cursor, texts] :
+       {std::pair(0, "7-40 -40 40 "), std::pair(1, "-740 40 -0 "), std::pair(3, "-407 -4 -40 ")}) {
     ctl.m.KeyPressed(M::kKeyHome, 0);
-    for (int i = 0; i < c.cursor; ++i) ctl.m.KeyPressed(M::kKeyRight, 0);
-    EXPECT_EQ(ctl.m.GetNewValueEx('7'), c.typed7) << c.cursor;
-    EXPECT_EQ(ctl.m.GetNewValue(8), c.back) << c.cursor;
-    EXPECT_EQ(ctl.m.GetNewValue(46), c.del) << c.cursor;
-    EXPECT_EQ(ctl.m.GetNewValue(65), "") << c.cursor;
+    for (int i = 0; i < cursor; ++i) ctl.m.KeyPressed(M::kKeyRight, 0);
+    EXPECT_EQ(ctl.m.GetNewValueEx('7') + " " + ctl.m.GetNewValue(8) + " " + ctl.m.GetNewValue(46) +
+                  " " + ctl.m.GetNewValue(65),
+              texts);
   }
 }
 
-// Whether the up and the down button show pressed.
-std::pair<bool, bool> Sunk(const M& m) { return {m.UpShownPressed(), m.DownShownPressed()}; }
-
-TEST(UpDownTextKeys, StepButtonShownPressedUntilTheKeyIsReleased) {
-  Control ctl(5, 0, 255);
-  ctl.m.KeyPressed(M::kKeyUp, 0);
-  EXPECT_EQ(Sunk(ctl.m), std::pair(true, false));
-  ctl.m.KeyReleased(M::kKeyUp, 0);
-  EXPECT_EQ(Sunk(ctl.m), std::pair(false, false));
-  EXPECT_EQ(ctl.host.log, "KeyDown ValueChanged Click KeyUp");
-  // Stepping up onto Max shows the button raised at once.
-  ctl.m.SetValue(254);
-  ctl.m.KeyPressed(M::kKeyUp, 0);
-  EXPECT_TRUE(ctl.m.UpAtLimit());
-  EXPECT_EQ(Sunk(ctl.m), std::pair(false, false));
-  // The host's steps pop their button up by themselves: no key release follows.
-  for (bool up : {false, true}) {
-    Control wheel(5, 0, 255);
-    up ? wheel.m.StepUp() : wheel.m.StepDown();
-    EXPECT_EQ(wheel.m.value(), up ? 6 : 4);
-    EXPECT_EQ(Sunk(wheel.m), std::pair(false, false));
-    EXPECT_EQ(wheel.host.log, "ValueChanged Click");
+TEST(UpDownTextButtons, PressHoldRepeatAndRelease) {
+  // One event a letter: f focus; u, d, R press the left button on the up or the down
+  // button, the right on up; o, b move off the button and on it; r, x release the
+  // left on up or the text area (with the click that follows), X the right; t a
+  // timer tick; k, j press the Up or Down key, K release it.
+  const auto play = [](M& m, std::string_view script) {
+    for (char e : script) {
+      if (e == 'f') m.FocusIn();
+      if (e == 'u' || e == 'd' || e == 'R')
+        m.MousePressed(e == 'R' ? 2 : 1, 0, 500, e == 'd' ? 200 : 30);
+      if (e == 'o' || e == 'b') m.MouseMoved(1, 0, e == 'o' ? 100 : 500, 30);
+      if (e == 'r' || e == 'x') m.MouseReleased(1, 0, e == 'r' ? 500 : 100, 30), m.Clicked();
+      if (e == 'X') m.MouseReleased(2, 0, 500, 30);
+      if (e == 't') m.TimerTick();
+      if (e == 'k' || e == 'j') m.KeyPressed(e == 'k' ? M::kKeyUp : M::kKeyDown, 0);
+      if (e == 'K') m.KeyReleased(M::kKeyUp, 0);
+    }
+  };
+  // A press steps nothing, repeat counts from it; at Max the button shows raised and
+  // stops; released on it no Click; moving on it keeps the press, leaving ends it for
+  // good; released over the text area a Click; the right button shows the menu; the
+  // arrow keys show their button sunk until released. Held: the button pressed.
+  // clang-format off
+  const struct { int value, max; const char* script; int want, up, down, held; const char* log; }
+  cases[] = {
+      {5, 8, "fu", 5, 1, 0, 1, "Restart Down"}, {5, 8, "futttt", 8, 0, 0, 1, "Restart Down V V V"},
+      {5, 8, "furt", 5, 0, 0, 0, "Restart Down Up"}, {8, 8, "fut", 8, 0, 0, 1, "Restart Down"},
+      {5, 99, "dt", 4, 0, 1, 2, "Down V"}, {5, 99, "fubt", 6, 1, 0, 1, "Restart Down Move V"},
+      {5, 99, "futobt", 6, 0, 0, 0, "Restart Down V Move Move"},
+      {5, 9, "do", 5, 0, 0, 0, "Down Move"},
+      {5, 99, "ux", 5, 0, 0, 0, "Down Up Click"}, {5, 99, "RX", 5, 0, 0, 0, "Down Menu"},
+      {5, 99, "k", 6, 1, 0, 0, "V Click"}, {5, 99, "kK", 6, 0, 0, 0, "V Click KeyUp"},
+      {5, 99, "j", 4, 0, 1, 0, "V Click"}, {98, 99, "k", 99, 0, 0, 0, "V Click"},
+  };
+  // clang-format on
+  for (const auto& c : cases) {
+    Control ctl(c.value, 0, c.max);
+    play(ctl.m, c.script);
+    EXPECT_EQ(std::tuple(ctl.m.value(), ctl.m.UpShownPressed(), ctl.m.DownShownPressed(),
+                         ctl.m.PressedButton(), ctl.host.log),
+              std::tuple(c.want, c.up == 1, c.down == 1, c.held, c.log))
+        << c.script;
   }
 }
 
-// The limit the value stands at, as the buttons and the menu show it: "Max" (the up
-// glyph grey, Set to Maximum off), "Min", both or "".
-std::string Limits(const M& m) {
-  EXPECT_EQ(m.UpAtLimit(), !m.MaxItemEnabled());
-  EXPECT_EQ(m.DownAtLimit(), !m.MinItemEnabled());
-  return std::string(m.UpAtLimit() ? "Max" : "") + (m.DownAtLimit() ? "Min" : "");
-}
-
-TEST(UpDownTextValue, AssignmentSilentSetValueAndBounds) {
+TEST(UpDownTextValue, AssignmentSetValueBoundsLimitsAndMenu) {
+  // In turn on one control holding 10 in 0..255: A assigns, S sets silently, M and m
+  // set Max and Min, W shows the control. Flags: the limits (Max greys the up glyph)
+  // and a button shown sunk (^ v); menu: Set to Maximum and Set to Minimum, + enabled.
+  // clang-format off
+  const struct { char op; int arg, ok, want; const char *flags, *menu; } cases[] = {
+      {'A', 256, 0, 10, "", "++"}, {'A', -1, 0, 10, "", "++"}, {'S', 256, 0, 10, "", "++"},
+      {'A', 10, 1, 10, "", "++"}, {'S', 255, 1, 255, "Max", "-+"}, {'M', 200, 1, 255, "Max", "-+"},
+      {'A', 255, 0, 255, "Max", "-+"}, {'A', 200, 1, 200, "Max", "-+"},
+      {'M', 32768, 0, 200, "Max", "-+"},
+      {'A', 201, 0, 200, "Max", "-+"}, {'S', 0, 1, 0, "Min", "+-"}, {'m', -5, 1, 0, "Min", "+-"},
+      {'m', -40000, 0, 0, "Min", "+-"}, {'A', 0, 1, 0, "", "++"}, {'A', -5, 1, -5, "Min", "+-"},
+      {'m', -6, 1, -5, "Min", "+-"}, {'W', 0, 1, -5, "", "+-"}, {'S', 200, 1, 200, "Max", "-+"},
+      {'M', 201, 1, 200, "Max", "-+"}, {'W', 0, 1, 200, "", "-+"},
+  };
+  // clang-format on
   Control ctl(10, 0, 255);
-  for (int refused : {256, -1, 70000}) EXPECT_FALSE(ctl.m.AssignValue(refused)) << refused;
-  EXPECT_FALSE(ctl.m.SetValue(256));
-  EXPECT_EQ(ctl.m.value(), 10);
-  EXPECT_TRUE(ctl.m.AssignValue(10));
-  EXPECT_TRUE(ctl.m.AssignValue(10));
-  EXPECT_EQ(ctl.host.log, "ValueChanged ValueChanged") << "the number already held raises it again";
-
-  const int repaints = ctl.host.repaints;
-  EXPECT_TRUE(ctl.m.SetValue(255));
-  EXPECT_EQ(ctl.host.log, "ValueChanged ValueChanged") << "SetValue raises nothing";
-  EXPECT_GT(ctl.host.repaints, repaints);
-  EXPECT_EQ(Limits(ctl.m), "Max");
-
-  // Lowering Max leaves the value alone until the next assignment.
-  EXPECT_TRUE(ctl.m.SetMax(200));
-  EXPECT_EQ(ctl.m.value(), 255);
-  EXPECT_FALSE(ctl.m.AssignValue(255));
-  EXPECT_TRUE(ctl.m.AssignValue(200));
-  EXPECT_EQ(Limits(ctl.m), "Max");
-  EXPECT_FALSE(ctl.m.SetMax(40000)) << "a bound must fit 16 bits";
-  EXPECT_EQ(ctl.m.Max(), 200);
-
-  // A new control's menu and limits agree with its value 0 = Min.
-  Host host;
+  M& m = ctl.m;
+  for (const auto& c : cases) {
+    ctl.host.log.clear(), ctl.host.marks.clear();
+    const int repaints = ctl.host.repaints;
+    const bool ok = c.op == 'A'   ? m.AssignValue(c.arg)
+                    : c.op == 'S' ? m.SetValue(c.arg)
+                    : c.op == 'M' ? m.SetMax(c.arg)
+                    : c.op == 'm' ? m.SetMin(c.arg)
+                                  : (m.Shown(), true);
+    const std::string flags = std::string(m.UpAtLimit() ? "Max" : "") +
+                              (m.DownAtLimit() ? "Min" : "") + (m.UpShownPressed() ? "^" : "") +
+                              (m.DownShownPressed() ? "v" : "") +
+                              (m.MaxItemEnabled() ? " +" : " -") + (m.MinItemEnabled() ? "+" : "-");
+    const std::string marks[] = {"Value", "Max", "Min", "", ""};  // SetValue marks nothing
+    EXPECT_EQ(std::tuple(ok, m.value(), flags, ctl.host.marks, ctl.host.log,
+                         ctl.host.repaints > repaints),
+              std::tuple(c.ok == 1, c.want, c.flags + std::string(" ") + c.menu,
+                         ok ? marks[std::string_view("AMmSW").find(c.op)] : "",
+                         ok && c.op == 'A' ? "V" : "", ok && c.op != 'M' && c.op != 'm'))
+        << c.op << " " << c.arg;
+  }
+  Host host;  // a new control shows its 0 at Min; its menu items wait for a value
   M fresh(host);
   fresh.Shown();
-  EXPECT_EQ(fresh.value(), 0);
-  EXPECT_EQ(Limits(fresh), "Min");
-  EXPECT_EQ(fresh.CursorPos(), 1);
+  EXPECT_EQ(
+      std::tuple(fresh.value(), fresh.DownAtLimit(), fresh.MinItemEnabled(), fresh.CursorPos()),
+      std::tuple(0, true, true, 1));
 }
 
-TEST(UpDownTextMenu, PasteTakesTheLeadingNumber) {
-  // Pasted onto 42 in min..255: the leading number, held to Max but never to Min.
-  const struct { const char* text; int min, want, wantChanged; } cases[] = {
-      {"300 apples", 0, 255, 1}, {"2.5", 0, 2, 1},    {"3.5", 0, 4, 1},       {"abc", 0, 0, 1},
-      {"abc", 10, 42, 0},        {"-7", 0, 42, 0},    {"-7", -10, -7, 1},     {"254.6", 0, 255, 1},
-      {"99999", 0, 255, 1},      {"1e400", 0, 42, 0}, {"-99999", -10, 42, 0}, {"  1 7", 0, 17, 1},
-      {"&HFF", 0, 255, 1},
+TEST(UpDownTextMenu, PasteTakesTheLeadingNumberHeldToMaxNotToMin) {
+  // clang-format off
+  const struct { const char* text; int min, want; } cases[] = {  // onto 42 in min..255
+      {"300 apples", 0, 255}, {"2.5", 0, 2}, {"3.5", 0, 4}, {"abc", 0, 0}, {"abc", 10, 42},
+      {"-7", 0, 42}, {"-7", -10, -7}, {"254.6", 0, 255}, {"99999", 0, 255}, {"1e400", 0, 42},
+      {"-99999", -10, 42}, {"  1 7", 0, 17}, {"&HFF", 0, 255},
   };
+  // clang-format on
   for (const auto& c : cases) {
     Control p(42, c.min, 255);
     p.m.Paste(c.text);
-    EXPECT_EQ(p.m.value(), c.want) << c.text;
-    EXPECT_EQ(p.host.log, c.wantChanged ? "ValueChanged" : "") << c.text;
+    EXPECT_EQ(std::tuple(p.m.value(), p.host.log), std::tuple(c.want, c.want != 42 ? "V" : ""))
+        << c.text;
+  }
+  Control ctl(5, 0, 255);  // Paste is offered when a right press finds text to paste
+  for (bool hasText : {false, true, false}) {
+    ctl.host.clipboardHasText = hasText;
+    ctl.m.MousePressed(2, 0, 100, 30);
+    EXPECT_EQ(ctl.m.PasteItemEnabled(), hasText);
   }
 }
 
-TEST(UpDownTextMouse, HitZones) {
+TEST(UpDownTextButtons, HitZones) {
   // 630 x 255: buttons from x 430; up to y 112, down from y 142 (thin frame),
   // up to 98 and down from 158 (thick frame).
+  // clang-format off
   const struct { int borderType, x, y, want; } cases[] = {
-      {0, 430, 0, 1},   {0, 429, 0, 0},   {0, 630, 112, 1}, {0, 630, 113, 0}, {0, 500, 141, 0},
+      {0, 430, 0, 1}, {0, 429, 0, 0}, {0, 630, 112, 1}, {0, 630, 113, 0}, {0, 500, 141, 0},
       {0, 500, 142, 2}, {0, 631, 142, 0}, {0, 500, 255, 2}, {0, 500, 256, 0}, {0, 500, -1, 0},
-      {1, 500, 98, 1},  {1, 500, 99, 0},  {1, 500, 157, 0}, {1, 500, 158, 2}, {2, 500, 112, 1},
+      {1, 500, 98, 1}, {1, 500, 99, 0}, {1, 500, 157, 0}, {1, 500, 158, 2}, {2, 500, 112, 1},
   };
+  // clang-format on
   for (const auto& c : cases) {
     Control ctl(5, 0, 255);
     ctl.m.SetBorderType(c.borderType);
@@ -245,214 +237,121 @@ TEST(UpDownTextMouse, HitZones) {
   }
 }
 
-// The value, the buttons shown pressed and the button held down.
-std::tuple<int, bool, bool, int> Held(const M& m) {
-  return {m.value(), m.UpShownPressed(), m.DownShownPressed(), m.PressedButton()};
-}
-
-TEST(UpDownTextMouse, HoldingAButtonRepeatsOncePerTickUpToTheLimit) {
-  Control ctl(5, 0, 8);
-  ctl.m.FocusIn();
-  ctl.m.MousePressed(1, 0, 500, 30);
-  EXPECT_EQ(Held(ctl.m), std::tuple(5, true, false, 1)) << "the press itself steps nothing";
-  EXPECT_EQ(ctl.host.timerRestarts, 1) << "repeat counts from the press";
-  ctl.m.TimerTick();
-  ctl.m.TimerTick();
-  EXPECT_EQ(Held(ctl.m), std::tuple(7, true, false, 1));
-  ctl.m.TimerTick();
-  EXPECT_EQ(Held(ctl.m), std::tuple(8, false, false, 1)) << "at Max shown raised while held";
-  ctl.m.TimerTick();
-  ctl.m.MouseReleased(1, 0, 500, 30);
-  ctl.m.Clicked();  // released on a button: no Click
-  ctl.m.TimerTick();
-  EXPECT_EQ(Held(ctl.m), std::tuple(8, false, false, 0));
-  // Pressed anew at Max: held, but raised and never stepping.
-  ctl.m.MousePressed(1, 0, 500, 30);
-  ctl.m.TimerTick();
-  EXPECT_EQ(Held(ctl.m), std::tuple(8, false, false, 1));
-  EXPECT_EQ(ctl.host.log, "MouseDown ValueChanged ValueChanged ValueChanged MouseUp MouseDown");
-}
-
-TEST(UpDownTextMouse, LeavingTheButtonEndsThePressForGood) {
-  Control ctl(5, 0, 255);
-  ctl.m.FocusIn();
-  ctl.m.MousePressed(1, 0, 500, 200);
-  ctl.m.TimerTick();
-  EXPECT_EQ(Held(ctl.m), std::tuple(4, false, true, 2));
-  ctl.m.MouseMoved(1, 0, 100, 200);
-  EXPECT_EQ(Held(ctl.m), std::tuple(4, false, false, 0));
-  ctl.m.MouseMoved(1, 0, 500, 200);
-  ctl.m.TimerTick();
-  EXPECT_EQ(Held(ctl.m), std::tuple(4, false, false, 0)) << "moving back does not press again";
-}
-
-TEST(UpDownTextMouse, ButtonShownPressedPopsUpOnAnyRelease) {
-  // Released over the text area without a move in between: a Click.
-  Control left(5, 0, 255);
-  left.m.MousePressed(1, 0, 500, 30);
-  left.m.MouseReleased(1, 0, 100, 30);
-  EXPECT_EQ(Held(left.m), std::tuple(5, false, false, 0));
-  left.m.Clicked();
-  EXPECT_EQ(left.host.log, "MouseDown MouseUp Click");
-  // The right button opens the menu and raises no MouseUp.
-  Control right(5, 0, 255);
-  right.m.MousePressed(2, 0, 500, 30);
-  EXPECT_FALSE(right.m.PasteItemEnabled());
-  right.m.MouseReleased(2, 0, 500, 30);
-  EXPECT_EQ(Held(right.m), std::tuple(5, false, false, 0));
-  EXPECT_EQ(right.host.menusShown, 1);
-  EXPECT_EQ(right.host.log, "MouseDown");
-  right.host.clipboardHasText = true;
-  right.m.MousePressed(2, 0, 100, 30);
-  EXPECT_TRUE(right.m.PasteItemEnabled());
-}
-
-// Whether the timer runs and the cursor shows, and where and in which colour.
-std::tuple<bool, bool, int, int, int, LongColour> Cursor(const M& m) {
-  return {m.TimerRunning(), m.CursorVisible(), m.CursorX(), m.CursorTop(), m.CursorBottom(),
-          m.CursorLineColour()};
-}
-
 TEST(UpDownTextCursor, FocusBlinkAndPlacement) {
   Control ctl(255, 0, 255);
-  EXPECT_FALSE(ctl.m.TimerRunning());
-  EXPECT_FALSE(ctl.m.CursorVisible());
-  ctl.m.SetCursorColor(0x0000FF);
-  ctl.m.FocusIn();
-  // After "255" printed from 2 pixels inside the frame; from 2 pixels below the
-  // frame to 4 pixels short of the text's height.
-  EXPECT_EQ(Cursor(ctl.m), std::tuple(true, true, 15 + 30 + 3 * 105, 45, 45 + 210 - 60, 0x0000FF));
-  ctl.m.KeyPressed(M::kKeyHome, 0);
-  EXPECT_EQ(ctl.m.CursorX(), 45);
-  ctl.m.TimerTick();
-  EXPECT_FALSE(ctl.m.CursorVisible());
-  ctl.m.TimerTick();
-  EXPECT_TRUE(ctl.m.CursorVisible());
-  ctl.m.SetCursorColor(0x00FF00);
-  ctl.m.FocusOut();
-  EXPECT_EQ(Cursor(ctl.m), std::tuple(false, false, 45, 45, 195, 0x0000FF)) << "the colour waits";
-  ctl.m.FocusIn();
-  EXPECT_EQ(ctl.m.CursorLineColour(), 0x00FF00);
-  // A shorter number pulls the cursor back to its end.
-  ctl.m.KeyPressed(M::kKeyEnd, 0);
-  ctl.m.SetValue(7);
-  EXPECT_EQ(ctl.m.CursorPos(), 1);
-  EXPECT_EQ(ctl.m.CursorX(), 45 + 105);
+  M& m = ctl.m;
+  const auto state = [&m] { return std::tuple(m.TimerRunning(), m.CursorVisible(), m.CursorX()); };
+  EXPECT_EQ(state(), std::tuple(false, false, 15 + 30 + 3 * 105)) << "after 255, 2 px inside";
+  m.FocusIn();
+  m.TimerTick();
+  m.SetValue(254);
+  EXPECT_EQ(state(), std::tuple(true, false, 360)) << "a number shown keeps the blink's phase";
+  m.KeyPressed(M::kKeyHome, 0);
+  EXPECT_EQ(state(), std::tuple(true, true, 45));
+  m.TimerTick();
+  m.SetCursorColor(0x00FF00);
+  m.FocusOut();
+  EXPECT_EQ(std::tuple(state(), m.CursorLineColour()), std::tuple(std::tuple(false, false, 45), 0));
+  m.FocusIn();  // the new colour with the focus
+  EXPECT_EQ(std::tuple(state(), m.CursorLineColour()),
+            std::tuple(std::tuple(true, true, 45), 0x00FF00));
+  m.KeyPressed(M::kKeyEnd, 0);
+  m.SetValue(7);  // a shorter number pulls the cursor back to its end
+  EXPECT_EQ(std::tuple(m.CursorPos(), m.CursorX()), std::tuple(1, 45 + 105));
+  m.SetBorderType(1);  // and the thick frame moves it in
+  EXPECT_EQ(m.CursorX(), 60 + 105);
+  // Past the buttons on a narrow control the cursor neither shows nor blinks, but
+  // the timer runs on for the auto-repeat.
+  Control narrow(-32000, -32768, 0);
+  narrow.m.Resized(415, 255);
+  narrow.m.FocusIn();
+  narrow.m.TimerTick();
+  EXPECT_EQ(std::tuple(narrow.m.TimerRunning(), narrow.m.CursorVisible()), std::tuple(true, false));
+  narrow.m.KeyPressed(M::kKeyHome, 0);
+  EXPECT_EQ(std::tuple(narrow.m.TimerRunning(), narrow.m.CursorVisible()), std::tuple(true, true));
 }
 
-TEST(UpDownTextSize, WidthAndHeightRulesAndAFontTallerThanTheTextArea) {
-  const struct { int w, h, wantW, wantH; } cases[] = {
-      {300, 240, 415, 225}, {399, 254, 415, 225}, {400, 255, 400, 255}, {414, 100, 414, 225},
-      {630, 255, 630, 255}, {0, 0, 415, 225},     {415, 225, 415, 225}, {2000, 600, 2000, 600},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(M::RuleWidth(c.w), c.wantW) << c.w;
-    EXPECT_EQ(M::RuleHeight(c.h), c.wantH) << c.h;
+TEST(UpDownTextSize, SizeRulesAFontTallerThanTheTextAreaAndTheBlinkInterval) {
+  for (auto [w, h, wantW, wantH] : {std::tuple(300, 240, 415, 225), std::tuple(399, 254, 415, 225),
+                                    std::tuple(400, 255, 400, 255), std::tuple(0, 0, 415, 225)}) {
+    EXPECT_EQ(std::tuple(M::RuleWidth(w), M::RuleHeight(h)), std::tuple(wantW, wantH)) << w;
   }
   // A font taller than the text area asks for the height of the text and the frame.
-  Control ctl(5, 0, 255);
-  ctl.host.textHeight = 225;
-  ctl.m.FontChanged();
-  EXPECT_EQ(ctl.host.requestedH, -1) << "225 fits 255 - 2 x 15";
-  ctl.host.textHeight = 300;
-  ctl.m.FontChanged();
-  EXPECT_EQ(std::pair(ctl.host.requestedW, ctl.host.requestedH), std::pair(630, 330));
-  ctl.m.SetBorderType(1);
-  ctl.m.FontChanged();
-  EXPECT_EQ(ctl.host.requestedH, 360);
-}
-
-// ---- the picture ----------------------------------------------------------------
-
-bool Has(const std::vector<TwipFill>& fills, const TwipFill& f) {
-  return std::find(fills.begin(), fills.end(), f) != fills.end();
-}
-
-// The glyph rows (one twip high) between fromY and toY.
-std::vector<TwipFill> GlyphRows(const UpDownPicture& p, int fromY, int toY) {
-  std::vector<TwipFill> rows;
-  for (const TwipFill& f : p.overText) {
-    if (f.h == 1 && f.y >= fromY && f.y <= toY) rows.push_back(f);
+  for (auto [type, textHeight, wantH] :
+       {std::tuple(0, 225, -1), std::tuple(0, 226, 256), std::tuple(1, 300, 360)}) {
+    Control ctl(5, 0, 255);
+    ctl.m.SetBorderType(type);
+    ctl.host.textHeight = textHeight;
+    ctl.m.FontChanged();
+    EXPECT_EQ(std::tuple(ctl.host.requestedH, ctl.host.marks),
+              std::tuple(wantH, "BorderType Font"));
   }
-  return rows;
+  // The blink interval: 0 (neither blink nor repeat) to the 16 bits stored.
+  Control ctl(5, 0, 255);
+  const bool taken[] = {ctl.m.SetBlinkInterval(-1), ctl.m.SetBlinkInterval(0),
+                        ctl.m.SetBlinkInterval(32768), ctl.m.SetBlinkInterval(32767)};
+  EXPECT_EQ(
+      std::tuple(taken[0], taken[1], taken[2], taken[3], ctl.m.BlinkInterval(), ctl.host.marks),
+      std::tuple(false, true, false, true, 32767, "BlinkInterval BlinkInterval"));
 }
 
-TEST(UpDownTextPicture, FillsOfEachFrameTypeAndTheButtons) {
+TEST(UpDownTextPicture, FramesButtonsGlyphsTextAndCursor) {
   Control ctl(5, 0, 255);
+  M& m = ctl.m;
   const LongColour bg = kSysWindowBackground, face = kSysButtonFace, ink = kSysButtonText;
-  ctl.m.SetBackcolor(bg);
-  ctl.m.SetButtonColor(face);
-  ctl.m.SetBtnForecolor(ink);
-  ctl.m.SetBorderColor1(1);
-  ctl.m.SetBorderColor2(2);
-  ctl.m.SetBorderColor3(3);
-  ctl.m.SetBorderColor4(4);
-  // Type 1 is the thick frame, every other type the thin one.
-  const struct { int type; TwipFill fill; const char* what; } cases[] = {
-      {0, {0, 0, 430, 255, bg}, "text area"},    {0, {15, 15, 400, 225, bg}, "inside"},
-      {0, {0, 0, 430, 15, 4}, "top edge"},       {2, {0, 0, 430, 15, 4}, "top edge"},
-      {0, {0, 240, 430, 15, 3}, "bottom edge"},  {2, {0, 240, 430, 15, 3}, "bottom edge"},
-      {0, {415, 15, 15, 240, 3}, "right edge"},  {2, {415, 15, 15, 240, 3}, "right edge"},
-      {2, {15, 15, 400, 225, bg}, "inside"},     {1, {30, 30, 370, 195, bg}, "inside"},
-      {1, {0, 0, 415, 15, 2}, "outer top"},      {1, {15, 15, 400, 15, 4}, "inner top"},
-      {1, {15, 240, 415, 15, 1}, "outer bottom"}, {1, {30, 225, 400, 15, 3}, "inner bottom"},
+  m.SetBackcolor(bg), m.SetForeColor(0x10), m.SetButtonColor(face);
+  m.SetBorderColor1(1), m.SetBorderColor2(2), m.SetBorderColor3(3), m.SetBorderColor4(4);
+  const int repaints = ctl.host.repaints;
+  m.SetBackStyle(1), m.SetCursorColor(0x20), m.SetBtnForecolor(ink);  // none repaints at once
+  EXPECT_EQ(std::tuple(ctl.host.repaints, ctl.host.marks),
+            std::tuple(repaints,
+                       "BackColor ForeColor ButtonColor BorderColor1 BorderColor2 "
+                       "BorderColor3 BorderColor4 BackStyle CursorColor BtnForecolor"));
+  // Type 1 is the thick frame, every other the thin one; pressed: the left button
+  // held on the up button. Buttons are painted over the number, the frame under it.
+  // clang-format off
+  const struct { int type, pressed; TwipFill fill; } cases[] = {
+      {0, 0, {0, 0, 430, 255, bg}}, {0, 0, {15, 15, 400, 225, bg}}, {0, 0, {0, 0, 430, 15, 4}},
+      {2, 0, {0, 240, 430, 15, 3}}, {0, 0, {415, 15, 15, 240, 3}}, {2, 0, {15, 15, 400, 225, bg}},
+      {1, 0, {30, 30, 370, 195, bg}}, {1, 0, {0, 0, 415, 15, 2}}, {1, 0, {15, 15, 400, 15, 4}},
+      {1, 0, {15, 225, 400, 15, 4}}, {1, 0, {15, 240, 415, 15, 1}}, {1, 0, {30, 225, 400, 15, 3}},
+      {1, 0, {415, 15, 15, 240, 1}}, {1, 0, {400, 30, 15, 195, 3}},
+      {0, 0, {430, 0, 200, 128, face}}, {0, 0, {430, 128, 200, 127, face}},
+      {0, 0, {430, 0, 200, 15, 3}}, {0, 1, {430, 0, 200, 15, 4}}, {0, 1, {430, 128, 200, 15, 3}},
+      {0, 1, {615, 15, 15, 113, 3}}, {0, 0, {430, 113, 200, 15, 4}}, {0, 0, {615, 143, 15, 112, 4}},
   };
+  // clang-format on
   for (const auto& c : cases) {
-    ctl.m.SetBorderType(c.type);
-    const UpDownPicture p = ctl.m.Picture();
-    EXPECT_TRUE(Has(p.underText, c.fill)) << c.type << ": " << c.what;
-    EXPECT_EQ(std::tuple(p.text, p.textX, p.textY),
-              c.type == 1 ? std::tuple("5", 60, 30) : std::tuple("5", 45, 15));
+    m.SetBorderType(c.type);
+    c.pressed ? m.MousePressed(1, 0, 500, 30) : m.MouseReleased(1, 0, 500, 30);
+    const UpDownPicture p = m.Picture();
+    const std::vector<TwipFill>& fills = c.fill.x >= 430 ? p.overText : p.underText;
+    EXPECT_NE(std::find(fills.begin(), fills.end(), c.fill), fills.end())
+        << c.fill.x << "," << c.fill.y;
+    EXPECT_EQ(std::tuple(p.text, p.textX, p.textY, p.textColour),
+              std::tuple("5", c.type == 1 ? 60 : 45, c.type == 1 ? 30 : 15, 0x10));
   }
-
-  // The buttons: raised (3D highlight outline) when released, sunken when pressed.
-  ctl.m.SetBorderType(0);
-  const UpDownPicture p = ctl.m.Picture();
-  EXPECT_TRUE(Has(p.overText, {430, 0, 200, 128, face})) << "up button";
-  EXPECT_TRUE(Has(p.overText, {430, 128, 200, 127, face})) << "down button";
-  EXPECT_TRUE(Has(p.overText, {430, 0, 200, 15, 3}));
-  ctl.m.MousePressed(1, 0, 500, 30);
-  EXPECT_TRUE(Has(ctl.m.Picture().overText, {430, 0, 200, 15, 4}));
-  // Their glyphs, row by row.
-  const auto up = GlyphRows(p, 0, 127);
-  ASSERT_EQ(up.size(), 49u);
-  EXPECT_EQ(up.front(), (TwipFill{481, 86, 98, 1, ink})) << "base";
-  EXPECT_EQ(up.back(), (TwipFill{529, 38, 2, 1, ink})) << "tip";
-  const auto down = GlyphRows(p, 128, 255);
-  ASSERT_EQ(down.size(), 56u);
-  EXPECT_EQ(down.front(), (TwipFill{467, 161, 111, 1, ink})) << "top";
-  EXPECT_EQ(down.back(), (TwipFill{522, 216, 1, 1, ink})) << "tip";
-}
-
-TEST(UpDownTextPicture, GlyphsGreyAtTheirLimits) {
-  Control ctl(255, 0, 255);
-  ctl.m.SetBtnForecolor(0x123456);
-  const struct { int value; LongColour up, down; } cases[] = {{255, 0x808080, 0x123456},
-                                                              {0, 0x123456, 0x808080}};
-  for (const auto& c : cases) {
-    ctl.m.SetValue(c.value);
-    const UpDownPicture p = ctl.m.Picture();
-    for (const TwipFill& f : GlyphRows(p, 0, 127)) EXPECT_EQ(f.colour, c.up) << c.value;
-    for (const TwipFill& f : GlyphRows(p, 128, 255)) EXPECT_EQ(f.colour, c.down) << c.value;
+  // The glyphs: base and tip rows of each, grey at their limits.
+  for (auto [value, up, down] :
+       {std::tuple(5, ink, ink), std::tuple(255, 0x808080, ink), std::tuple(0, ink, 0x808080)}) {
+    m.SetValue(value);
+    std::vector<TwipFill> rows[2];  // one twip high, in the up and the down button
+    for (const TwipFill& f : m.Picture().overText) {
+      if (f.h == 1) rows[f.y >= 128].push_back(f);
+    }
+    ASSERT_EQ(std::tuple(rows[0].size(), rows[1].size()), std::tuple(49u, 56u));
+    EXPECT_EQ(std::tuple(rows[0].front(), rows[0].back(), rows[1].front(), rows[1].back()),
+              std::tuple(TwipFill{481, 86, 98, 1, up}, TwipFill{529, 38, 2, 1, up},
+                         TwipFill{467, 161, 111, 1, down}, TwipFill{522, 216, 1, 1, down}));
   }
-}
-
-TEST(UpDownTextPicture, NarrowControlShowsLeadingDigitsAndRepeatsPastTheCursor) {
-  Control ctl(-32000, -32768, 0);
-  ctl.m.Resized(415, 255);
-  // Room is 415 - 215 - 30 = 170 twips; at 105 a character the second reaches it.
-  EXPECT_EQ(ctl.m.Picture().text, "-3");
-  EXPECT_EQ(ctl.m.FitText(0), "");
-  EXPECT_EQ(ctl.m.FitText(10000), "-32000");
-  // Six characters end past x = 215: no cursor and no blink, but the timer runs
-  // for the auto-repeat.
-  ctl.m.FocusIn();
-  EXPECT_EQ(std::pair(ctl.m.TimerRunning(), ctl.m.CursorVisible()), std::pair(true, false));
-  ctl.m.TimerTick();
-  EXPECT_FALSE(ctl.m.CursorVisible());
-  ctl.m.MousePressed(1, 0, 300, 30);
-  ctl.m.TimerTick();
-  EXPECT_EQ(ctl.m.value(), -31999);
+  m.FocusIn();  // the cursor line over everything, 2 px below the frame, 4 px short of the text
+  EXPECT_EQ(m.Picture().overText.back(), (TwipFill{150, 45, 15, 210 - 60, 0x20}));
+  // Too narrow for its number, the control shows the leading characters up to the
+  // one that reaches the room (456 - 215 - 30 = 211 twips).
+  Control narrow(-32000, -32768, 0);
+  narrow.m.Resized(456, 255);
+  EXPECT_EQ(std::tuple(narrow.m.Picture().text, narrow.m.FitText(210), narrow.m.FitText(0)),
+            std::tuple("-32", "-3", ""));
 }
 
 }  // namespace
