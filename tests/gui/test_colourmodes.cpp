@@ -58,27 +58,21 @@ TEST_F(ColourModes, ColourMenuSetsTheModeItsEditorsAndTheirValues) {
   EXPECT_EQ(Editor(3)->Max(), 255);
   EXPECT_TRUE(Visible("TxtK") && Visible("lblBlack"));
   EXPECT_FALSE(Visible("Picture3"));
-
-  w->mnuColorMode_Click(kModeHSL);
-  EXPECT_EQ(Text("lblRed"), "&Hue");
-  EXPECT_EQ((std::array{Editor(0)->Max(), Editor(1)->Max()}), (std::array{240, 240}));
-  EXPECT_FALSE(Visible("TxtK") || Visible("lblBlack"));
-  EXPECT_TRUE(Visible("Picture3"));
-  EXPECT_EQ(w->findChild<QWidget*>("LblR")->cursor().shape(), Qt::ForbiddenCursor);
+  Editor(2)->setValue(100);  // an edit gives the colour, and the editors reload from it
+  EXPECT_EQ(w->CurrentColour(), RGB(100, 150, 122));
+  EXPECT_EQ(Values(), (std::array{85, 0, 48, 105}));
 
   w->mnuColorMode_Click(kModeRGB);
   EXPECT_EQ(Text("lblRed"), "Red");
-  EXPECT_EQ(Values()[0], 100);
-  EXPECT_EQ(w->CurrentColour(), RGB(100, 150, 200));
+  EXPECT_EQ(Values()[2], 122);
+  EXPECT_EQ(w->CurrentColour(), RGB(100, 150, 122));
   EXPECT_EQ(w->findChild<QWidget*>("LblR")->cursor().shape(), Qt::SizeVerCursor);
-}
 
-TEST_F(ColourModes, EditorEditGivesTheColourAndTheEditorsReload) {
-  w->mnuColorMode_Click(kModeCMYK);
-  w->SetColor(RGB(255, 255, 255));
-  for (int i = 0; i < 3; ++i) Editor(i)->setValue(100);
-  EXPECT_EQ(w->CurrentColour(), RGB(155, 155, 155));
-  EXPECT_EQ(Values(), (std::array{0, 0, 0, 100})) << "the inks as the colour gives them";
+  w->mnuColorMode_Click(kModeHSL);
+  EXPECT_EQ(Text("lblRed"), "&Hue");
+  EXPECT_FALSE(Visible("TxtK") || Visible("lblBlack"));
+  EXPECT_TRUE(Visible("Picture3"));
+  EXPECT_EQ(w->findChild<QWidget*>("LblR")->cursor().shape(), Qt::ForbiddenCursor);
 }
 
 TEST_F(ColourModes, HueMaximumRescalesTheHueAndKeepsTheColour) {
@@ -107,17 +101,15 @@ TEST_F(ColourModes, DragBarsStepOnePerMoveUpTo255InRGBModeOnly) {
     QMouseEvent e(QEvent::MouseMove, QPointF(5, y), bar->mapToGlobal(QPointF(5, y)),
                   Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(bar, &e);
+    return w->CurrentColour();
   };
-  move(70);
-  for (int y = 69; y > 55; --y) move(y);  // 14 moves up
-  EXPECT_EQ(w->CurrentColour(), RGB(0, 255, 0)) << "stops at 255";
-  move(60);  // one move down, however far
-  move(60);  // no vertical change
-  EXPECT_EQ(w->CurrentColour(), RGB(0, 254, 0));
+  for (int y = 70; y > 56; --y) move(y);
+  EXPECT_EQ(move(56), RGB(0, 255, 0)) << "14 moves up, stopped at 255";
+  EXPECT_EQ(move(70), RGB(0, 254, 0)) << "one step down, however far";
+  EXPECT_EQ(move(70), RGB(0, 254, 0)) << "no step without a vertical move";
   w->mnuColorMode_Click(kModeCMY);
   move(10);
-  move(5);
-  EXPECT_EQ(w->CurrentColour(), RGB(0, 254, 0)) << "bars do not drag outside RGB mode";
+  EXPECT_EQ(move(5), RGB(0, 254, 0)) << "bars do not drag outside RGB mode";
 }
 
 TEST_F(ColourModes, DisplayMenuPaintsTheDiagramOfTheColour) {

@@ -50,24 +50,22 @@ class CurrentColour : public WindowTest {
 };
 
 TEST_F(CurrentColour, EnterInEachFieldShowsTheColourEverywhere) {
-  const std::pair<const char*, const char*> typed[] = {
-      {"Text1", "FF"}, {"Text2", "#ff8040"}, {"txtHTML", "cyan"}, {"Text4", "12.5, 13.5, 0"},
-      {"Text5", "100,100,100,0"}};
-  const QStringList shown[] = {
-      {"255", "FF", "#FF0000", "Red", "255, 0, 0", "0, 255, 255, 0", "255", "0", "0"},
-      {"4227327", "4080FF", "#FF8040", "", "255, 128, 64", "0, 127, 191, 0", "255", "128", "64"},
-      {"16776960", "FFFF00", "#00FFFF", "Aqua", "0, 255, 255", "255, 0, 0, 0", "0", "255", "255"},
-      {"3596", "E0C", "#0C0E00", "", "12, 14, 0", "36, 0, 255, 241", "12", "14", "0"},
-      {"10197915", "9B9B9B", "#9B9B9B", "", "155, 155, 155", "0, 0, 0, 100", "155", "155", "155"},
-  };
-  for (std::size_t i = 0; i < std::size(typed); ++i) {
+  const std::tuple<const char*, const char*, LongColour> typed[] = {
+      {"Text1", "FF", 255},        {"Text2", "#ff8040", 4227327}, {"txtHTML", "cyan", 16776960},
+      {"Text4", "12.5, 13.5, 0", RGB(12, 14, 0)}, {"Text5", "100,100,100,0", RGB(155, 155, 155)}};
+  for (const auto& [field, text, colour] : typed) {
     w->SetColor(RGB(1, 2, 3));
-    TypeAndEnter(typed[i].first, QString::fromLatin1(typed[i].second));
-    EXPECT_EQ(Shown(), shown[i]) << typed[i].first << " " << typed[i].second;
+    TypeAndEnter(field, QString::fromLatin1(text));
+    EXPECT_EQ(w->CurrentColour(), colour) << field << " " << text;
   }
+  EXPECT_EQ(Shown(), (QStringList{"10197915", "9B9B9B", "#9B9B9B", "", "155, 155, 155",
+                                  "0, 0, 0, 100", "155", "155", "155"}));
+  TypeAndEnter("txtHTML", "AQUA");
+  EXPECT_EQ(Shown(), (QStringList{"16776960", "FFFF00", "#00FFFF", "Aqua", "0, 255, 255",
+                                  "255, 0, 0, 0", "0", "255", "255"}));
   const QImage pixel = w->findChild<QWidget*>("PicPX")->grab().toImage();  // framed in black
   EXPECT_EQ(std::pair(pixel.pixelColor(0, 0), pixel.pixelColor(1, 1)),
-            std::pair(QColor(Qt::black), QColor(155, 155, 155)));
+            std::pair(QColor(Qt::black), QColor(0, 255, 255)));
 }
 
 TEST_F(CurrentColour, BadInputHighlightsOnlyThatFieldUntilTheNextColour) {
