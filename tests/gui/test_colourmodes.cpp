@@ -1,6 +1,5 @@
-// Colour modes, the hue maximum, the drag bars, the wheel and the colour-space
-// display through the real window: each event reaches its rule, and the rule's
-// result reaches the screen.
+// Colour modes, the hue maximum, the drag bars, the wheel and the colour-space display
+// through the real window: each event reaches its rule, the result reaches the screen.
 #include <gtest/gtest.h>
 
 #include <QAction>

@@ -23,7 +23,8 @@ TEST(AnsiText, ToWindows1252) {
       {"\xC2\x81", "\x81"},                        // unassigned byte kept as its control
       {"", ""},
   };
-  for (const auto& [utf8, ansi] : cases) EXPECT_EQ(ToAnsi(utf8), ansi) << utf8;
+  for (const auto& [utf8, ansi] : cases)
+    EXPECT_EQ(ToAnsi(utf8), ansi) << testing::PrintToString(std::string(utf8));
 }
 
 TEST(AnsiText, EveryByteSurvivesARoundTrip) {
