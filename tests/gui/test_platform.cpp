@@ -7,12 +7,10 @@
 
 #include <cstring>
 
-#include <QDir>
 #include <QFile>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QTest>
 
 #include "platform/programfolder.h"
 #include "platform/settingsstore.h"
@@ -21,13 +19,14 @@
 namespace hk {
 namespace {
 
-TEST(SingleInstance, SecondCopyHandsOverAndTheFirstIsAskedToShow) {
+TEST(SingleInstance, SecondCopyHandsOverToThePrivateSocketOfTheFirst) {
   QTemporaryDir dir;
   const QString name = dir.filePath("hk.socket");
   SingleInstance first(name);
   ASSERT_TRUE(first.Claim());
+  EXPECT_FALSE(QFileInfo(name).permissions() &
+               (QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther));
   QSignalSpy shown(&first, &SingleInstance::ShowRequested);
-
   SingleInstance second(name);
   EXPECT_FALSE(second.Claim()) << "a second copy must end";
   EXPECT_TRUE(shown.wait(2000));
@@ -45,66 +44,46 @@ TEST(SingleInstance, SocketLeftByADeadCopyDoesNotStopTheNext) {
   std::memcpy(addr.sun_path, path.constData(), static_cast<std::size_t>(path.size()));
   ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr), 0);
   ::close(fd);
-  ASSERT_TRUE(QFile::exists(name));
-
   SingleInstance next(name);
   EXPECT_TRUE(next.Claim());
   SingleInstance another(name);
   EXPECT_FALSE(another.Claim()) << "the new copy now answers";
 }
 
-TEST(SingleInstance, SocketIsPrivateToTheUser) {
-  QTemporaryDir dir;
-  const QString name = dir.filePath("hk.socket");
-  SingleInstance first(name);
-  ASSERT_TRUE(first.Claim());
-  const QFile::Permissions p = QFileInfo(name).permissions();
-  EXPECT_FALSE(p & (QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther));
-}
-
 TEST(ProgramFolder, ReadOnlyInstallFallsBackToTheUserDataFolder) {
   QTemporaryDir dir;
-  EXPECT_EQ(ChooseProgramFolder(dir.path()).path, dir.path());
-  EXPECT_FALSE(ChooseProgramFolder(dir.path()).perUser);
-  if (::geteuid() != 0) {  // root may write anywhere
-    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
-    const ProgramFolder f = ChooseProgramFolder(dir.path());
-    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    EXPECT_TRUE(f.perUser);
-    EXPECT_EQ(f.path, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-  }
+  const ProgramFolder own = ChooseProgramFolder(dir.path());
+  EXPECT_EQ(std::pair(own.path, own.perUser), std::pair(dir.path(), false));
+  if (::geteuid() == 0) return;  // root may write anywhere
+  QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+  const ProgramFolder f = ChooseProgramFolder(dir.path());
+  QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  EXPECT_EQ(std::pair(f.path, f.perUser),
+            std::pair(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), true));
 }
 
 TEST(ProgramFolder, InstalledOnlyWithANonEmptyUninstaller) {
   QTemporaryDir dir;
   EXPECT_FALSE(CheckInstalled(dir.path()));
   QFile f(dir.filePath("uninst-Huekeeper.exe"));
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  f.close();
-  EXPECT_FALSE(CheckInstalled(dir.path())) << "an empty file counts as absent";
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  f.write("x");
-  f.close();
-  EXPECT_TRUE(CheckInstalled(dir.path()));
+  for (const char* bytes : {"", "x"}) {
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+    f.close();
+    EXPECT_EQ(CheckInstalled(dir.path()), *bytes != 0) << "an empty file counts as absent";
+  }
 }
 
 TEST(SettingsStore, KeysLiveInThePreferenceSection) {
   QTemporaryDir dir;
   QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
-  {
-    QtSettingsStore store(QStringLiteral("Hue Keeper Test"));
-    EXPECT_EQ(store.Get("Selecton", "1/1"), "1/1");
-    EXPECT_TRUE(store.Save("Selecton", "12/3"));
-    EXPECT_TRUE(store.Save("Table", ""));
-  }
-  QtSettingsStore again(QStringLiteral("Hue Keeper Test"));
-  EXPECT_EQ(again.Get("Selecton", "1/1"), "12/3");
-  EXPECT_EQ(again.Get("Table", "x"), "") << "an empty value is present, not absent";
+  QtSettingsStore store(QStringLiteral("Hue Keeper Test"));
+  EXPECT_EQ(store.Get("Selecton", "1/1"), "1/1");
+  EXPECT_TRUE(store.Save("Selecton", "12/3"));
+  EXPECT_EQ(QtSettingsStore(QStringLiteral("Hue Keeper Test")).Get("Selecton", "1/1"), "12/3");
   QFile ini(dir.filePath("Hue Keeper Test/Hue Keeper Test.ini"));
   ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
-  const QByteArray text = ini.readAll();
-  EXPECT_TRUE(text.contains("[Preference]")) << text.constData();
-  EXPECT_TRUE(text.contains("Selecton=12/3")) << text.constData();
+  EXPECT_TRUE(ini.readAll().contains("[Preference]\nSelecton=12/3"));
 }
 
 }  // namespace
