@@ -1,5 +1,5 @@
-// Hue, saturation, lightness and value: known colours on both hue scales, agreement
-// with the textbook formulas, and the way back to channels.
+// Hue, saturation, lightness and value: known colours on both hue scales, the whole
+// colour cube against the arithmetic written out, and the way back to channels.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -14,100 +14,67 @@
 namespace hk {
 namespace {
 
-class HueScale : public ::testing::Test {
+class HSLTest : public ::testing::Test {
  protected:
-  void SetUp() override { saved_ = MaxHue; }
   void TearDown() override {
-    MaxHue = saved_;
+    MaxHue = 240.0f;
     SetMessageSink(nullptr);
   }
-  float saved_ = 240.0f;
 };
 
-using HSLTest = HueScale;
-
 TEST_F(HSLTest, KnownColoursToHSLAndHSV) {
-  struct Case {
-    float maxHue;
-    int r, g, b;
-    float h, s, l;     // HSL
-    float vh, vs, vv;  // HSV
-  };
-  const Case cases[] = {
-      {240, 255, 255, 255, 0, 0, 240, 0, 0, 240},
-      {240, 0, 0, 0, 0, 0, 0, 0, 0, 0},
-      {240, 255, 0, 0, 0, 240, 120, 0, 240, 240},
-      {240, 0, 255, 0, 80, 240, 120, 80, 240, 240},
-      {360, 0, 255, 0, 120, 240, 120, 120, 240, 240},
-      {240, 255, 0, 128, 220, 240, 120, 220, 240, 240},
-      {360, 255, 0, 128, 330, 240, 120, 330, 240, 240},
-      {360, 255, 128, 0, 30, 240, 120, 30, 240, 240},  // 30.12 rounded
-      {240, 0, 0, 255, 160, 240, 120, 160, 240, 240},
+  // Hue maximum, channels, then hue, saturation, lightness and the HSV saturation
+  // and value (the HSV hue is the same hue).
+  const struct { float max; int r, g, b; float h, s, l, vs, v; } cases[] = {
+      {240, 255, 255, 255, 0, 0, 240, 0, 240},      {240, 0, 0, 0, 0, 0, 0, 0, 0},
+      {240, 255, 0, 0, 0, 240, 120, 240, 240},      {240, 0, 255, 0, 80, 240, 120, 240, 240},
+      {360, 0, 255, 0, 120, 240, 120, 240, 240},    {240, 255, 0, 128, 220, 240, 120, 240, 240},
+      {360, 255, 0, 128, 330, 240, 120, 240, 240},  {360, 255, 128, 0, 30, 240, 120, 240, 240},
+      {240, 0, 0, 255, 160, 240, 120, 240, 240},
       // The hue's differences are taken in double: 4.4996 and 22.5 exactly (to 22).
-      {240, 81, 10, 1, 4, 234.1463f, 38.58824f, 4, 237.037f, 76.2353f},
-      {360, 9, 4, 1, 22, 192, 4.705883f, 22, 213.3333f, 8.470589f},
-      {360, 33, 5, 1, 7, 225.8824f, 16, 7, 232.7273f, 31.05882f},
+      {240, 81, 10, 1, 4, 234.1463f, 38.58824f, 237.037f, 76.2353f},
+      {360, 9, 4, 1, 22, 192, 4.705883f, 213.3333f, 8.470589f},
+      {360, 33, 5, 1, 7, 225.8824f, 16, 232.7273f, 31.05882f},
   };
-  for (const Case& c : cases) {
-    MaxHue = c.maxHue;
-    float h = -1, s = -1, l = -1;
+  for (const auto& c : cases) {
+    MaxHue = c.max;
+    float h, s, l, vh, vs, v;
     RGBToHSL(c.r, c.g, c.b, h, s, l);
-    EXPECT_FLOAT_EQ(h, c.h) << c.r << "," << c.g << "," << c.b << " on " << c.maxHue;
-    EXPECT_FLOAT_EQ(s, c.s) << c.r << "," << c.g << "," << c.b;
-    EXPECT_FLOAT_EQ(l, c.l) << c.r << "," << c.g << "," << c.b;
-    RGBToHSV(c.r, c.g, c.b, h, s, l);
-    EXPECT_FLOAT_EQ(h, c.vh) << c.r << "," << c.g << "," << c.b << " on " << c.maxHue;
-    EXPECT_FLOAT_EQ(s, c.vs) << c.r << "," << c.g << "," << c.b;
-    EXPECT_FLOAT_EQ(l, c.vv) << c.r << "," << c.g << "," << c.b;
+    RGBToHSV(c.r, c.g, c.b, vh, vs, v);
+    const float got[] = {h, s, l, vh, vs, v}, want[] = {c.h, c.s, c.l, c.h, c.vs, c.v};
+    for (int i = 0; i < 6; ++i) {
+      EXPECT_NEAR(got[i], want[i], 1e-3) << c.r << "," << c.g << "," << c.b << " on " << c.max
+                                         << ", value " << i;
+    }
   }
 }
 
 TEST_F(HSLTest, KnownValuesToRGB) {
-  struct Case {
-    bool hsv;
-    float maxHue, h, s, x;
-    int r, g, b;
+  const struct { bool hsv; float max, h, s, x; int r, g, b; } cases[] = {
+      {false, 240, 0, 240, 120, 255, 0, 0},  {false, 240, 160, 240, 120, 0, 0, 255},
+      {false, 360, 120, 240, 120, 0, 255, 0},  {false, 240, 77, 0, 60, 64, 64, 64},
+      {true, 240, 30, 240, 240, 255, 191, 0},  {true, 240, 200, 240, 0, 0, 0, 0},
+      {true, 240, 200, 0, 120, 128, 128, 128},  {true, 240, 240, 240, 240, 255, 0, 0},
+      {true, 360, 360, 240, 240, 255, 0, 0},  {true, 240, -20, 240, 240, 255, 0, 128},
   };
-  const Case cases[] = {
-      {false, 240, 0, 240, 120, 255, 0, 0},
-      {false, 240, 160, 240, 120, 0, 0, 255},
-      {false, 360, 120, 240, 120, 0, 255, 0},
-      {false, 240, 77, 0, 60, 64, 64, 64},  // no saturation: a grey
-      {true, 240, 30, 240, 240, 255, 191, 0},
-      {true, 240, 200, 240, 0, 0, 0, 0},      // no value: black whatever the hue
-      {true, 240, 200, 0, 120, 128, 128, 128},  // no saturation: grey of the value
-      {true, 240, 240, 240, 240, 255, 0, 0},  // hue at the maximum: the sextant after 5
-      {true, 360, 360, 240, 240, 255, 0, 0},
-      {true, 240, -20, 240, 240, 255, 0, 128},  // just below zero: sextant -1
-  };
-  for (const Case& c : cases) {
-    MaxHue = c.maxHue;
+  for (const auto& c : cases) {
+    MaxHue = c.max;
     int r = -1, g = -1, b = -1;
-    if (c.hsv) {
-      HSVToRGB(c.h, c.s, c.x, r, g, b);
-    } else {
-      HSLToRGB(c.h, c.s, c.x, r, g, b);
-    }
-    EXPECT_EQ(RGB(r, g, b), RGB(c.r, c.g, c.b))
-        << (c.hsv ? "HSV " : "HSL ") << c.h << "," << c.s << "," << c.x << " -> " << r << ","
-        << g << "," << b;
+    (c.hsv ? HSVToRGB : HSLToRGB)(c.h, c.s, c.x, r, g, b);
+    EXPECT_EQ(RGB(r, g, b), RGB(c.r, c.g, c.b)) << c.hsv << " " << c.h << "," << c.s << "," << c.x;
   }
 }
 
 TEST_F(HSLTest, HSVOutOfRangeHueTellsTheUserAndGivesBlack) {
   std::vector<std::string> messages;
   SetMessageSink([&](std::string_view m) { messages.emplace_back(m); });
-  MaxHue = 240;
   int r = 1, g = 1, b = 1;
-  HSVToRGB(400, 240, 240, r, g, b);
-  EXPECT_EQ(RGB(r, g, b), 0);
-  HSVToRGB(-100, 240, 240, r, g, b);
-  EXPECT_EQ(RGB(r, g, b), 0);
-  HSVToRGB(std::nanf(""), 240, 240, r, g, b);
-  ASSERT_EQ(messages.size(), 3u);
-  EXPECT_EQ(messages[0], "Unable to convert HSV to RGB!");
+  for (const float hue : {400.0f, -100.0f, std::nanf("")}) {
+    HSVToRGB(hue, 240, 240, r, g, b);
+    EXPECT_EQ(RGB(r, g, b), 0) << hue;
+  }
   HSVToRGB(230, 240, 240, r, g, b);  // in range: no message
-  EXPECT_EQ(messages.size(), 3u);
+  EXPECT_EQ(messages, std::vector<std::string>(3, "Unable to convert HSV to RGB!"));
 }
 
 // The conversion written out step by step: channels, largest, smallest and their
