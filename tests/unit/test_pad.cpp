@@ -155,6 +155,23 @@ TEST(PadKeys, MovesFromTheCursorCell) {
 
 // ---- the table: the pad over the saved or the web colours ----
 
+// One thing the user does to the table: 's'/'w' show the saved/web list (arg: the
+// remembered position, -1 keeps it), 'W' starts on the web list, 'c' clicks a
+// position, 'k' presses a key, 'p' picks txtCol item arg, 'd' the Delete label,
+// 'a' adds colour arg, 'n' renames, 'f' lays the pad out again, '+' bigger tips,
+// 'v' scrolls to row arg.
+// `typed` answers a name box, or "No" a question; `shown` is PadPos, the txtCol item
+// and the caption; `colour` the colour made current, -1 none.
+struct Step {
+  char op;
+  int arg;
+  LongColour colour;
+  const char* shown;
+  const char* typed = "";
+};
+constexpr int kRight = static_cast<int>(PadKey::Right), kOther = static_cast<int>(PadKey::Other),
+              kDel = static_cast<int>(PadKey::Delete);
+
 class PadTable : public ::testing::Test {
  protected:
   // `count` saved colours, C1 = 1000, C2 = 2000 ..., on the designed pad.
@@ -176,11 +193,37 @@ class PadTable : public ::testing::Test {
     return table_.PAD_MouseDown(135 + (pos - 1) % cols * p, 135 + (pos - 1) / cols * p);
   }
   const PadModel& Pad() const { return table_.Pad(); }
-  // What the window shows of the selection: the pad's position, the txtCol item and
-  // the caption.
   std::string Shown() const {
     return std::to_string(Pad().PadPos()) + " " + std::to_string(table_.TxtColIndex()) + " " +
            table_.Caption();
+  }
+  void Run(int count, const std::vector<Step>& steps) {
+    Load(count);
+    for (const Step& s : steps) {
+      const std::string typed = s.typed;
+      dialogs_.typed = {typed};
+      dialogs_.pressed = {typed == "No" ? MsgResult::No : MsgResult::Yes};
+      PadUpdate u;
+      if (s.op == 's' && s.arg >= 0) table_.SetLastUserColor(s.arg);
+      if ((s.op == 'w' || s.op == 'W') && s.arg >= 0) table_.SetLastWebColor(s.arg);
+      switch (s.op) {
+        case 's': u = table_.Option1_Click(PadList::Saved); break;
+        case 'w': u = table_.Option1_Click(PadList::Web); break;
+        case 'W': u = table_.StartOn(PadList::Web); break;
+        case 'c': u = Click(s.arg); break;
+        case 'k': u = Key(static_cast<PadKey>(s.arg)); break;
+        case 'p': u = table_.txtCol_Click(s.arg); break;
+        case 'd': u = table_.DeleteColor(dialogs_); break;
+        case 'a': u = table_.AddColor(s.arg, dialogs_); break;
+        case 'n': u = table_.Rename(dialogs_); break;
+        case 'f': u = table_.FixPad(); break;
+        case '+': u = table_.Image3_Click(); break;
+        case 'v': u = table_.VS_Change(s.arg); break;
+      }
+      const std::string what = std::string(1, s.op) + " " + std::to_string(s.arg);
+      EXPECT_EQ(u.newColour.value_or(-1), s.colour) << what;
+      EXPECT_EQ(Shown(), s.shown) << what;
+    }
   }
 
   testing::ScratchFolder dir_;
@@ -190,21 +233,73 @@ class PadTable : public ::testing::Test {
   testing::ScriptedDialogs dialogs_;
 };
 
-TEST_F(PadTable, WebColoursIn17ColumnsAndARememberedPositionBeyondThem) {
-  table_.Pad().SetPadSize(kWidth, kHeight);
-  table_.SetLastWebColor(200);
-  EXPECT_EQ(table_.Option1_Click(PadList::Web).newColour, 3329434);  // YellowGreen
-  EXPECT_EQ(Pad().PadCount(), 140);
-  EXPECT_EQ(Pad().PadCols(), 17);
-  EXPECT_EQ(Pad().ScrollValue(), 3);
+const char* const kC18 = "18 17 Custom Color &Table[40] C18";
+
+TEST_F(PadTable, ClicksKeysAndPicksOnTheSavedList) {
+  Run(40, {{'s', 20, 20000, "20 19 Custom Color &Table[40] C20"},
+           {'k', kRight, 2000, "2 1 Custom Color &Table[40] C2"},  // from the cursor cell
+           {'c', 18, 18000, kC18},
+           {'c', 41, -1, kC18},     // an empty cell after the last colour
+           {'c', 18, 18000, kC18},  // the selected colour again: current again
+           {'p', 29, 30000, "30 29 Custom Color &Table[40] C30"},
+           {'k', kOther, 18000, kC18},  // Shift or a letter: the cursor cell again
+           {'k', kRight, 19000, "19 18 Custom Color &Table[40] C19"}});
+  EXPECT_EQ(table_.LastUserColor(), 19);
+  EXPECT_TRUE(table_.ActionsVisible(true));
+  EXPECT_EQ(table_.PAD_MouseMove(45 + 240 + 10, 50), "C2");
+}
+
+TEST_F(PadTable, DeleteThenTheSelectionReturnsToTheCursorCell) {
+  Run(5, {{'s', 1, 1000, "1 0 Custom Color &Table[5] C1"},
+          {'c', 2, 2000, "2 1 Custom Color &Table[5] C2"},
+          {'d', 0, 3000, "2 1 Custom Color &Table[4] C3"},  // the label: the one moving up
+          {'p', 3, 5000, "4 3 Custom Color &Table[4] C5"},
+          {'k', kDel, 3000, "2 1 Custom Color &Table[3] C3"},  // the key: back to the cursor
+          {'p', 2, 4000, "3 2 Custom Color &Table[3] C4"},
+          {'k', kDel, 3000, "2 1 Custom Color &Table[3] C3", "No"},  // kept; the cursor cell
+          {'c', 3, 4000, "3 2 Custom Color &Table[3] C4"},
+          {'k', kDel, 3000, "2 1 Custom Color &Table[2] C3"}});  // the last: the new last
+  EXPECT_EQ(Pad().MarkerRect(), (TwipRect{270, 30, 225, 225}));
+  EXPECT_EQ(dialogs_.calls.back().prompt, "Delete this color 'C4' ?");
+}
+
+TEST_F(PadTable, AddRenameAndTheListsSwitched) {
+  Run(140, {{'s', 1, 1000, "1 0 Custom Color &Table[140] C1"},
+            {'a', 123456, 123456, "141 140 Custom Color &Table[141] Brand new", "Brand new"},
+            {'v', 0, -1, "141 140 Custom Color &Table[141] Brand new"},
+            {'c', 2, 2000, "2 1 Custom Color &Table[141] C2"},
+            {'n', 0, -1, "2 1 Custom Color &Table[141] Second", "Second"},
+            {'w', 200, 3329434, "140 1 Web Color &Table[140] YELLOWGREEN"},  // the last web one
+            {'p', 9, 10000, "140 9 Web Color &Table[140] YELLOWGREEN"},  // the web pad stays
+            {'+', 0, 3329434, "140 9 Web Color &Table[140] YELLOWGREEN"},  // applied again
+            {'s', -1, 10000, "10 9 Custom Color &Table[141] C10"},
+            {'f', 0, -1, "10 9 Custom Color &Table[141] C10"}});  // a saved one is not
   EXPECT_EQ(table_.LastWebColor(), 140);
-  EXPECT_EQ(Shown(), "140 -1 Web Color &Table[140] YELLOWGREEN");
-  EXPECT_EQ(Pad().MarkerRect(), (TwipRect{30 + 3 * 240, 30 + 5 * 240, 225, 225}));
+  EXPECT_EQ(archive_.Names()[1], "Second");
+}
+
+TEST_F(PadTable, StartingOnTheWebListSelectsAtTheFirstLayout) {
+  Run(3, {{'W', 5, -1, "5 -1 Color &Table"}, {'f', 0, 16777200, "5 -1 Web Color &Table[140] AZURE"},
+          {'W', 200, -1, "200 -1 Web Color &Table[140] AZURE"},
+          {'f', 0, -1, "200 -1 Web Color &Table[140]"}});  // beyond the list: nothing
+  EXPECT_EQ(table_.LastWebColor(), 200);
+  EXPECT_FALSE(Pad().MarkerVisible());
   EXPECT_FALSE(table_.ActionsVisible(true));
-  // The tool tip names a web colour in its own capitals.
+  // The tool tip names a web colour in its own capitals; an empty cell has none.
   table_.VS_Change(0);
   EXPECT_EQ(table_.PAD_MouseMove(60, 60), "AliceBlue");
   EXPECT_EQ(table_.PAD_MouseMove(45 + 16 * 240, 45 + 8 * 240), "");
+}
+
+TEST_F(PadTable, DeletingTheOnlyColourLeavesNothingSelected) {
+  Run(1, {{'s', 1, 1000, "1 0 Custom Color &Table[1] C1"},
+          {'d', 0, -1, "0 -1 Custom Color &Table[0]"},
+          {'k', kDel, -1, "0 -1 Custom Color &Table[0]"},
+          {'n', 0, -1, "0 -1 Custom Color &Table[0]"}});
+  EXPECT_EQ(dialogs_.calls.size(), 1u) << "with nothing selected Delete and Rename ask nothing";
+  EXPECT_FALSE(Pad().MarkerVisible());
+  EXPECT_FALSE(table_.ActionsEnabled());
+  EXPECT_EQ(table_.LastUserColor(), 0);
 }
 
 TEST(PadCaption, TextColoursAndTheTxtColFilter) {
@@ -224,20 +319,6 @@ TEST(PadCaption, TextColoursAndTheTxtColFilter) {
   for (char32_t ch : {U'-', U'a', U'&', U' ', U',', U'\r', U'\x7F', U'\u0663'}) {
     EXPECT_FALSE(TxtColAccepts(ch)) << static_cast<int>(ch);
   }
-}
-
-TEST_F(PadTable, AClickInTheMarginSelectsAndMakesCurrent) {
-  Load(40);
-  table_.SetLastUserColor(5);
-  table_.Option1_Click(PadList::Saved);
-  EXPECT_EQ(table_.PAD_MouseDown(10, 300).newColour, 18000);
-  EXPECT_EQ(Shown(), "18 17 Custom Color &Table[40] C18");
-  EXPECT_EQ(table_.LastUserColor(), 18);
-  // An empty cell after the last colour changes nothing.
-  EXPECT_FALSE(table_.PAD_MouseDown(45 + 6 * 240, 45 + 2 * 240).newColour);
-  EXPECT_EQ(Shown(), "18 17 Custom Color &Table[40] C18");
-  // Clicking the selected colour again makes it current again.
-  EXPECT_EQ(table_.PAD_MouseDown(10, 300).newColour, 18000);
 }
 
 TEST_F(PadTable, TheCursorRowIsKeptInViewOneRowAKeyPress) {
@@ -266,89 +347,6 @@ TEST_F(PadTable, TheCursorRowIsKeptInViewOneRowAKeyPress) {
   }
 }
 
-TEST_F(PadTable, KeysStartFromTheCursorCellNotTheSelection) {
-  Load(40);
-  table_.SetLastUserColor(20);
-  table_.Option1_Click(PadList::Saved);  // selected without the keyboard: cursor at 1
-  EXPECT_EQ(Key(PadKey::Right).newColour, 2000);
-  EXPECT_EQ(Shown(), "2 1 Custom Color &Table[40] C2");
-  table_.txtCol_Click(29);
-  EXPECT_EQ(Key(PadKey::Other).newColour, 2000) << "Shift or a letter selects it again";
-  EXPECT_EQ(Shown(), "2 1 Custom Color &Table[40] C2");
-}
-
-TEST_F(PadTable, DeleteThenTheSelectionReturnsToTheCursorCell) {
-  const struct {
-    const char* what;
-    int count, cursor, selected;
-    bool byKey;
-    LongColour colour;
-    const char* shown;
-    int markerLeft;
-  } cases[] = {
-      {"the label, inside: the one moving up", 5, 2, 2, false, 3000,
-       "2 1 Custom Color &Table[4] C3", 270},
-      {"the key on the last: the new last one", 3, 3, 3, true, 2000,
-       "2 1 Custom Color &Table[2] C2", 270},
-      {"the key: back to the cursor cell", 5, 2, 4, true, 2000, "2 1 Custom Color &Table[4] C2",
-       270},
-  };
-  for (const auto& c : cases) {
-    Load(c.count);
-    table_.Option1_Click(PadList::Saved);
-    Click(c.cursor);
-    table_.txtCol_Click(c.selected - 1);
-    dialogs_.calls.clear();
-    const PadUpdate u = c.byKey ? Key(PadKey::Delete) : table_.DeleteColor(dialogs_);
-    ASSERT_EQ(dialogs_.calls.size(), 1u) << c.what;
-    EXPECT_EQ(dialogs_.calls[0].prompt, "Delete this color 'C" + std::to_string(c.selected) + "' ?");
-    EXPECT_EQ(archive_.Count(), c.count - 1) << c.what;
-    EXPECT_EQ(u.newColour, c.colour) << c.what;
-    EXPECT_EQ(Shown(), c.shown) << c.what;
-    EXPECT_EQ(Pad().MarkerRect(), (TwipRect{c.markerLeft, 30, 225, 225})) << c.what;
-  }
-  // A delete answered No deletes nothing; the cursor cell is selected all the same.
-  dialogs_.pressed = {MsgResult::No};
-  table_.txtCol_Click(3);
-  EXPECT_EQ(Key(PadKey::Delete).newColour, 2000);
-  EXPECT_EQ(archive_.Count(), 4);
-}
-
-TEST_F(PadTable, DeletingTheOnlyColourLeavesNothingSelected) {
-  Load(1);
-  table_.Option1_Click(PadList::Saved);
-  EXPECT_TRUE(table_.ActionsEnabled());
-  table_.DeleteColor(dialogs_);
-  EXPECT_EQ(Shown(), "0 -1 Custom Color &Table[0]");
-  EXPECT_FALSE(Pad().MarkerVisible());
-  EXPECT_FALSE(table_.ActionsEnabled());
-  EXPECT_EQ(table_.LastUserColor(), 0);
-  // With nothing selected Delete and Rename ask nothing.
-  Key(PadKey::Delete);
-  table_.Rename(dialogs_);
-  EXPECT_EQ(dialogs_.calls.size(), 1u);
-}
-
-TEST_F(PadTable, AnAddedColourIsSelectedAndARenameShown) {
-  Load(140);
-  table_.Option1_Click(PadList::Saved);
-  dialogs_.typed = {"Brand new"};
-  EXPECT_EQ(table_.CmdAdd("123456.5", dialogs_).newColour, 123456);  // halves go to even
-  EXPECT_EQ(Shown(), "141 140 Custom Color &Table[141] Brand new");
-  EXPECT_EQ(Pad().ScrollValue(), 3);
-  EXPECT_FALSE(table_.CmdAdd("", dialogs_).newColour);
-  EXPECT_FALSE(table_.CmdAdd("99999999999", dialogs_).newColour);  // beyond 32 bits
-  EXPECT_EQ(dialogs_.calls.size(), 1u);
-
-  // A rename shows the new name and leaves the current colour alone.
-  table_.VS_Change(0);
-  Click(2);
-  dialogs_.typed = {"Second"};
-  EXPECT_FALSE(table_.Rename(dialogs_).newColour);
-  EXPECT_EQ(Shown(), "2 1 Custom Color &Table[141] Second");
-  EXPECT_EQ(table_.PAD_MouseMove(45 + 240 + 10, 50), "Second");
-}
-
 TEST_F(PadTable, TipSizeStepsAndTheirButtons) {
   // Shown: Image2 (smaller), Image3 (bigger) after the click; a size off the 15-twip
   // steps passes 450 once and keeps its button, or goes below 90 keeping the other.
@@ -368,47 +366,6 @@ TEST_F(PadTable, TipSizeStepsAndTheirButtons) {
   }
   table_.ShowTipButtons(false);
   EXPECT_FALSE(table_.SmallerShown() || table_.BiggerShown()) << "a collapsed table hides both";
-}
-
-TEST_F(PadTable, ARelayoutAppliesTheWebColourAgainButNotASavedOne) {
-  Load(40);
-  table_.SetLastWebColor(3);
-  EXPECT_EQ(table_.Option1_Click(PadList::Web).newColour, 16776960);  // Aqua
-  EXPECT_EQ(table_.Image3_Click().newColour, 16776960);
-  table_.SetLastUserColor(4);
-  EXPECT_EQ(table_.Option1_Click(PadList::Saved).newColour, 4000);
-  EXPECT_FALSE(table_.FixPad().newColour);
-  EXPECT_TRUE(table_.ActionsVisible(true));
-}
-
-TEST_F(PadTable, StartingOnTheWebListSelectsAtTheFirstLayout) {
-  const struct { int remembered; std::optional<LongColour> colour; const char* shown; } cases[] = {
-      {5, 16777200, "5 -1 Web Color &Table[140] AZURE"},
-      {200, std::nullopt, "200 -1 Web Color &Table[140]"},  // beyond the list: nothing
-  };
-  for (const auto& c : cases) {
-    Load(3);
-    table_.SetLastWebColor(c.remembered);
-    EXPECT_FALSE(table_.StartOn(PadList::Web).newColour);
-    EXPECT_EQ(table_.FixPad().newColour, c.colour);
-    EXPECT_EQ(Shown(), c.shown);
-    EXPECT_EQ(table_.LastWebColor(), c.remembered);
-    EXPECT_EQ(Pad().MarkerVisible(), c.colour.has_value());
-  }
-}
-
-TEST_F(PadTable, PickingFromTxtColWhileEitherListShows) {
-  Load(40);
-  table_.SetLastWebColor(7);
-  table_.Option1_Click(PadList::Web);
-  const std::string caption = table_.Caption();
-  EXPECT_EQ(table_.txtCol_Click(9).newColour, 10000);  // the saved colour, not web colour 10
-  EXPECT_EQ(Shown(), "7 9 " + caption) << "the web pad keeps its own selection";
-  EXPECT_EQ(table_.LastUserColor(), 10);
-  // Picking while the saved list shows selects it on the pad as well.
-  table_.Option1_Click(PadList::Saved);
-  EXPECT_EQ(table_.txtCol_Click(30).newColour, 31000);
-  EXPECT_EQ(Shown(), "31 30 Custom Color &Table[40] C31");
 }
 
 TEST_F(PadTable, OnlyTheRowsInViewAreDrawn) {
