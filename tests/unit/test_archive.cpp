@@ -67,6 +67,7 @@ TEST(ArchiveRecord, NameRulesAndRecordCount) {
   EXPECT_TRUE(SameNameIgnoringCase("\xC3\xBF", "\xC5\xB8"));                            // ÿ Ÿ
   EXPECT_FALSE(SameNameIgnoringCase("Sky", "Sky Blue"));
   EXPECT_FALSE(SameNameIgnoringCase("\xC3\xB7", "\xC3\x97"));  // ÷ is not a letter
+  EXPECT_FALSE(SameNameIgnoringCase("a\x81", "a\x01"));        // a stray byte is itself
 
   // Records in a file: its length over 29, rounded.
   const std::pair<std::uint64_t, std::uint64_t> counts[] = {
