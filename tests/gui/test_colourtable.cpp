@@ -51,16 +51,16 @@ TEST_F(ColourTableUi, TheAddButtonAsksForANameAndExitWritesTheRecord) {
   QLineEdit* edit = LongField()->lineEdit();
   edit->selectAll();
   QTest::keyClicks(edit, "4227327");
-  dialogs.texts.push_back("Orange Peel");
+  dialogs.typed.push_back("Orange Peel");
   QTest::mouseClick(w->findChild<QPushButton*>("CmdAdd"), Qt::LeftButton);
-  ASSERT_EQ(dialogs.asked.size(), 1u);
-  EXPECT_EQ(dialogs.asked[0].title, "Color Name");
+  ASSERT_EQ(dialogs.calls.size(), 1u);
+  EXPECT_EQ(dialogs.calls[0].title, "Color Name");
   EXPECT_EQ(LongField()->itemText(0), "4227327");
   EXPECT_EQ(Caption(), "Custom Color &Table[1] Orange Peel");
   EXPECT_EQ(w->CurrentColour(), 4227327);
   QTest::mouseClick(w->findChild<QPushButton*>("CmdAdd"), Qt::LeftButton);
-  ASSERT_EQ(dialogs.asked.size(), 2u);
-  EXPECT_EQ(dialogs.asked[1].title, "Duplicate..");
+  ASSERT_EQ(dialogs.calls.size(), 2u);
+  EXPECT_EQ(dialogs.calls[1].title, "Duplicate..");
   w->mnuExit_Click();
   EXPECT_EQ(Read("Colorx.dat"), Record(0x4080FF, "Orange Peel"));
 }
@@ -87,19 +87,19 @@ TEST_F(ColourTableUi, KeysStartFromTheCursorCellAndDeleteKeepsTheSelectionTogeth
   // current and framed, and Rename then asks about it.
   const int cols = w->table().Pad().PadCols();
   QTest::mouseClick(Pad(), Qt::LeftButton, {}, Cell(19 % cols, 19 / cols));
-  dialogs.answers.push_back(MsgResult::Yes);
+  dialogs.pressed.push_back(MsgResult::Yes);
   Key(Qt::Key_Delete);
-  ASSERT_EQ(dialogs.asked.size(), 1u);
-  EXPECT_EQ(dialogs.asked[0].prompt, "Delete this color 'c19' ?");
+  ASSERT_EQ(dialogs.calls.size(), 1u);
+  EXPECT_EQ(dialogs.calls[0].prompt, "Delete this color 'c19' ?");
   EXPECT_EQ(Caption(), "Custom Color &Table[19] c18");
   EXPECT_EQ(LongField()->count(), 19);
   EXPECT_EQ(LongField()->currentText(), "1018");
   EXPECT_EQ(w->CurrentColour(), 1018);
   EXPECT_EQ(w->table().Pad().PadPos(), 19);
   EXPECT_TRUE(w->table().Pad().MarkerVisible());
-  dialogs.texts.push_back("eighteen");
+  dialogs.typed.push_back("eighteen");
   w->RenameColor();
-  EXPECT_EQ(dialogs.asked[1].prompt,
+  EXPECT_EQ(dialogs.calls[1].prompt,
             "Specify new color name (Max 25 characters).\r\n( Old name: c18 )");
   EXPECT_EQ(Caption(), "Custom Color &Table[19] eighteen");
   w->mnuExit_Click();

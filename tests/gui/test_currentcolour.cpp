@@ -88,7 +88,7 @@ TEST_F(CurrentColour, BadInputHighlightsOnlyThatFieldUntilTheNextColour) {
 }
 
 TEST_F(CurrentColour, LongFieldTakesOnlyDigitsAndAppliesOnEnter) {
-  dialogs.texts.push_back("white");
+  dialogs.typed.push_back("white");
   w->table().AddColor(16777215, dialogs);  // a saved value must not complete "1677"
   // Keys go to the focused combo box, which hands them on to its line edit.
   QComboBox* combo = w->findChild<QComboBox*>("txtCol");

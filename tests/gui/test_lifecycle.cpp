@@ -110,20 +110,20 @@ TEST_F(Lifecycle, StartUpErrorIsShownAndStopsTheSequence) {
     store.setValue("Preference/Tab", "40000");  // beyond 16 bits
   }
   Start();
-  ASSERT_EQ(dialogs.asked.size(), 1u);
-  EXPECT_EQ(dialogs.asked[0].prompt, "Overflow");
-  EXPECT_EQ(dialogs.asked[0].title, "Hue Keeper");
-  EXPECT_EQ(dialogs.asked[0].buttons, MsgButtons::OK);
+  ASSERT_EQ(dialogs.calls.size(), 1u);
+  EXPECT_EQ(dialogs.calls[0].prompt, "Overflow");
+  EXPECT_EQ(dialogs.calls[0].title, "Hue Keeper");
+  EXPECT_EQ(dialogs.calls[0].buttons, MsgButtons::OK);
   EXPECT_EQ(w->height(), 225) << "the rest of start-up, the table toggle among it, is skipped";
 }
 
 TEST_F(Lifecycle, AnUnreadableArchiveIsNamedNotShownAsEmpty) {
   ASSERT_TRUE(QDir(dir.path()).mkdir("Colorx.dat"));
   Start();
-  ASSERT_EQ(dialogs.asked.size(), 1u);
-  EXPECT_TRUE(QString::fromStdString(dialogs.asked[0].prompt)
+  ASSERT_EQ(dialogs.calls.size(), 1u);
+  EXPECT_TRUE(QString::fromStdString(dialogs.calls[0].prompt)
                   .startsWith("Some saved colors could not be read: "));
-  EXPECT_TRUE(QString::fromStdString(dialogs.asked[0].prompt).contains("Colorx.dat"));
+  EXPECT_TRUE(QString::fromStdString(dialogs.calls[0].prompt).contains("Colorx.dat"));
   EXPECT_EQ(w->height(), 364) << "start-up goes on";
 }
 
@@ -180,7 +180,7 @@ TEST_F(Lifecycle, ExitKeysMatchExactlyWhereverTheFocusIs) {
 TEST_F(Lifecycle, SessionSaveKeepsLaterChangesForTheExit) {
   Start();
   auto add = [this](LongColour c, const char* name) {
-    dialogs.texts.push_back(name);
+    dialogs.typed.push_back(name);
     w->table().AddColor(c, dialogs);
   };
   add(1, "first");

@@ -13,7 +13,7 @@
 
 #include "colour/modhslv.h"
 #include "mainwindow/frmpickcolor.h"
-#include "scripted_dialogs.h"
+#include "../test_support.h"
 
 namespace hk {
 
@@ -56,7 +56,7 @@ class WindowTest : public ::testing::Test {
   }
 
   QTemporaryDir dir;
-  ScriptedDialogs dialogs;
+  testing::ScriptedDialogs dialogs;
   std::unique_ptr<FrmPickColor> w;
   int exits = 0;
 };

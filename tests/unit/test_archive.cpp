@@ -8,7 +8,7 @@
 #include <optional>
 
 #include "archive/colourarchive.h"
-#include "test_archive_support.h"
+#include "../test_support.h"
 
 namespace hk {
 namespace {

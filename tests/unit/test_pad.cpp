@@ -8,7 +8,7 @@
 #include <tuple>
 
 #include "archive/colourtable.h"
-#include "test_archive_support.h"
+#include "../test_support.h"
 
 namespace hk {
 namespace {

@@ -1,5 +1,5 @@
-// What the archive and pad tests share: a Dialogs double that answers from a script
-// and records every box it was asked to show, a scratch folder, and file bytes.
+// What the tests share: a Dialogs double that answers from a script and records every
+// box it was asked to show, a scratch folder, and file bytes.
 #pragma once
 
 #include <stdlib.h>
