@@ -31,7 +31,6 @@ const auto kNameExists = Msg("The supplied name already exists. Please specify d
                              "Name Exists!", MsgButtons::OK, MsgIcon::Exclamation);
 
 TEST(ArchiveRecord, BytesOfOneRecord) {
-  // clang-format off
   const struct { LongColour colour; std::string name, bytes; } cases[] = {
       {255, "Red", kRed},
       {4227327, "Orange-ish", Record("\xFF\x80\x40\x00"sv, "Orange-ish")},
@@ -42,7 +41,6 @@ TEST(ArchiveRecord, BytesOfOneRecord) {
        Record("\x01\x00\x00\x00"sv, "?? ink ?")},
       {2, "abcdefghijklmnopqrstuvwxy", Record("\x02\x00\x00\x00"sv, "abcdefghijklmnopqrstuvwxy")},
   };
-  // clang-format on
   for (const auto& c : cases) {
     const RecordBytes r = EncodeRecord(c.colour, c.name);
     EXPECT_EQ(std::string(r.begin(), r.end()), c.bytes) << c.name;
@@ -111,7 +109,6 @@ struct Loaded {
 };
 
 TEST(ArchiveLoad, FilesOfEveryShape) {
-  // clang-format off
   const struct { const char* what; std::optional<std::string> bytes; LoadStatus status;
                  std::vector<LongColour> values; std::vector<std::string> names; } cases[] = {
       {"missing", std::nullopt, LoadStatus::Missing, {}, {}},
@@ -125,7 +122,6 @@ TEST(ArchiveLoad, FilesOfEveryShape) {
        {16}, {"Caf\xC3\xA9 \xE2\x82\xAC"}},
       {"blank name", Record("\x07\x00\x00\x00"sv, ""), LoadStatus::Loaded, {7}, {""}},
   };
-  // clang-format on
   for (const auto& c : cases) {
     Loaded run(c.bytes);
     EXPECT_EQ(run.loaded.status, c.status) << c.what;
@@ -158,7 +154,6 @@ TEST(ArchiveSave, FileBytesAfterARun) {
   };
   const std::string odd = kRed + std::string(3, '\x7F');
   const auto A = SaveAction::Append, R = SaveAction::Rewrite, L = SaveAction::Leave;
-  // clang-format off
   const Case cases[] = {
       {"no change leaves even an odd file alone", odd, {}, L, odd},
       {"no change and no file writes none", std::nullopt, {}, L, std::nullopt},
@@ -181,7 +176,6 @@ TEST(ArchiveSave, FileBytesAfterARun) {
       {"a name outside the code page", kRed, {Add(7, "\xCE\xA9 blue")}, A,
        kRed + Record("\x07\x00\x00\x00"sv, "? blue")},
   };
-  // clang-format on
   for (const Case& c : cases) {
     Loaded run(c.before, c.steps);
     const SaveResult r = run.archive.Save(run.file);
@@ -197,36 +191,15 @@ TEST(ArchiveSave, FileBytesAfterARun) {
   }
 }
 
-TEST(ArchiveSave, ADeleteFarDownALongListIsSaved) {
-  // Deletes were once marked with 16-bit indexes: one past 32000 was never written.
-  std::vector<LongColour> values(40000);
-  std::vector<std::string> names(40000);
-  for (int i = 0; i < 40000; ++i) values[i] = i, names[i] = std::to_string(i);
-  Loaded run("");
-  ASSERT_TRUE(WriteArchiveFile(run.file, values, names).ok);
-  run.archive.LoadColors(run.file);
-  RunSteps(run.archive, {Delete(39000)});
-  EXPECT_EQ(run.archive.LowestDeleted(), 39000);
-  EXPECT_EQ(run.archive.Save(run.file).action, SaveAction::Rewrite);
-  EXPECT_EQ(std::filesystem::file_size(run.file), 39999u * 29u);
-}
-
 // ---- what the user is asked and told ----
 
 TEST(ArchiveAdd, QuestionsRefusalsAndWhatIsStored) {
   const auto ask = Input("Specify color name (Max 25 characters).", "Color Name", "");
   const auto dup =
       Msg("This color is already in file..", "Duplicate..", MsgButtons::OK, MsgIcon::Exclamation);
-  struct Case {
-    const char* what;
-    LongColour colour;
-    std::string typed;
-    AddOutcome outcome;
-    std::vector<DialogCall> calls;
-    std::string stored;  // the new last name, when added
-  };
-  // clang-format off
-  const Case cases[] = {
+  // The new last name is `stored`, when added.
+  const struct { const char* what; LongColour colour; std::string typed; AddOutcome outcome;
+                 std::vector<DialogCall> calls; std::string stored; } cases[] = {
       {"a colour already kept", 16777215, "Snow", AddOutcome::DuplicateColour, {dup}, ""},
       {"a prefix of a kept value", 1677, "Pale", AddOutcome::Added, {ask}, "Pale"},
       {"a prefix of a kept name", 1, "Sky", AddOutcome::Added, {ask}, "Sky"},
@@ -237,8 +210,7 @@ TEST(ArchiveAdd, QuestionsRefusalsAndWhatIsStored) {
       {"spaces only", 5, "     ", AddOutcome::NoName, {ask}, ""},
       {"cancel", 6, "", AddOutcome::NoName, {ask}, ""},
   };
-  // clang-format on
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     Loaded run(Record("\xFF\xFF\xFF\x00"sv, "Sky Blue"));
     ScriptedDialogs dialogs;
     dialogs.typed.push_back(c.typed);
@@ -260,15 +232,9 @@ TEST(ArchiveRename, QuestionsRefusalsAndTheMark) {
                          "Edit Color Name", "Red");
   const auto same =
       Msg("New name is same as old name.", "Information", MsgButtons::OK, MsgIcon::Information);
-  struct Case {
-    const char* what;
-    std::string typed;
-    RenameOutcome outcome;
-    std::string name;  // of item 0 afterwards
-    std::vector<DialogCall> calls;
-  };
-  // clang-format off
-  const Case cases[] = {
+  // `name` is item 0's afterwards.
+  const struct { const char* what; std::string typed; RenameOutcome outcome; std::string name;
+                 std::vector<DialogCall> calls; } cases[] = {
       {"the same name", "Red", RenameOutcome::SameName, "Red", {ask, same}},
       {"the same name in another case", "red", RenameOutcome::Renamed, "red", {ask}},
       {"the same name in spaces", " Red ", RenameOutcome::Renamed, "Red", {ask}},
@@ -278,8 +244,7 @@ TEST(ArchiveRename, QuestionsRefusalsAndTheMark) {
       {"spaces only", "   ", RenameOutcome::NoName, "Red", {ask}},
       {"cancel", "", RenameOutcome::NoName, "Red", {ask}},
   };
-  // clang-format on
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     Loaded run(kRed + kWhite);
     ScriptedDialogs dialogs;
     dialogs.typed.push_back(c.typed);
