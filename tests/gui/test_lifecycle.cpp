@@ -110,10 +110,8 @@ TEST_F(Lifecycle, StartUpErrorIsShownAndStopsTheSequence) {
     store.setValue("Preference/Tab", "40000");  // beyond 16 bits
   }
   Start();
-  ASSERT_EQ(dialogs.calls.size(), 1u);
-  EXPECT_EQ(dialogs.calls[0].prompt, "Overflow");
-  EXPECT_EQ(dialogs.calls[0].title, "Hue Keeper");
-  EXPECT_EQ(dialogs.calls[0].buttons, MsgButtons::OK);
+  EXPECT_EQ(dialogs.calls, std::vector{testing::Msg("Overflow", "Hue Keeper", MsgButtons::OK,
+                                                    MsgIcon::None)});
   EXPECT_EQ(w->height(), 225) << "the rest of start-up, the table toggle among it, is skipped";
 }
 
@@ -121,9 +119,9 @@ TEST_F(Lifecycle, AnUnreadableArchiveIsNamedNotShownAsEmpty) {
   ASSERT_TRUE(QDir(dir.path()).mkdir("Colorx.dat"));
   Start();
   ASSERT_EQ(dialogs.calls.size(), 1u);
-  EXPECT_TRUE(QString::fromStdString(dialogs.calls[0].prompt)
-                  .startsWith("Some saved colors could not be read: "));
-  EXPECT_TRUE(QString::fromStdString(dialogs.calls[0].prompt).contains("Colorx.dat"));
+  const QString said = QString::fromStdString(dialogs.calls[0].prompt);
+  EXPECT_TRUE(said.startsWith("Some saved colors could not be read: ") && said.contains("Colorx.dat"))
+      << said.toStdString();
   EXPECT_EQ(w->height(), 364) << "start-up goes on";
 }
 
@@ -135,10 +133,7 @@ TEST_F(Lifecycle, SlideButtonReturnsToTheExactHeight) {
   QTest::mouseClick(slide, Qt::LeftButton);
   EXPECT_EQ(w->height(), 225);
   EXPECT_EQ(slide->toolTip(), "Slide Down");
-  EXPECT_FALSE(Shown("CNT"));
-  EXPECT_FALSE(Shown("lblCol"));
-  EXPECT_FALSE(Shown("Image2"));
-  EXPECT_FALSE(Shown("Image3"));
+  for (const char* hidden : {"CNT", "lblCol", "Image2", "Image3"}) EXPECT_FALSE(Shown(hidden));
   // The slide button sits 30 twips above the bottom edge.
   EXPECT_EQ(slide->geometry().bottom() + 1, w->height() - 2);
   QTest::mouseClick(slide, Qt::LeftButton);
@@ -150,23 +145,16 @@ TEST_F(Lifecycle, SlideButtonReturnsToTheExactHeight) {
 
 TEST_F(Lifecycle, ExitKeysMatchExactlyWhereverTheFocusIs) {
   Start();
-  struct Case {
-    Qt::KeyboardModifiers mods;
-    Qt::Key key;
-    bool exits;
-  };
-  const Case cases[] = {
-      {Qt::ControlModifier, Qt::Key_X, true},
-      {Qt::AltModifier, Qt::Key_X, true},
+  const struct { Qt::KeyboardModifiers mods; Qt::Key key; bool exits; } cases[] = {
+      {Qt::ControlModifier, Qt::Key_X, true}, {Qt::AltModifier, Qt::Key_X, true},
       {Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_X, false},
       {Qt::ControlModifier | Qt::AltModifier, Qt::Key_X, false},
-      {Qt::ShiftModifier, Qt::Key_X, false},
-      {Qt::AltModifier, Qt::Key_V, false},
+      {Qt::ShiftModifier, Qt::Key_X, false}, {Qt::AltModifier, Qt::Key_V, false},
       {Qt::NoModifier, Qt::Key_X, false},
   };
   for (const char* focus : {"Text1", "TxtR", "PAD"}) {
     QWidget* target = w->findChild<QWidget*>(focus);
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
       target->setFocus();
       const int before = exits;
       QTest::keyClick(target, c.key, c.mods);
