@@ -46,6 +46,10 @@ TEST(FrmPickColor, ControlsAtTheirDesignPlaces) {
       {"Command2", 1, 1920, 2370, 360, 315},    {"Command2", 3, 4245, 2370, 360, 315},
       {"CmdApply", -1, 2325, 2760, 360, 315},   {"CmdAdd", -1, 3480, 2760, 360, 315},
       {"lblCol", -1, 0, 3120, 4635, 255},       {"Option1", 0, 0, 3390, 1155, 315},
+      // Placed by the resize rule: the band from 30 above the RGB row to 30 below the
+      // buttons, the strip on the bottom edge and the slide button 30 above it.
+      {"Shape3", -1, 0, 1590, 4650, 1515},      {"Shape4", -1, 0, 3120, 4665, 255},
+      {"ImgUP_DN", -1, 2100, 3240, 495, 105},
   };
   FrmPickColor w;
   for (const auto& p : places) {
