@@ -26,63 +26,55 @@ class Lifecycle : public WindowTest {
   bool Shown(const char* name) { return w->findChild<QWidget*>(name)->isVisible(); }
 };
 
-TEST_F(Lifecycle, FirstRunOpensExpandedAndExitWritesTheDefaults) {
-  Start();
-  EXPECT_EQ(w->TableState(), "E");
-  EXPECT_EQ(w->height(), 364);
-  EXPECT_TRUE(Shown("CNT"));
-  w->mnuExit_Click();
-  EXPECT_EQ(exits, 1);
-  EXPECT_EQ(Read("pref.ini"),
-            "TAB=0\r\nCORORSIZE=180\r\nCOLORMODE=0\r\nDISPLAYMODE=0\r\nMAXHUE=240\r\n"
-            "EXPANDED=E\r\nLASTUSERCOLOR=0\r\nLASTWEBCOLOR=1\r\n");
-  EXPECT_EQ(Read("Colorx.dat"), "<missing>") << "nothing was added";
-  w->mnuExit_Click();
-  EXPECT_EQ(exits, 2) << "a second Exit ends again but saves nothing twice";
-}
-
-TEST_F(Lifecycle, SavedSettingsComeBack) {
-  Write("pref.ini",
-        "TAB=1\r\nCORORSIZE=255\r\nCOLORMODE=3\r\nDISPLAYMODE=7\r\nMAXHUE=360\r\n"
-        "EXPANDED=\r\nLASTUSERCOLOR=1\r\nLASTWEBCOLOR=5\r\n");
-  Start();
-  EXPECT_EQ(w->TableState(), "") << "saved collapsed";
-  EXPECT_EQ(w->height(), 225);
-  EXPECT_FALSE(Shown("CNT"));
-  EXPECT_TRUE(w->findChildren<QRadioButton*>("Option1").at(1)->isChecked());
-  EXPECT_EQ(w->table().Pad().TipSize(), 255);
-  EXPECT_EQ(w->ColorMode(), 3);
-  EXPECT_EQ(w->DispMode(), 2) << "a display mode above 2 is taken as 2";
-  EXPECT_EQ(MaxHue, 360.0f);
-  EXPECT_EQ(w->findChild<QLabel*>("lblColor")->text(), "H S L");
-  EXPECT_EQ(w->findChild<UpDownText*>("TxtR")->Max(), 360);
-  EXPECT_EQ(w->CurrentColour(), 16777200) << "the fifth web colour, Azure";
-  EXPECT_EQ(w->findChild<QLabel*>("lblCol")->text(), "Web Color &Table[140] AZURE");
-
-  w->mnuExit_Click();
-  EXPECT_EQ(Read("pref.ini"),
-            "TAB=1\r\nCORORSIZE=255\r\nCOLORMODE=3\r\nDISPLAYMODE=2\r\nMAXHUE=360\r\n"
-            "EXPANDED=\r\nLASTUSERCOLOR=0\r\nLASTWEBCOLOR=5\r\n");
-}
-
-TEST_F(Lifecycle, StartUpColourOnEitherList) {
-  const struct { const char* pref; LongColour colour; const char* caption, *saved; } cases[] = {
-      {"TAB=1\r\nLASTWEBCOLOR=200\r\n", 0, "Web Color &Table[140]", "LASTWEBCOLOR=200\r\n"},
-      // The saved colour is selected first; black then becomes current, as it stays.
-      {"TAB=0\r\nLASTUSERCOLOR=2\r\n", 0, "Custom Color &Table[3] two", "LASTUSERCOLOR=2\r\n"},
+TEST_F(Lifecycle, SettingsAndTheFirstColourFromStartToExit) {
+  const QByteArray colours = QByteArray("\x01\0\0\0one", 7).leftJustified(29) +
+                             QByteArray("\x02\0\0\0two", 7).leftJustified(29);
+  const struct {
+    QByteArray archive, before;
+    int height;
+    LongColour colour;
+    const char *caption, *mode, *after;
+  } cases[] = {
+      // A first run opens expanded; with no saved colour none is remembered.
+      {"", "", 364, 0, "Custom Color &Table[0]", "R G B",
+       "TAB=0\r\nCORORSIZE=180\r\nCOLORMODE=0\r\nDISPLAYMODE=0\r\nMAXHUE=240\r\nEXPANDED=E\r\n"
+       "LASTUSERCOLOR=0\r\nLASTWEBCOLOR=1\r\n"},
+      // Collapsed, tips, HSL on 360, the web list on its fifth colour, Azure; a display
+      // mode above 2 is taken as 2.
+      {colours,
+       "TAB=1\r\nCORORSIZE=255\r\nCOLORMODE=3\r\nDISPLAYMODE=7\r\nMAXHUE=360\r\nEXPANDED=\r\n"
+       "LASTUSERCOLOR=1\r\nLASTWEBCOLOR=5\r\n",
+       225, 16777200, "Web Color &Table[140] AZURE", "H S L",
+       "TAB=1\r\nCORORSIZE=255\r\nCOLORMODE=3\r\nDISPLAYMODE=2\r\nMAXHUE=360\r\nEXPANDED=\r\n"
+       "LASTUSERCOLOR=1\r\nLASTWEBCOLOR=5\r\n"},
+      // A web position beyond the list selects nothing and is kept.
+      {colours, "TAB=1\r\nEXPANDED=E\r\nLASTWEBCOLOR=200\r\n", 364, 0, "Web Color &Table[140]",
+       "R G B",
+       "TAB=1\r\nCORORSIZE=180\r\nCOLORMODE=0\r\nDISPLAYMODE=0\r\nMAXHUE=240\r\nEXPANDED=E\r\n"
+       "LASTUSERCOLOR=1\r\nLASTWEBCOLOR=200\r\n"},
+      // The saved colour is selected first; black then becomes current, and stays.
+      {colours, "EXPANDED=E\r\nLASTUSERCOLOR=2\r\n", 364, 0, "Custom Color &Table[2] two", "R G B",
+       "TAB=0\r\nCORORSIZE=180\r\nCOLORMODE=0\r\nDISPLAYMODE=0\r\nMAXHUE=240\r\nEXPANDED=E\r\n"
+       "LASTUSERCOLOR=2\r\nLASTWEBCOLOR=1\r\n"},
   };
-  Write("Colorx.dat", QByteArray("\x01\0\0\0one", 7).leftJustified(29) +
-                          QByteArray("\x02\0\0\0two", 7).leftJustified(29) +
-                          QByteArray("\x03\0\0\0three", 9).leftJustified(29));
   for (const auto& c : cases) {
-    Write("pref.ini", c.pref);
+    Write("Colorx.dat", c.archive);
+    Write("pref.ini", c.before);
     Start();
-    EXPECT_EQ(w->CurrentColour(), c.colour) << c.pref;
-    EXPECT_EQ(w->findChild<QLabel*>("lblCol")->text(), c.caption) << c.pref;
+    EXPECT_EQ(w->height(), c.height) << c.before.toStdString();
+    EXPECT_EQ(Shown("CNT"), c.height == 364);
+    EXPECT_EQ(w->CurrentColour(), c.colour) << c.before.toStdString();
+    EXPECT_EQ(w->findChild<QLabel*>("lblCol")->text(), c.caption);
+    EXPECT_EQ(w->findChild<QLabel*>("lblColor")->text(), c.mode);
+    EXPECT_EQ(w->findChild<UpDownText*>("TxtR")->Max(), c.mode[0] == 'H' ? 360 : 255);
     w->mnuExit_Click();
-    EXPECT_TRUE(Read("pref.ini").contains(c.saved)) << c.pref;
+    EXPECT_EQ(Read("pref.ini"), c.after);
+    EXPECT_EQ(Read("Colorx.dat"), c.archive) << "nothing was added";
+    w->mnuExit_Click();
+    EXPECT_EQ(Read("pref.ini"), c.after) << "a second Exit ends again but saves nothing twice";
     w.reset();
   }
+  EXPECT_EQ(exits, 8);
 }
 
 TEST_F(Lifecycle, InstalledCopyUsesTheSettingsStoreOnly) {
@@ -165,24 +157,7 @@ TEST_F(Lifecycle, ExitKeysMatchExactlyWhereverTheFocusIs) {
   }
 }
 
-TEST_F(Lifecycle, SessionSaveKeepsLaterChangesForTheExit) {
-  Start();
-  auto add = [this](LongColour c, const char* name) {
-    dialogs.typed.push_back(name);
-    w->table().AddColor(c, dialogs);
-  };
-  add(1, "first");
-  w->SaveAll();  // the desktop asks to save; the session then goes on
-  EXPECT_EQ(Read("Colorx.dat").size(), 29);
-  add(2, "second");
-  w->mnuExit_Click();
-  const QByteArray bytes = Read("Colorx.dat");
-  ASSERT_EQ(bytes.size(), 58) << "the second colour is appended once, the first not again";
-  EXPECT_EQ(bytes.mid(29, 4), QByteArray("\x02\x00\x00\x00", 4));
-  EXPECT_EQ(bytes.mid(33, 6), "second");
-}
-
-TEST_F(Lifecycle, CloseBoxNeverEndsOrSaves) {
+TEST_F(Lifecycle, TheCloseBoxSavesNothingAndThePinKeepsTheWindowOnTop) {
   Start();
   EXPECT_FALSE(w->close());
   QApplication::processEvents();
@@ -190,26 +165,21 @@ TEST_F(Lifecycle, CloseBoxNeverEndsOrSaves) {
   EXPECT_FALSE(w->ShutdownDone());
   EXPECT_EQ(Read("pref.ini"), "<missing>");
   w->ShowAgain();
-  EXPECT_TRUE(w->isVisible());
-  EXPECT_FALSE(w->isMinimized());
-}
+  EXPECT_TRUE(w->isVisible() && !w->isMinimized());
+  w->SaveAll();  // the desktop asks to save; the session then goes on
+  EXPECT_NE(Read("pref.ini"), "<missing>");
+  EXPECT_FALSE(w->ShutdownDone()) << "the real exit still saves";
 
-TEST_F(Lifecycle, StickyPinKeepsTheWindowOnTop) {
-  Start();
   QLabel* off = w->findChild<QLabel*>("ImgstickOff");
   QLabel* on = w->findChild<QLabel*>("ImgstickOn");
-  EXPECT_TRUE(off->isVisible());
-  EXPECT_FALSE(on->isVisible());
-  EXPECT_FALSE(w->Sticky());
-  QTest::mouseClick(off, Qt::LeftButton);
-  EXPECT_TRUE(w->Sticky());
-  EXPECT_TRUE(w->isVisible());
-  EXPECT_FALSE(off->isVisible());
-  EXPECT_TRUE(on->isVisible());
   EXPECT_EQ(on->toolTip(), "Sticky");
-  QTest::mouseClick(on, Qt::LeftButton);
-  EXPECT_FALSE(w->Sticky());
-  EXPECT_TRUE(off->isVisible());
+  for (const bool pinned : {true, false}) {
+    QTest::mouseClick(pinned ? off : on, Qt::LeftButton);
+    EXPECT_EQ(w->Sticky(), pinned);
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(on->isVisible(), pinned);
+    EXPECT_EQ(off->isVisible(), !pinned);
+  }
 }
 
 }  // namespace

@@ -76,21 +76,25 @@ TEST(ArchiveRecord, NameRulesAndRecordCount) {
 // ---- a run: a load, operations on the lists, the save at exit ----
 
 struct Step {
-  char op;  // 'a' adds colour `arg`, 'r' renames item `arg`, 'd' deletes it (answered Yes)
+  char op;  // 'a' adds colour `arg`, 'r' renames item `arg`, 'd' deletes it (answered Yes),
+            // 's' saves as the desktop's session end asks, the run going on
   int arg;
   std::string typed;
 };
 Step Add(int colour, std::string name) { return {'a', colour, std::move(name)}; }
 Step Rename(int index, std::string name) { return {'r', index, std::move(name)}; }
 Step Delete(int index) { return {'d', index, {}}; }
+const Step kSessionSave{'s', 0, {}};
 
-void RunSteps(ColourArchive& archive, const std::vector<Step>& steps) {
+void RunSteps(ColourArchive& archive, const std::vector<Step>& steps,
+              const std::filesystem::path& file = {}) {
   for (const Step& s : steps) {
     ScriptedDialogs dialogs;
     dialogs.typed.push_back(s.typed);
     if (s.op == 'a') archive.AddColor(s.arg, dialogs);
     if (s.op == 'r') archive.Rename(s.arg, dialogs);
     if (s.op == 'd') archive.DeleteColor(s.arg, dialogs);
+    if (s.op == 's') archive.Save(file);
   }
 }
 
@@ -103,7 +107,7 @@ struct Loaded {
   explicit Loaded(const std::optional<std::string>& bytes, const std::vector<Step>& steps = {}) {
     if (bytes) WriteBytes(file, *bytes);
     loaded = archive.LoadColors(file);
-    RunSteps(archive, steps);
+    RunSteps(archive, steps, file);
   }
   long Files() const { return std::distance(std::filesystem::directory_iterator(dir.path()), {}); }
 };
@@ -160,6 +164,8 @@ TEST(ArchiveSave, FileBytesAfterARun) {
       {"adds are appended", kRed, {Add(65280, "Lime"), Add(16711680, "Blue")}, A,
        kRed + kLime + kBlue},
       {"an add creates a missing file", std::nullopt, {Add(255, "Red")}, A, kRed},
+      {"an add after a session save: appended once", kRed,
+       {Add(65280, "Lime"), kSessionSave, Add(16711680, "Blue")}, A, kRed + kLime + kBlue},
       {"a rename rewrites in list order", kRed + kWhite + kBlue, {Rename(1, "Snow")}, R,
        kRed + Record("\xFF\xFF\xFF\x00"sv, "Snow") + kBlue},
       {"the same name in spaces still rewrites", kRed + kWhite, {Rename(0, " Red ")}, R,
