@@ -46,9 +46,9 @@ class XDisplay : public ::testing::Environment {
       unsetenv(name);
     int fds[2];
     ASSERT_EQ(pipe(fds), 0);
-    xvfb_ = std::make_unique<Process>(std::vector<std::string>{
-        "Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", "1280x1024x24",
-        "-nolisten", "tcp"});
+    xvfb_ = std::make_unique<Process>(
+        std::vector<std::string>{"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0",
+                                 "1280x1024x24", "-nolisten", "tcp"});
     close(fds[1]);
     std::string display = ":";
     for (char ch = 0; read(fds[0], &ch, 1) == 1 && ch != '\n';) display += ch;
