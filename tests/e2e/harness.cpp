@@ -44,11 +44,12 @@ class XDisplay : public ::testing::Environment {
     for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME",
                              "QT_QPA_PLATFORM", "DBUS_SESSION_BUS_ADDRESS"})
       unsetenv(name);
+    // -noreset: else the server starts over whenever the polls below leave it clientless.
     int fds[2];
     ASSERT_EQ(pipe(fds), 0);
     xvfb_ = std::make_unique<Process>(
         std::vector<std::string>{"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0",
-                                 "1280x1024x24", "-nolisten", "tcp"});
+                                 "1280x1024x24", "-nolisten", "tcp", "-noreset"});
     close(fds[1]);
     std::string display = ":";
     for (char ch = 0; read(fds[0], &ch, 1) == 1 && ch != '\n';) display += ch;
@@ -56,14 +57,14 @@ class XDisplay : public ::testing::Environment {
     ASSERT_NE(display, ":") << "Xvfb did not start";
     setenv("DISPLAY", display.c_str(), 1);
     wm_ = std::make_unique<Process>(std::vector<std::string>{"openbox", "--sm-disable"});
+    // Set once openbox is ready; a window mapped before that may go unmanaged.
     ASSERT_TRUE(WaitUntil([] {
-      return Sh("xprop -root _NET_SUPPORTING_WM_CHECK").value_or("").find("window id") !=
-             std::string::npos;
+      return Sh("xprop -root _NET_WORKAREA | grep -q ' = '").has_value();
     })) << "openbox did not start";
   }
   void TearDown() override {
-    wm_.reset();
-    xvfb_.reset();
+    for (Process* p : {wm_.get(), xvfb_.get()})
+      if (p) p->Stop(SIGTERM);  // Xvfb then removes its socket and lock files
     fs::remove_all(home_);
   }
   fs::path home_;
@@ -134,8 +135,6 @@ std::optional<std::string> WaitForWindow(const std::string& title, Process& owne
   WaitUntil([&] { return (id = Window(title)) || !owner.Running(); });
   return id;
 }
-
-std::optional<std::string> ActiveWindow() { return FirstWord("xdotool getactivewindow"); }
 
 std::set<std::string> Touched(const fs::path& folder, const std::function<void()>& act) {
   const int fd = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);

@@ -41,14 +41,11 @@ class Process {
   std::optional<int> status_;
 };
 
-// The first visible window whose title matches the regular expression `title`, waited
-// for while `owner` runs.
+// The first visible window titled to match `title` (a regex), waited for while `owner` runs.
 std::optional<std::string> WaitForWindow(const std::string& title, Process& owner);
 std::optional<std::string> Window(const std::string& title);
-std::optional<std::string> ActiveWindow();
 
-// The names of the files in `folder` that were opened, changed, made or removed while
-// `act` ran.
+// The names of files in `folder` opened, changed, made or removed while `act` ran.
 std::set<std::string> Touched(const fs::path& folder, const std::function<void()>& act);
 
 // The program copied into a fresh folder, so that the files it writes land beside it.

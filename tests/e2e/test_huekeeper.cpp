@@ -85,9 +85,12 @@ TEST(HueKeeper, AColourAddedIsSavedAtExitAndShownNextRunWhichASecondCopyOnlyBrin
   // A second copy brings the minimized first one back, active, and opens, writes or makes
   // no file but its own program file (which shows that the watch works).
   ASSERT_TRUE(Xdotool("windowminimize --sync " + *window));
-  EXPECT_EQ(Touched(app.dir, [&] { EXPECT_EQ(app.Start()->Wait(), 0) << "the second copy"; }),
-            std::set<std::string>{"huekeeper"});
-  EXPECT_TRUE(WaitUntil([&] { return Window(kTitle) == window && ActiveWindow() == window; }));
+  std::optional<int> second;
+  const auto touched = Touched(app.dir, [&] { second = app.Start()->Wait(); });
+  EXPECT_EQ(second, 0) << "the second copy";
+  EXPECT_EQ(touched, std::set<std::string>{"huekeeper"});
+  EXPECT_TRUE(WaitUntil(
+      [&] { return Window(kTitle) == window && Sh("xdotool getactivewindow") == *window + "\n"; }));
 }
 
 TEST(HueKeeper, TermIntAndHupEachSaveAsExitDoes) {
