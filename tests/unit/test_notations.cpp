@@ -13,6 +13,12 @@ namespace hk {
 namespace {
 
 using Texts = std::array<std::string, 6>;  // Long, hex, web, name, RGB, CMYK
+using Reading = std::optional<LongColour>;
+
+Reading CMYKColour(std::string_view text) {
+  const auto r = ReadCMYK(text);
+  return r ? Reading(r->colour) : std::nullopt;
+}
 
 TEST(Notations, TextsShownForAColourReadBackToIt) {
   const WebColors table;
@@ -21,10 +27,7 @@ TEST(Notations, TextsShownForAColourReadBackToIt) {
       {RGB(255, 128, 64), {"4227327", "4080FF", "#FF8040", "", "255, 128, 64", "0, 127, 191, 0"}},
       {255, {"255", "FF", "#FF0000", "Red", "255, 0, 0", "0, 255, 255, 0"}},
       {0, {"0", "0", "#000000", "Black", "0, 0, 0", "255, 255, 255, 255"}},
-      {16777215, {"16777215", "FFFFFF", "#FFFFFF", "White", "255, 255, 255", "0, 0, 0, 0"}},
-      {16711680, {"16711680", "FF0000", "#0000FF", "Blue", "0, 0, 255", "255, 255, 0, 0"}},
       {RGB(10, 11, 12), {"789258", "C0B0A", "#0A0B0C", "", "10, 11, 12", "42, 21, 0, 243"}},
-      {16776960, {"16776960", "FFFF00", "#00FFFF", "Aqua", "0, 255, 255", "255, 0, 0, 0"}},
       // A system colour shows its whole 32-bit pattern and its low three bytes.
       {-2147483643, {"-2147483643", "80000005", "#050000", "", "5, 0, 0", "0, 255, 255, 250"}},
   };
@@ -33,36 +36,23 @@ TEST(Notations, TextsShownForAColourReadBackToIt) {
     FormatAll(c, table, all);
     EXPECT_EQ((Texts{all.longText, all.hex, all.web, all.html, all.rgb, all.cmyk}), want) << c;
     EXPECT_EQ((Texts{FormatLong(c), HexText(c), WebText(c), HtmlName(c, table), RGBText(c),
-                     CMYKText(RGBToCMYK(c))}),
-              want)
-        << c;
+                     CMYKText(RGBToCMYK(c))}), want) << c;
     EXPECT_EQ(ReadLong(want[0]), c);
     if (c < 0) continue;
-    EXPECT_EQ(ReadHex(want[1]), c) << want[1];
-    EXPECT_EQ(ReadWeb(want[2]), c) << want[2];
-    EXPECT_EQ(want[3].empty() ? c : table.ColourAt(*ReadHtmlName(want[3], table)), c);
-    EXPECT_EQ(ReadRGB("RGB(" + want[4] + ")"), c) << want[4];
-    EXPECT_EQ(ReadCMYK("CMYK(" + want[5] + ")")->colour, c) << want[5];
+    const Reading named = want[3].empty() ? c : table.ColourAt(*ReadHtmlName(want[3], table));
+    EXPECT_EQ((std::array{ReadHex(want[1]), ReadWeb(want[2]), named, ReadRGB(want[4]),
+                          CMYKColour(want[5])}), (std::array<Reading, 5>{c, c, c, c, c})) << c;
   }
 }
 
-constexpr std::optional<LongColour> kFails = std::nullopt;
-constexpr LongColour kOrange = RGB(255, 128, 64);
-using Reader = std::optional<LongColour> (*)(std::string_view);
-using Readings = std::vector<std::pair<const char*, std::optional<LongColour>>>;
-
-std::optional<LongColour> CMYKColour(std::string_view text) {
-  const auto r = ReadCMYK(text);
-  return r ? std::optional(r->colour) : std::nullopt;
-}
-
 TEST(Notations, Readers) {
-  const std::pair<Reader, Readings> readers[] = {
+  constexpr Reading kFails = std::nullopt, kOrange = RGB(255, 128, 64);
+  using Readings = std::vector<std::pair<const char*, Reading>>;
+  const std::pair<Reading (*)(std::string_view), Readings> readers[] = {
       // "#" anywhere is dropped, short texts padded on the right, six digits count.
       {ReadWeb,
        {{"ff8040", kOrange}, {"##FF80#40FFzz", kOrange}, {"FF", RGB(255, 0, 0)},
-        {"#abc", RGB(0xAB, 0xC0, 0)}, {"#FG0000", kFails}, {"", kFails}, {"###", kFails},
-        {"#FF 000", kFails}, {"#\xC3\xA9", kFails}}},
+        {"#abc", RGB(0xAB, 0xC0, 0)}, {"#FG0000", kFails}, {"###", kFails}, {"#FF 000", kFails}}},
       // Blue-green-red digits padded on the left; the first six count.
       {ReadHex,
        {{"4080ff", kOrange}, {"C0B0A", RGB(10, 11, 12)}, {"", 0}, {"80000005", RGB(0, 0, 0x80)},
