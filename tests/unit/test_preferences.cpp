@@ -1,11 +1,18 @@
-// The settings kept between runs: pref.ini bytes and the per-user store.
+// The settings kept between runs: pref.ini bytes and the per-user store; files replaced
+// whole, and what an interrupted replacement leaves cleaned up.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "mainwindow/preferences.h"
+#include "platform/filewrite.h"
 
 namespace hk {
 namespace {
@@ -35,21 +42,17 @@ TEST(PrefFile, WrittenByteForByteAndReadBack) {
 TEST(PrefFile, OddFiles) {
   const std::pair<const char*, Preferences> cases[] = {
       {"", {}}, {"  tab = 1\r\n", {1, 180, 0, 0, 240, "", 1, 1}}, {"expanded= e \r\n", {}},
-      {"EXPANDED=no\r\n", {0, 180, 0, 0, 240, "E", 1, 1}},
-      {"MAXHUE=359.6\r\n", {0, 180, 0, 0, 360, "", 1, 1}},
-      {"CORORSIZE=1000\r\n", {0, 1000, 0, 0, 240, "", 1, 1}},  // clamped later, at start-up
+      {"EXPANDED=no\r\nMAXHUE=359.6\r\n", {0, 180, 0, 0, 360, "E", 1, 1}},
       {"COLORMODE=2.5\r\nCOLORMODE=3.5\r\n", {0, 180, 4, 0, 240, "", 1, 1}},  // the later wins
       {"TAB=1\r\nTAB=99999\r\nCOLORMODE=3\r\n", {1, 180, 0, 0, 240, "", 1, 1}},  // misfit stops
       {"DISPLAYMODE=-1\r\nTAB=1\r\n", {}}, {"DISPLAYMODE=256\r\nTAB=1\r\n", {}},
       {"LASTUSERCOLOR=12=5\r\nLASTWEBCOLOR=&H10\r\n", {0, 180, 0, 0, 240, "", 12, 16}},
       {"junk line\r\nCOLOR=3\r\n=5\r\nTAB=\r\n", {}},
-      {"TAB=1\nCOLORMODE=2\n", {1, 180, 2, 0, 240, "", 1, 1}},  // bare LF line ends
-      {"TAB=1", {1, 180, 0, 0, 240, "", 1, 1}}};                 // no final line end
+      {"TAB=1\nCOLORMODE=2", {1, 180, 2, 0, 240, "", 1, 1}}};  // bare LF, no final line end
   for (const auto& [text, p] : cases) EXPECT_EQ(Fields(ParsePrefFile(text)), Fields(p)) << text;
 }
 
-// A store that records each write as "key=value".
-struct MapStore : SettingsStore {
+struct MapStore : SettingsStore {  // records each write as "key=value"
   std::string Get(std::string_view key, std::string_view fallback) override {
     const auto it = values.find(std::string(key));
     return it == values.end() ? std::string(fallback) : it->second;
@@ -103,6 +106,41 @@ TEST(UserStore, WritesOnlyWhatChangedAndAlwaysTheSelection) {
     EXPECT_EQ(WriteUserStore(store, p, "E", dirty), ok) << failOn;
     EXPECT_EQ(store.writes, writes) << failOn;
   }
+}
+
+namespace fs = std::filesystem;
+
+class Folder : public ::testing::Test {
+ protected:
+  void SetUp() override { fs::create_directories(dir); }
+  void TearDown() override { fs::remove_all(dir); }
+  std::set<std::string> Names() {
+    std::set<std::string> out;
+    for (const auto& e : fs::directory_iterator(dir)) out.insert(e.path().filename().string());
+    return out;
+  }
+  const fs::path dir = fs::temp_directory_path() / ("hk-files-" + std::to_string(::getpid()));
+};
+
+TEST_F(Folder, ReplacesWholeAndLeavesNoTemporary) {
+  ASSERT_TRUE(WriteFileAtomically(dir / "pref.ini", "one\r\n"));
+  ASSERT_TRUE(WriteFileAtomically(dir / "pref.ini", "two\r\n"));
+  std::ifstream in(dir / "pref.ini", std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "two\r\n");
+  EXPECT_EQ(Names(), std::set<std::string>{"pref.ini"});
+  EXPECT_FALSE(WriteFileAtomically(dir / "missing" / "pref.ini", "x")) << "no folder, no file";
+}
+
+TEST_F(Folder, LeftoversOfAKilledRunAreRemovedAndNothingElse) {
+  const std::set<std::string> kept = {"Colorx.dat", "pref.ini", "Colorx.dat.new",
+      "Colorx.dat.newer", "Colorx.dat.new12-x", ".pref.ini.toolong", "Colorx.dat.new-5"};
+  for (const auto& name : kept) std::ofstream(dir / name) << "x";
+  for (const char* name : {"Colorx.dat.new1234-0", "Colorx.dat.new99-12", ".pref.ini.Ab3xYz"})
+    std::ofstream(dir / name) << "x";
+  EXPECT_EQ(RemoveLeftoverTemporaries(dir, "Colorx.dat"), 2);
+  EXPECT_EQ(RemoveLeftoverTemporaries(dir, "pref.ini"), 1);
+  EXPECT_EQ(Names(), kept);
+  EXPECT_EQ(RemoveLeftoverTemporaries(dir / "absent", "pref.ini"), 0);
 }
 
 }  // namespace
