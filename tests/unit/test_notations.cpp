@@ -18,7 +18,7 @@ namespace {
 
 TEST(WebColors, EveryEntryInNameOrderFoundByNameAndValue) {
   WebColors table;
-  table.WebNames.push_back("Extra");  // loading again starts the lists afresh
+  table.WebValues = table.WebNames = {"Extra"};  // loading again starts the lists afresh
   table.LoadWebColors();
   ASSERT_EQ(table.Count(), 140);
   ASSERT_EQ(table.WebValues.size(), 140u);
