@@ -44,7 +44,7 @@ TEST(PrefFile, OddFiles) {
       {"", {}}, {"  tab = 1\r\n", {1, 180, 0, 0, 240, "", 1, 1}}, {"expanded= e \r\n", {}},
       {"EXPANDED=no\r\nMAXHUE=359.6\r\n", {0, 180, 0, 0, 360, "E", 1, 1}},
       {"COLORMODE=2.5\r\nCOLORMODE=3.5\r\n", {0, 180, 4, 0, 240, "", 1, 1}},  // the later wins
-      {"TAB=1\r\nTAB=99999\r\nCOLORMODE=3\r\n", {1, 180, 0, 0, 240, "", 1, 1}},  // misfit stops
+      {"TAB=1\r\nTAB=32768\r\nCOLORMODE=3\r\n", {1, 180, 0, 0, 240, "", 1, 1}},  // misfit stops
       {"DISPLAYMODE=-1\r\nTAB=1\r\n", {}}, {"DISPLAYMODE=256\r\nTAB=1\r\n", {}},
       {"LASTUSERCOLOR=12=5\r\nLASTWEBCOLOR=&H10\r\n", {0, 180, 0, 0, 240, "", 12, 16}},
       {"junk line\r\nCOLOR=3\r\n=5\r\nTAB=\r\n", {}},
