@@ -1,11 +1,15 @@
-// Colour modes, the hue maximum, the drag bars, the wheel and the colour-space display
-// through the real window: each event reaches its rule, the result reaches the screen.
+// The current colour, its notation fields and the colour modes through the real window:
+// each event reaches its rule, and the result reaches the screen.
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <QWheelEvent>
@@ -17,6 +21,8 @@
 
 namespace hk {
 namespace {
+
+const char* const kFields[] = {"Text1", "Text2", "txtHTML", "Text4", "Text5"};
 
 class ColourModes : public WindowTest {
  protected:
@@ -32,6 +38,19 @@ class ColourModes : public WindowTest {
   std::array<int, 4> Values() {
     return {Editor(0)->value(), Editor(1)->value(), Editor(2)->value(), Editor(3)->value()};
   }
+  QLineEdit* Field(const char* name) { return w->findChild<QLineEdit*>(name); }
+  // Types into a field as the user does: focus, replace the text, press Enter.
+  void TypeAndEnter(const char* name, const QString& text) {
+    QLineEdit* field = Field(name);
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Delete);
+    QTest::keyClicks(field, text);
+    QTest::keyClick(field, Qt::Key_Return);
+  }
+  bool Highlighted(const char* name) {
+    return Field(name)->palette().color(QPalette::Base) == ToQColor(kErrorHighlight);
+  }
   QString Text(const char* label) { return w->findChild<QLabel*>(label)->text(); }
   bool Visible(const char* name) { return w->findChild<QWidget*>(name)->isVisible(); }
   // Opens a caption's menu with a click and picks one of its entries.
@@ -45,6 +64,84 @@ class ColourModes : public WindowTest {
   }
 };
 
+using CurrentColour = ColourModes;
+
+TEST_F(CurrentColour, EnterInEachFieldShowsTheColourEverywhere) {
+  const std::tuple<const char*, const char*, LongColour> typed[] = {
+      {"Text1", "FF", 255},        {"Text2", "#000000", 0},       {"txtHTML", "cyan", 16776960},
+      {"Text4", "12.5, 13.5, 0", RGB(12, 14, 0)}, {"Text5", "100,100,100,0", RGB(155, 155, 155)}};
+  for (const auto& [field, text, colour] : typed) {
+    w->SetColor(RGB(1, 2, 3));
+    TypeAndEnter(field, QString::fromLatin1(text));
+    EXPECT_EQ(w->CurrentColour(), colour) << field << " " << text;
+  }
+  TypeAndEnter("txtHTML", "AQUA");  // every text shown: Long, the five fields, R G B
+  QStringList shown{w->findChild<QComboBox*>("txtCol")->currentText()};
+  for (const char* name : kFields) shown << Field(name)->text();
+  for (const char* name : {"TxtR", "TxtG", "TxtB"})
+    shown << QString::number(w->findChild<UpDownText*>(name)->value());
+  EXPECT_EQ(shown, (QStringList{"16776960", "FFFF00", "#00FFFF", "Aqua", "0, 255, 255",
+                                "255, 0, 0, 0", "0", "255", "255"}));
+  const QImage pixel = w->findChild<QWidget*>("PicPX")->grab().toImage();  // framed in black
+  EXPECT_EQ(std::pair(pixel.pixelColor(0, 0), pixel.pixelColor(1, 1)),
+            std::pair(QColor(Qt::black), QColor(0, 255, 255)));
+}
+
+TEST_F(CurrentColour, BadInputHighlightsOnlyThatFieldUntilTheNextColour) {
+  const std::pair<const char*, const char*> bad[] = {{"Text1", "XYZ"}, {"Text2", "#FG0000"},
+      {"txtHTML", "Grey"}, {"Text4", "256, 0, 0"}, {"Text5", "1,2,3"}};
+  for (const auto& [field, text] : bad) {
+    w->SetColor(4227327);
+    TypeAndEnter(field, QString::fromLatin1(text));
+    EXPECT_EQ(w->CurrentColour(), 4227327) << field;
+    for (const char* name : kFields)
+      EXPECT_EQ(Highlighted(name), std::string(name) == field) << name << " after " << field;
+  }
+  TypeAndEnter("Text2", "#00ff00");  // a colour from another field clears the highlight
+  EXPECT_FALSE(Highlighted("Text5"));
+  EXPECT_EQ(Field("Text5")->text(), "255, 0, 255, 0");
+}
+
+TEST_F(CurrentColour, LongFieldTakesOnlyDigitsAndAppliesOnEnter) {
+  dialogs.typed.push_back("white");
+  w->table().AddColor(16777215, dialogs);  // a saved value must not complete "1677"
+  // Keys go to the focused combo box, which hands them on to its line edit.
+  QComboBox* combo = w->findChild<QComboBox*>("txtCol");
+  combo->setFocus();
+  combo->lineEdit()->selectAll();
+  QTest::keyClick(combo, Qt::Key_Delete);
+  QTest::keyClicks(combo, "-1a6x77");  // "-", "a" and "x" are dropped
+  EXPECT_EQ(combo->lineEdit()->text(), "1677");
+  QTest::keyClick(combo, Qt::Key_A, Qt::ControlModifier);  // shortcuts still work
+  EXPECT_EQ(combo->lineEdit()->selectedText(), "1677");
+  QTest::keyClick(combo, Qt::Key_End);
+  QTest::keyClicks(combo, ".4");
+  QTest::keyClick(combo, Qt::Key_Return);
+  EXPECT_EQ(w->CurrentColour(), 1677);
+  EXPECT_EQ(Field("Text4")->text(), "141, 6, 0");
+}
+
+TEST_F(CurrentColour, FocusSelectsTheTextAndCopyButtonsPutItOnTheClipboard) {
+  w->SetColor(4227327);
+  for (const char* name : {"Text1", "Text2", "Text4", "Text5"}) {
+    Field(std::string(name) == "Text1" ? "Text2" : "Text1")->setFocus();
+    Field(name)->setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(Field(name)->selectedText(), Field(name)->text()) << name;
+  }
+  auto copy = [&](int index) {
+    QApplication::clipboard()->setText("stale");
+    for (QPushButton* b : w->findChildren<QPushButton*>("Command2"))
+      if (b->property("index").toInt() == index) QTest::mouseClick(b, Qt::LeftButton);
+    return QApplication::clipboard()->text();
+  };
+  const char* const copied[] = {"4080FF", "4227327", "#FF8040", "", "RGB(255, 128, 64)",
+                                "CMYK(0, 127, 191, 0)"};
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(copy(i), copied[i]) << i;
+  w->SetColor(16776960);
+  EXPECT_EQ(copy(3), "Aqua");
+}
+
 TEST_F(ColourModes, ColourMenuSetsTheModeItsEditorsAndTheirValues) {
   w->SetColor(RGB(100, 150, 200));
   const QMenu* menu = Pick("lblColor", "mnuColor", 2);
@@ -55,22 +152,15 @@ TEST_F(ColourModes, ColourMenuSetsTheModeItsEditorsAndTheirValues) {
             (QStringList{"C M Y K", "&Cyan", "&Magenta", "&Yellow"}));
   EXPECT_EQ(Values(), (std::array{128, 64, 0, 55}));
   EXPECT_EQ(Editor(3)->Max(), 255);
-  EXPECT_TRUE(Visible("TxtK") && Visible("lblBlack"));
-  EXPECT_FALSE(Visible("Picture3"));
+  EXPECT_TRUE(Visible("TxtK") && Visible("lblBlack") && !Visible("Picture3"));
   Editor(2)->setValue(100);  // an edit gives the colour, and the editors reload from it
   EXPECT_EQ(w->CurrentColour(), RGB(100, 150, 122));
   EXPECT_EQ(Values(), (std::array{85, 0, 48, 105}));
-
   w->mnuColorMode_Click(kModeRGB);
-  EXPECT_EQ(Text("lblRed"), "Red");
   EXPECT_EQ(Values()[2], 122);
-  EXPECT_EQ(w->CurrentColour(), RGB(100, 150, 122));
   EXPECT_EQ(w->findChild<QWidget*>("LblR")->cursor().shape(), Qt::SizeVerCursor);
-
   w->mnuColorMode_Click(kModeHSL);
-  EXPECT_EQ(Text("lblRed"), "&Hue");
-  EXPECT_FALSE(Visible("TxtK") || Visible("lblBlack"));
-  EXPECT_TRUE(Visible("Picture3"));
+  EXPECT_TRUE(!Visible("TxtK") && !Visible("lblBlack") && Visible("Picture3"));
   EXPECT_EQ(w->findChild<QWidget*>("LblR")->cursor().shape(), Qt::ForbiddenCursor);
 }
 
@@ -78,18 +168,17 @@ TEST_F(ColourModes, HueMaximumRescalesTheHueAndKeepsTheColour) {
   const auto options = w->findChildren<QRadioButton*>("Option2");
   ASSERT_EQ(options.at(0)->text(), "360");
   EXPECT_TRUE(options.at(1)->isChecked());
-  auto click = [&](int i) { QTest::mouseClick(options.at(i), Qt::LeftButton); };
+  auto hue = [&] { return std::array{Editor(0)->Max(), Editor(0)->value()}; };
   w->SetColor(RGB(255, 0, 255));  // hue 200 of 240, 300 of 360
   w->mnuColorMode_Click(kModeHSL);
-  click(0);
-  EXPECT_EQ(MaxHue, 360.0f);
-  EXPECT_TRUE(w->MaxHueChanged);
-  EXPECT_EQ((std::array{Editor(0)->Max(), Editor(0)->value()}), (std::array{360, 300}));
+  QTest::mouseClick(options.at(0), Qt::LeftButton);
+  EXPECT_TRUE(MaxHue == 360.0f && w->MaxHueChanged);
+  EXPECT_EQ(hue(), (std::array{360, 300}));
   w->mnuColorMode_Click(kModeRGB);
   w->mnuColorMode_Click(kModeHSL);  // the limit is raised before the value is loaded
-  EXPECT_EQ((std::array{Editor(0)->Max(), Editor(0)->value()}), (std::array{360, 300}));
-  click(1);
-  EXPECT_EQ((std::array{Editor(0)->Max(), Editor(0)->value()}), (std::array{240, 200}));
+  EXPECT_EQ(hue(), (std::array{360, 300}));
+  QTest::mouseClick(options.at(1), Qt::LeftButton);
+  EXPECT_EQ(hue(), (std::array{240, 200}));
   EXPECT_EQ(w->CurrentColour(), RGB(255, 0, 255));
 }
 
@@ -104,8 +193,8 @@ TEST_F(ColourModes, DragBarsStepOnePerMoveUpTo255InRGBModeOnly) {
   };
   for (int y = 70; y > 56; --y) move(y);
   EXPECT_EQ(move(56), RGB(0, 255, 0)) << "14 moves up, stopped at 255";
-  EXPECT_EQ(move(70), RGB(0, 254, 0)) << "one step down, however far";
-  EXPECT_EQ(move(70), RGB(0, 254, 0)) << "no step without a vertical move";
+  move(70);  // one step down, however far; none without a vertical move
+  EXPECT_EQ(move(70), RGB(0, 254, 0));
   w->mnuColorMode_Click(kModeCMY);
   move(10);
   EXPECT_EQ(move(5), RGB(0, 254, 0)) << "bars do not drag outside RGB mode";
@@ -121,12 +210,9 @@ TEST_F(ColourModes, DisplayMenuPaintsTheDiagramOfTheColour) {
                                     {"LblG", QColor(0, 150, 0)}, {"LblB", QColor(0, 0, 200)}})
     EXPECT_EQ(w->findChild<QWidget*>(bar)->grab().toImage().pixelColor(0, 0), colour) << bar;
   Pick("lblDisp", "mnuDispMode", 2);
-  EXPECT_TRUE(w->DispModeChanged);
-  EXPECT_EQ(Text("lblDisp"), "CMYK Display");
-  EXPECT_FALSE(Visible("LblR"));
+  EXPECT_TRUE(w->DispModeChanged && Text("lblDisp") == "CMYK Display" && !Visible("LblR"));
   EXPECT_EQ(pixel(g.cx - 25, g.cy - 30), QColor(127, 255, 255));  // cyan alone
   EXPECT_EQ(pixel(g.cx + 5, g.cy + 5), QColor(100, 150, 200));    // the colour, centre
-  EXPECT_EQ(pixel(g.cx + 32, g.cy - 30), ToQColor(kSysButtonFace));
   w->mnuDisp_Click(1);
   EXPECT_EQ(pixel(g.cx, g.cy - 30), QColor(100, 255, 255));  // the CMY diagram's cyan
 }
@@ -142,13 +228,11 @@ TEST_F(ColourModes, WheelStepsTheFocusedEditorWhereverThePointerIs) {
     QApplication::sendEvent(elsewhere, &e);
     return GreenOf(w->CurrentColour());
   };
-  EXPECT_EQ(wheel(120), 254);  // away from the user: up
-  EXPECT_EQ(wheel(360), 255);  // three notches, stopped at the limit
+  EXPECT_EQ(wheel(360), 255);  // away from the user: up, three notches, stopped at the limit
   EXPECT_EQ(wheel(-240), 253);
   EXPECT_EQ(wheel(60), 253);  // half a notch does nothing yet ...
   EXPECT_EQ(wheel(60), 254);  // ... the second half makes a step
-  // Without an editor in focus the wheel is left to the control under the pointer.
-  w->findChild<QWidget*>("Text4")->setFocus();
+  elsewhere->setFocus();  // without an editor in focus the wheel is left to the control
   QApplication::processEvents();
   EXPECT_EQ(wheel(120), 254);
 }

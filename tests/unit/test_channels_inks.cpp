@@ -1,67 +1,32 @@
-// The channel record, the ink models, and the values the channel editors show and
-// edit in each colour mode.
+// The ink models, the values the channel editors show and edit in each colour mode, and
+// the ink diagrams.
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cstdint>
 #include <string_view>
 #include <tuple>
+#include <vector>
 
 #include "colour/modcmyk.h"
 #include "colour/modhslv.h"
+#include "mainwindow/colourdiagram.h"
 #include "mainwindow/colourstate.h"
 
 namespace hk {
 namespace {
 
-TEST(ChannelRecord, KeepsTheLowByteOfEachChannel) {
-  const std::pair<std::uint32_t, std::array<int, 3>> cases[] = {
-      {0x00FF8040u, {64, 128, 255}}, {0x12FF8040u, {64, 128, 255}},  // the top byte is dropped
-      {0x80000005u, {5, 0, 0}}, {0xFFFFFFFFu, {255, 255, 255}}, {0u, {0, 0, 0}}};
-  for (const auto& [assigned, channels] : cases) {
-    cRGB rec;
-    rec.setRGB(static_cast<LongColour>(assigned));
-    EXPECT_EQ((std::array{rec.R(), rec.G(), rec.B()}), channels) << std::hex << assigned;
-    EXPECT_EQ(rec.RGB(), static_cast<LongColour>(assigned & 0xFFFFFFu)) << std::hex << assigned;
-  }
-  cRGB rec;
-  rec.setR(-1);
-  rec.setG(300);
-  EXPECT_EQ(rec.RGB(), RGB(255, 44, 0));
-}
-
-TEST(Inks, KnownColoursAndInks) {
-  const std::pair<LongColour, CMYK> toInks[] = {
-      {RGB(0, 0, 0), {255, 255, 255, 255}}, {RGB(255, 255, 255), {0, 0, 0, 0}},
-      {RGB(255, 0, 0), {0, 255, 255, 0}},   {RGB(128, 128, 128), {0, 0, 0, 127}},
-      {RGB(1, 0, 0), {0, 255, 255, 254}},
-      {RGB(100, 150, 200), {128, 64, 0, 55}}};  // cyan 127.5 goes to the even 128
-  for (const auto& [colour, inks] : toInks) EXPECT_EQ(RGBToCMYK(colour), inks) << colour;
-  const std::pair<CMYK, LongColour> fromInks[] = {
-      {{0, 0, 0, 255}, 0}, {{255, 255, 255, 255}, 0}, {{100, 100, 100, 0}, RGB(155, 155, 155)},
-      {{0, 0, 0, 0}, RGB(255, 255, 255)}, {{255, 0, 0, 128}, RGB(0, 127, 127)}};
-  for (const auto& [k, colour] : fromInks) {
-    int r = -1, g = -1, b = -1;
-    CMYKToRGB(k.c, k.m, k.y, k.k, r, g, b);
-    EXPECT_EQ(RGB(r, g, b), colour) << k.c << " " << k.m << " " << k.y << " " << k.k;
-  }
-}
-
 TEST(Inks, EveryChannelValueComesBackThroughCMYAndCMYK) {
   const int grid[] = {0, 1, 51, 128, 254, 255};  // the other two channels
-  for (int v = 0; v < 256; ++v) {
-    for (int a : grid) {
-      for (int b : grid) {
+  for (int v = 0; v < 256; ++v)
+    for (int a : grid)
+      for (int b : grid)
         for (const LongColour colour : {RGB(v, a, b), RGB(a, v, b), RGB(a, b, v)}) {
           int c = 0, m = 0, y = 0;
           RGBToCMY(RedOf(colour), GreenOf(colour), BlueOf(colour), c, m, y);
-          ASSERT_EQ(CMYToLong(c, m, y), colour);
           const CMYK inks = RGBToCMYK(colour);
-          ASSERT_EQ(CMYKToLong(inks.c, inks.m, inks.y, inks.k), colour) << colour;
+          ASSERT_EQ(std::pair(CMYToLong(c, m, y), CMYKToLong(inks.c, inks.m, inks.y, inks.k)),
+                    std::pair(colour, colour));
         }
-      }
-    }
-  }
 }
 
 TEST(ColourState, CaptionsAndLimitsOfEachMode) {
@@ -81,13 +46,13 @@ TEST(ColourState, CaptionsAndLimitsOfEachMode) {
   MaxHue = 240.0f;
 }
 
-std::array<int, 4> Shown(ColourState& s, int mode, LongColour colour, int* loaded = nullptr) {
+// The values shown in the editors of a mode, and how many editors are loaded.
+std::pair<std::array<int, 4>, int> Shown(ColourState& s, int mode, LongColour colour) {
   s.SetChannels(colour);
   s.ComputeCMYK();
   std::array<int, 4> out{};
   const int n = s.EditorValues(mode, out);
-  if (loaded != nullptr) *loaded = n;
-  return out;
+  return {out, n};
 }
 
 TEST(ColourState, EditorsShowTheColourAndLeavingTheModeCarriesItOver) {
@@ -99,9 +64,7 @@ TEST(ColourState, EditorsShowTheColourAndLeavingTheModeCarriesItOver) {
       {kModeHSV, RGB(255, 128, 0), 3, {20, 240, 240, 0}}, {5, RGB(1, 2, 3), 0, {0, 0, 0, 0}}};
   for (const auto& [mode, colour, loaded, shown] : cases) {
     ColourState s;
-    int n = -1;
-    EXPECT_EQ(Shown(s, mode, colour, &n), shown) << mode;
-    EXPECT_EQ(n, loaded) << mode;
+    EXPECT_EQ(Shown(s, mode, colour), std::pair(shown, loaded)) << mode;
     s.SetChannels(RGB(9, 9, 9));  // RGB mode has nothing to carry over
     s.CarryOver(mode);
     EXPECT_EQ(s.Colour(), mode == kModeRGB || mode > kModeHSV ? RGB(9, 9, 9) : colour) << mode;
@@ -120,13 +83,40 @@ TEST(ColourState, OneEditorStepGivesTheNextColour) {
   };
   for (const auto& [mode, start, editor, step, next] : cases) {
     ColourState s;
-    const int v = Shown(s, mode, start)[static_cast<std::size_t>(editor)] + step;
-    ASSERT_TRUE(s.Edit(mode, editor, v)) << mode << " " << editor;
-    EXPECT_EQ(s.Colour(), next) << "mode " << mode << " editor " << editor;
+    const int v = Shown(s, mode, start).first[static_cast<std::size_t>(editor)] + step;
+    EXPECT_EQ(s.Edit(mode, editor, v) ? s.Colour() : -1, next) << mode << " " << editor;
   }
   ColourState s;  // black acts only in CMYK mode; no editor 4, no mode 7
   for (const auto& [mode, editor] : {std::pair<int, int>{kModeCMY, 3}, {0, 4}, {3, -1}, {7, 0}})
     EXPECT_FALSE(s.Edit(mode, editor, 1)) << mode << " " << editor;
+}
+
+using Rect = std::tuple<int, int, int, int, LongColour>;  // left, top, right, bottom, colour
+
+std::vector<Rect> Rects(const std::vector<FilledRect>& rects) {
+  std::vector<Rect> out;
+  for (const FilledRect& r : rects) out.emplace_back(r.left, r.top, r.right, r.bottom, r.colour);
+  return out;
+}
+
+TEST(ColourDiagram, RectanglesAroundTheCentreInPaintingOrder) {
+  // Centred across and below the 16-pixel caption row, halves to even: 36.5, 58.5 -> 36, 58.
+  const DiagramGeometry odd = MakeDiagramGeometry(73, 101), g = MakeDiagramGeometry(72, 100);
+  EXPECT_EQ(std::tuple(odd.cx, odd.cy, g.cx, g.cy), std::tuple(36, 58, 36, 58));
+  const LongColour colour = RGB(100, 150, 200);  // CMY 155, 105, 55; CMYK 128, 64, 0, 55
+  // Cyan, magenta, yellow (none) and black alone; C+Y, C+M, M+K, Y+K; the colour.
+  EXPECT_EQ(Rects(CMYKDiagram(colour, g)), (std::vector<Rect>{
+      {6, 22, 42, 64, RGB(127, 255, 255)}, {30, 22, 66, 64, RGB(255, 191, 255)},
+      {6, 52, 42, 94, RGB(255, 255, 255)}, {30, 52, 66, 94, RGB(200, 200, 200)},
+      {6, 52, 36, 64, RGB(127, 255, 255)}, {30, 22, 42, 64, RGB(127, 191, 255)},
+      {36, 52, 66, 64, RGB(200, 150, 200)}, {30, 52, 42, 94, RGB(200, 200, 200)},
+      {30, 52, 42, 64, colour}}));
+  // Magenta, yellow, cyan; C+M, M+Y, C+Y; the colour.
+  EXPECT_EQ(Rects(CMYDiagram(colour, g)), (std::vector<Rect>{
+      {6, 52, 42, 94, RGB(255, 150, 255)}, {30, 52, 66, 94, RGB(255, 255, 200)},
+      {21, 22, 51, 64, RGB(100, 255, 255)}, {21, 52, 42, 64, RGB(100, 150, 255)},
+      {30, 64, 42, 94, RGB(255, 150, 200)}, {30, 52, 51, 64, RGB(100, 255, 200)},
+      {30, 52, 42, 64, colour}}));
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
-// The settings kept between runs: pref.ini bytes and the per-user store.
+// The settings kept between runs: pref.ini bytes and the per-user store; files replaced
+// whole, and what an interrupted replacement leaves cleaned up.
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -6,15 +7,15 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "mainwindow/preferences.h"
+#include "platform/filewrite.h"
 
 namespace hk {
 namespace {
-
-namespace fs = std::filesystem;
 
 auto Fields(const Preferences& p) {
   return std::tuple(p.CurrentTab, p.TipSize, p.ColorMode, p.DispMode, p.MaxHue, p.TableState,
@@ -28,8 +29,7 @@ TEST(PrefFile, WrittenByteForByteAndReadBack) {
        "EXPANDED=E\r\nLASTUSERCOLOR=1\r\nLASTWEBCOLOR=1\r\n"},
       {{-3, 450, 4, 2, 360, "", 32767, 140}, "",
        "TAB=-3\r\nCORORSIZE=450\r\nCOLORMODE=4\r\nDISPLAYMODE=2\r\nMAXHUE=360\r\n"
-       "EXPANDED=\r\nLASTUSERCOLOR=32767\r\nLASTWEBCOLOR=140\r\n"},
-  };
+       "EXPANDED=\r\nLASTUSERCOLOR=32767\r\nLASTWEBCOLOR=140\r\n"}};
   for (const auto& [prefs, table, bytes] : cases) {
     EXPECT_EQ(FormatPrefFile(prefs, table), bytes);
     // The table state reads back inverted, so the start-up toggle restores it.
@@ -41,48 +41,18 @@ TEST(PrefFile, WrittenByteForByteAndReadBack) {
 
 TEST(PrefFile, OddFiles) {
   const std::pair<const char*, Preferences> cases[] = {
-      {"", {}},                                    {"  tab = 1\r\n", {1, 180, 0, 0, 240, "", 1, 1}},
-      {"EXPANDED=yes\r\n", {}},                    {"expanded= e \r\n", {}},
-      {"EXPANDED=no\r\n", {0, 180, 0, 0, 240, "E", 1, 1}},
-      {"MAXHUE=359.6\r\n", {0, 180, 0, 0, 360, "", 1, 1}},
-      {"CORORSIZE=1000\r\n", {0, 1000, 0, 0, 240, "", 1, 1}},  // clamped later, at start-up
-      {"DISPLAYMODE=7\r\n", {0, 180, 0, 7, 240, "", 1, 1}},
+      {"", {}}, {"  tab = 1\r\n", {1, 180, 0, 0, 240, "", 1, 1}}, {"expanded= e \r\n", {}},
+      {"EXPANDED=no\r\nMAXHUE=359.6\r\n", {0, 180, 0, 0, 360, "E", 1, 1}},
       {"COLORMODE=2.5\r\nCOLORMODE=3.5\r\n", {0, 180, 4, 0, 240, "", 1, 1}},  // the later wins
-      {"TAB=1\r\nTAB=99999\r\nCOLORMODE=3\r\n", {1, 180, 0, 0, 240, "", 1, 1}},  // misfit stops
-      {"DISPLAYMODE=-1\r\nTAB=1\r\n", {}},       {"DISPLAYMODE=256\r\nTAB=1\r\n", {}},
+      {"TAB=1\r\nTAB=32768\r\nCOLORMODE=3\r\n", {1, 180, 0, 0, 240, "", 1, 1}},  // misfit stops
+      {"DISPLAYMODE=-1\r\nTAB=1\r\n", {}}, {"DISPLAYMODE=256\r\nTAB=1\r\n", {}},
       {"LASTUSERCOLOR=12=5\r\nLASTWEBCOLOR=&H10\r\n", {0, 180, 0, 0, 240, "", 12, 16}},
       {"junk line\r\nCOLOR=3\r\n=5\r\nTAB=\r\n", {}},
-      {"TAB=1\nCOLORMODE=2\n", {1, 180, 2, 0, 240, "", 1, 1}},  // bare LF line ends
-      {"TAB=1", {1, 180, 0, 0, 240, "", 1, 1}},                  // no final line end
-  };
+      {"TAB=1\nCOLORMODE=2", {1, 180, 2, 0, 240, "", 1, 1}}};  // bare LF, no final line end
   for (const auto& [text, p] : cases) EXPECT_EQ(Fields(ParsePrefFile(text)), Fields(p)) << text;
 }
 
-TEST(PrefFile, SavedWholeAndMissingFileGivesDefaults) {
-  const fs::path dir = fs::temp_directory_path() / ("hk-pref-" + std::to_string(::getpid()));
-  fs::create_directories(dir);
-  const fs::path file = dir / "pref.ini";
-  EXPECT_EQ(Fields(LoadPrefFile(file)), Fields(Preferences{}));
-  const Preferences p{0, 300, 0, 0, 240, "", 1, 1};
-  ASSERT_TRUE(SavePrefFile(file, p, "E"));
-  std::ifstream in(file, std::ios::binary);
-  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), FormatPrefFile(p, "E"));
-  EXPECT_EQ(LoadPrefFile(file).TipSize, 300);
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1)
-      << "nothing but the file itself is left in the folder";
-  // A folder that cannot be written keeps the old file and says so.
-  fs::permissions(dir, fs::perms::owner_read | fs::perms::owner_exec);
-  const bool written = SavePrefFile(file, {0, 90, 0, 0, 240, "", 1, 1}, "E");
-  fs::permissions(dir, fs::perms::owner_all);
-  if (::geteuid() != 0) {  // root writes anywhere
-    EXPECT_FALSE(written);
-    EXPECT_EQ(LoadPrefFile(file).TipSize, 300);
-  }
-  fs::remove_all(dir);
-}
-
-// A store that records each write as "key=value".
-struct MapStore : SettingsStore {
+struct MapStore : SettingsStore {  // records each write as "key=value"
   std::string Get(std::string_view key, std::string_view fallback) override {
     const auto it = values.find(std::string(key));
     return it == values.end() ? std::string(fallback) : it->second;
@@ -105,19 +75,15 @@ TEST(UserStore, ReadsWithDefaults) {
         {"MaxHue", "360"}, {"Selecton", "12/3"}},
        Preferences{1, 255, 3, 2, 360, "", 12, 3}},
       {{{"MaxHue", "360.0"}}, collapsed},  // exactly "360" only
-      {{{"Selecton", "5"}}, collapsed},  {{{"Selecton", "7/"}}, collapsed},  // not over 2 long
-      {{{"Selecton", "1/2/3"}}, collapsed},
+      {{{"Selecton", "7/"}}, collapsed},  {{{"Selecton", "1/2/3"}}, collapsed},  // 3 long, 1 "/"
       {{{"Selecton", "12/"}}, Preferences{0, 180, 0, 0, 240, "E", 12, 0}},
-      {{{"Table", "x"}}, Preferences{}},
       {{{"Tab", "40000"}}, std::nullopt},       {{{"Size", "40000"}}, std::nullopt},
       {{{"ColorMode", "40000"}}, std::nullopt}, {{{"DispMode", "-1"}}, std::nullopt},
-      {{{"Selecton", "1/40000"}}, std::nullopt},
-  };
+      {{{"Selecton", "1/40000"}}, std::nullopt}};
   for (const auto& [stored, prefs] : cases) {
     MapStore store;
     store.values = stored;
     const StoreReading r = ReadUserStore(store);
-    ASSERT_EQ(r.prefs.has_value(), prefs.has_value());
     EXPECT_EQ(r.error, prefs ? "" : "Overflow");
     EXPECT_EQ(Fields(r.prefs.value_or(Preferences())), Fields(prefs.value_or(Preferences())));
     EXPECT_TRUE(store.writes.empty()) << "reading writes nothing";
@@ -133,14 +99,48 @@ TEST(UserStore, WritesOnlyWhatChangedAndAlwaysTheSelection) {
        {"Size=210", "Tab=0", "Table=E", "Selecton=4/9", "ColorMode=2", "DispMode=0", "MaxHue=360"}},
       {all, "Selecton", false, {"Size=210", "Tab=0", "Table=E"}},  // stops at a failed write
       {all, "DispMode", false,
-       {"Size=210", "Tab=0", "Table=E", "Selecton=4/9", "ColorMode=2"}},
-  };
+       {"Size=210", "Tab=0", "Table=E", "Selecton=4/9", "ColorMode=2"}}};
   for (const auto& [dirty, failOn, ok, writes] : cases) {
     MapStore store;
     store.failOn = failOn;
     EXPECT_EQ(WriteUserStore(store, p, "E", dirty), ok) << failOn;
     EXPECT_EQ(store.writes, writes) << failOn;
   }
+}
+
+namespace fs = std::filesystem;
+
+class Folder : public ::testing::Test {
+ protected:
+  void SetUp() override { fs::create_directories(dir); }
+  void TearDown() override { fs::remove_all(dir); }
+  std::set<std::string> Names() {
+    std::set<std::string> out;
+    for (const auto& e : fs::directory_iterator(dir)) out.insert(e.path().filename().string());
+    return out;
+  }
+  const fs::path dir = fs::temp_directory_path() / ("hk-files-" + std::to_string(::getpid()));
+};
+
+TEST_F(Folder, ReplacesWholeAndLeavesNoTemporary) {
+  ASSERT_TRUE(WriteFileAtomically(dir / "pref.ini", "one\r\n"));
+  ASSERT_TRUE(WriteFileAtomically(dir / "pref.ini", "two\r\n"));
+  std::ifstream in(dir / "pref.ini", std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "two\r\n");
+  EXPECT_EQ(Names(), std::set<std::string>{"pref.ini"});
+  EXPECT_FALSE(WriteFileAtomically(dir / "missing" / "pref.ini", "x")) << "no folder, no file";
+}
+
+TEST_F(Folder, LeftoversOfAKilledRunAreRemovedAndNothingElse) {
+  const std::set<std::string> kept = {"Colorx.dat", "pref.ini", "Colorx.dat.new",
+      "Colorx.dat.newer", "Colorx.dat.new12-x", ".pref.ini.toolong", "Colorx.dat.new-5"};
+  for (const auto& name : kept) std::ofstream(dir / name) << "x";
+  for (const char* name : {"Colorx.dat.new1234-0", "Colorx.dat.new99-12", ".pref.ini.Ab3xYz"})
+    std::ofstream(dir / name) << "x";
+  EXPECT_EQ(RemoveLeftoverTemporaries(dir, "Colorx.dat"), 2);
+  EXPECT_EQ(RemoveLeftoverTemporaries(dir, "pref.ini"), 1);
+  EXPECT_EQ(Names(), kept);
+  EXPECT_EQ(RemoveLeftoverTemporaries(dir / "absent", "pref.ini"), 0);
 }
 
 }  // namespace
