@@ -1,4 +1,5 @@
-// The desktop layer: one copy per user and the program folder.
+// The desktop layer: one copy per user, the program folder, and the named colours
+// against the desktop's own table of them.
 #include <gtest/gtest.h>
 
 #include <sys/socket.h>
@@ -7,11 +8,14 @@
 
 #include <cstring>
 
+#include <QColor>
 #include <QFile>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include "colour/longcolour.h"
+#include "colour/webcolors.h"
 #include "platform/programfolder.h"
 #include "platform/singleinstance.h"
 
@@ -60,6 +64,16 @@ TEST(ProgramFolder, ReadOnlyInstallFallsBackToTheUserDataFolder) {
   QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
   EXPECT_EQ(std::pair(f.path, f.perUser),
             std::pair(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), true));
+}
+
+// Qt carries its own table of the same named colours, written apart from ours.
+TEST(WebColoursTable, EveryNameHasTheDesktopsValue) {
+  const WebColors web;
+  ASSERT_EQ(web.Count(), 140);
+  for (int i = 0; i < web.Count(); ++i) {
+    const QColor q(QString::fromStdString(web.WebNames[static_cast<std::size_t>(i)]));
+    EXPECT_EQ(web.ColourAt(i), RGB(q.red(), q.green(), q.blue())) << web.WebNames[i];
+  }
 }
 
 }  // namespace
