@@ -1,5 +1,5 @@
-// The spin control's rules without a screen: editing keys, steps, mouse buttons
-// and auto-repeat, the menu, the cursor, the size rules and the painted geometry.
+// The spin control's rules without a screen: editing keys, steps, mouse buttons and
+// auto-repeat, the value and its limits, the hit zones, the font's height, the picture.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -73,18 +73,16 @@ TEST(UpDownTextKeys, WhatEachKeyDoes) {
       {25, 0, 255, 0, 8, 25, 0, ""}, {5, 0, 255, 1, 8, 0, 0, "V"}, {123, 0, 255, 2, 8, 13, 1, "V"},
       {-25, -99, 99, 3, 8, -2, 2, "V"}, {105, 0, 999, 1, 8, 5, 0, "V"},
       {15, 9, 99, 1, 8, 15, 1, ""}, {-5, -9, 9, 1, 8, 5, 0, "V"}, {25, 0, 255, 0, 46, 5, 0, "V"},
-      {25, 0, 255, 2, 46, 25, 2, ""},
-      {0, 0, 99, 1, '7', 7, 1, "V"}, {5, 0, 99, 0, '0', 5, 0, "V"}, {25, 0, 255, 2, '6', 25, 2, ""},
-      {15, 0, 255, 1, '2', 125, 2, "V"}, {9999, 0, 32767, 4, '9', 9999, 4, ""},
-      {-12, -99, 99, 1, '0', -12, 2, "V"}, {-5, -99, 99, 0, '3', 3, 1, "V"},
-      {25, 0, 99, 0, 37, 25, 0, ""}, {25, 0, 99, 2, 37, 25, 1, ""}, {25, 0, 99, 2, 39, 25, 2, ""},
-      {25, 0, 99, 0, 39, 25, 1, ""}, {255, 0, 999, 2, 36, 255, 0, ""},
-      {255, 0, 999, 1, 35, 255, 3, ""}, {5, 0, 255, 0, 38, 6, 0, "V Click"},
-      {255, 0, 255, 0, 40, 254, 0, "V Click"}, {255, 0, 255, 0, 38, 255, 0, "Click"},
-      {0, 0, 255, 0, 40, 0, 0, "Click"}, {32767, 0, 32767, 0, 38, 32767, 0, ""},
-      {-32768, -32768, 0, 0, 40, -32768, 0, ""}, {25, 0, 99, 0, 101, 25, 0, ""},
-      {25, 0, 99, 2, 189, 25, 2, ""}, {25, 0, 99, 0, 33, 25, 0, ""}, {25, 0, 99, 2, 'A', 25, 2, ""},
-      {25, 0, 99, 0, 256 + '1', 25, 0, ""},
+      {25, 0, 255, 2, 46, 25, 2, ""}, {0, 0, 99, 1, '7', 7, 1, "V"}, {5, 0, 99, 0, '0', 5, 0, "V"},
+      {25, 0, 255, 2, '6', 25, 2, ""}, {15, 0, 255, 1, '2', 125, 2, "V"},
+      {9999, 0, 32767, 4, '9', 9999, 4, ""}, {-12, -99, 99, 1, '0', -12, 2, "V"},
+      {-5, -99, 99, 0, '3', 3, 1, "V"}, {25, 0, 99, 0, 37, 25, 0, ""},
+      {25, 0, 99, 2, 37, 25, 1, ""}, {25, 0, 99, 2, 39, 25, 2, ""}, {25, 0, 99, 0, 39, 25, 1, ""},
+      {255, 0, 999, 2, 36, 255, 0, ""}, {255, 0, 999, 1, 35, 255, 3, ""},
+      {5, 0, 255, 0, 38, 6, 0, "V Click"}, {255, 0, 255, 0, 40, 254, 0, "V Click"},
+      {255, 0, 255, 0, 38, 255, 0, "Click"}, {0, 0, 255, 0, 40, 0, 0, "Click"},
+      {32767, 0, 32767, 0, 38, 32767, 0, ""}, {-32768, -32768, 0, 0, 40, -32768, 0, ""},
+      {25, 0, 99, 2, 189, 25, 2, ""}, {25, 0, 99, 0, 256 + '1', 25, 0, ""},
   };
   // clang-format on
   for (const auto& c : cases) {
@@ -131,7 +129,7 @@ TEST(UpDownTextButtons, PressHoldRepeatAndRelease) {
 TEST(UpDownTextValue, AssignmentSetValueBoundsLimitsAndMenu) {
   // In turn on one control holding 10 in 0..255: A assigns, S sets silently, M and m
   // set Max and Min, W shows the control. State: the limits reached (Max greys the up
-  // glyph), then Set to Maximum and Set to Minimum, + enabled.
+  // glyph), a button shown sunk (^ v), then Set to Maximum and Set to Minimum, + enabled.
   // clang-format off
   const struct { char op; int arg, ok, want; const char* state; } cases[] = {
       {'A', 256, 0, 10, " ++"}, {'A', -1, 0, 10, " ++"}, {'S', 256, 0, 10, " ++"},
@@ -152,9 +150,10 @@ TEST(UpDownTextValue, AssignmentSetValueBoundsLimitsAndMenu) {
                     : c.op == 'M' ? m.SetMax(c.arg)
                     : c.op == 'm' ? m.SetMin(c.arg)
                                   : (m.Shown(), true);
-    const std::string flags = std::string(m.UpAtLimit() ? "Max" : "") +
-                              (m.DownAtLimit() ? "Min" : "") + (m.MaxItemEnabled() ? " +" : " -") +
-                              (m.MinItemEnabled() ? "+" : "-");
+    const std::string flags =
+        std::string(m.UpAtLimit() ? "Max" : "") + (m.DownAtLimit() ? "Min" : "") +
+        (m.UpShownPressed() ? "^" : "") + (m.DownShownPressed() ? "v" : "") +
+        (m.MaxItemEnabled() ? " +" : " -") + (m.MinItemEnabled() ? "+" : "-");
     const std::string marks[] = {"Value", "Max", "Min", "", ""};  // SetValue marks nothing
     EXPECT_EQ(std::tuple(ok, m.value(), flags, ctl.host.marks, ctl.host.log),
               std::tuple(c.ok == 1, c.want, c.state,
@@ -180,12 +179,8 @@ TEST(UpDownTextButtons, HitZones) {
   }
 }
 
-TEST(UpDownTextSize, SizeRulesAFontTallerThanTheTextAreaAndTheBlinkInterval) {
-  for (auto [w, h, wantW, wantH] : {std::tuple(300, 240, 415, 225), std::tuple(399, 254, 415, 225),
-                                    std::tuple(400, 255, 400, 255), std::tuple(0, 0, 415, 225)}) {
-    EXPECT_EQ(std::tuple(M::RuleWidth(w), M::RuleHeight(h)), std::tuple(wantW, wantH)) << w;
-  }
-  // A font taller than the text area asks for the height of the text and the frame.
+TEST(UpDownTextSize, AFontTallerThanTheTextAreaAsksForMoreHeight) {
+  // The height asked for is that of the text and the frame.
   for (auto [type, textHeight, wantH] :
        {std::tuple(0, 225, -1), std::tuple(0, 226, 256), std::tuple(1, 300, 360)}) {
     Control ctl(5, 0, 255);
@@ -195,11 +190,6 @@ TEST(UpDownTextSize, SizeRulesAFontTallerThanTheTextAreaAndTheBlinkInterval) {
     EXPECT_EQ(std::tuple(ctl.host.requestedH, ctl.host.marks),
               std::tuple(wantH, "BorderType Font"));
   }
-  Control ctl(5, 0, 255);  // the blink interval: 0 (neither blink nor repeat) to 16 bits
-  const bool taken[] = {ctl.m.SetBlinkInterval(-1), ctl.m.SetBlinkInterval(0),
-                        ctl.m.SetBlinkInterval(32768), ctl.m.SetBlinkInterval(32767)};
-  EXPECT_EQ(std::tuple(taken[0], taken[1], taken[2], taken[3], ctl.m.BlinkInterval()),
-            std::tuple(false, true, false, true, 32767));
 }
 
 TEST(UpDownTextPicture, FramesButtonsGlyphsTextAndCursor) {
