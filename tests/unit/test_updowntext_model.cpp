@@ -238,6 +238,8 @@ TEST(UpDownTextPicture, FramesButtonsGlyphsTextAndCursor) {
   }
   m.FocusIn();  // the cursor line over everything, 2 px below the frame, 4 px short of the text
   EXPECT_EQ(m.Picture().overText.back(), (TwipFill{150, 45, 15, 210 - 60, 0x20}));
+  m.FocusOut();  // and gone without the focus
+  EXPECT_NE(m.Picture().overText.back().colour, LongColour{0x20});
   // Too narrow for its number, the control shows the leading characters up to the
   // one that reaches the room (456 - 215 - 30 = 211 twips).
   Control narrow(-32000, -32768, 0);
