@@ -319,18 +319,6 @@ TEST(ArchiveSave, AFailedSaveLeavesTheOldBytesAndSaysSo) {
     EXPECT_NE(ReadBytes(run.file), before) << c.what;
   }
 
-  // A missing folder, for an append and for a rewrite.
-  for (const auto& steps :
-       {std::vector{Add(1, "One")}, std::vector{Add(1, "One"), Rename(0, "Uno")}}) {
-    Loaded run(std::nullopt);
-    const auto file = run.dir / "gone" / kArchiveFileName;
-    run.archive.LoadColors(file);
-    RunSteps(run.archive, steps);
-    const SaveResult r = run.archive.Save(file);
-    EXPECT_FALSE(r.ok);
-    EXPECT_NE(r.error.find("No such file or directory"), std::string::npos) << r.error;
-    EXPECT_FALSE(std::filesystem::exists(run.dir / "gone"));
-  }
 }
 
 TEST(ArchiveSave, AnArchiveNotReadToItsEndIsNeverWrittenOver) {
