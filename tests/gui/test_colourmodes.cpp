@@ -182,7 +182,7 @@ TEST_F(ColourModes, HueMaximumRescalesTheHueAndKeepsTheColour) {
   EXPECT_EQ(w->CurrentColour(), RGB(255, 0, 255));
 }
 
-TEST_F(ColourModes, DragBarsStepOnePerMoveUpTo255InRGBModeOnly) {
+TEST_F(ColourModes, DragBarsStepOnePerMoveWithin0To255InRGBModeOnly) {
   QWidget* bar = w->findChild<QWidget*>("LblG");
   w->SetColor(RGB(0, 250, 0));
   auto move = [&](int y) {
@@ -195,9 +195,12 @@ TEST_F(ColourModes, DragBarsStepOnePerMoveUpTo255InRGBModeOnly) {
   EXPECT_EQ(move(56), RGB(0, 255, 0)) << "14 moves up, stopped at 255";
   move(70);  // one step down, however far; none without a vertical move
   EXPECT_EQ(move(70), RGB(0, 254, 0));
+  w->SetColor(RGB(0, 1, 0));
+  move(80);
+  EXPECT_EQ(move(90), RGB(0, 0, 0)) << "down to 0, and no further";
   w->mnuColorMode_Click(kModeCMY);
   move(10);
-  EXPECT_EQ(move(5), RGB(0, 254, 0)) << "bars do not drag outside RGB mode";
+  EXPECT_EQ(move(5), RGB(0, 0, 0)) << "bars do not drag outside RGB mode";
 }
 
 TEST_F(ColourModes, DisplayMenuPaintsTheDiagramOfTheColour) {
