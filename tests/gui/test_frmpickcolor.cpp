@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <QTest>
+#include <tuple>
 
 #include "mainwindow/frmpickcolor.h"
 #include "platform/twips.h"
@@ -8,24 +8,9 @@
 namespace hk {
 namespace {
 
-TEST(FrmPickColor, CaptionAndFixedDesignSize) {
-  FrmPickColor w;
-  w.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-  EXPECT_EQ(w.windowTitle(), "Hue Keeper");
-  EXPECT_EQ(w.objectName(), "FrmPickColor");
-  // 4650 x 3375 twips at 15 twips a pixel.
-  EXPECT_EQ(w.size(), QSize(310, 225));
-  EXPECT_EQ(w.minimumSize(), w.maximumSize()) << "the user cannot resize it";
-  const Qt::WindowFlags f = w.windowFlags();
-  EXPECT_FALSE(f.testFlag(Qt::WindowMaximizeButtonHint));
-  EXPECT_TRUE(f.testFlag(Qt::WindowMinimizeButtonHint));
-  EXPECT_TRUE(f.testFlag(Qt::WindowCloseButtonHint));
-}
-
-// Where each control of the window sits, in twips within its parent. A caption may
-// widen its label or option button beyond the design width, never narrow it.
-TEST(FrmPickColor, ControlsAtTheirDesignPlaces) {
+// The window's fixed size and where each control sits, in twips within its parent. A
+// caption may widen its label or option button beyond the design width, never narrow it.
+TEST(FrmPickColor, FixedSizeAndControlsAtTheirDesignPlaces) {
   const struct { const char* name; int index, left, top, width, height; } places[] = {
       {"Label1", -1, 60, 45, 525, 465},         {"PicFrame2", -1, 2325, 45, 1170, 270},
       {"lblRed", -1, 2340, 375, 285, 195},      {"lblGreen", -1, 2340, 675, 435, 195},
@@ -52,6 +37,11 @@ TEST(FrmPickColor, ControlsAtTheirDesignPlaces) {
       {"ImgUP_DN", -1, 2100, 3240, 495, 105},
   };
   FrmPickColor w;
+  EXPECT_EQ(w.windowTitle(), "Hue Keeper");
+  EXPECT_EQ(std::tuple(w.minimumSize(), w.maximumSize()), std::tuple(QSize(310, 225), QSize(310, 225)));
+  EXPECT_EQ(w.windowFlags() & (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint |
+                               Qt::WindowCloseButtonHint),
+            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
   for (const auto& p : places) {
     QWidget* found = nullptr;
     for (QWidget* c : w.findChildren<QWidget*>(p.name)) {
