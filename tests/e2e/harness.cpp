@@ -1,6 +1,5 @@
 #include "harness.h"
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <spawn.h>
@@ -12,7 +11,6 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
-#include <sstream>
 #include <stdexcept>
 #include <thread>
 
@@ -25,12 +23,6 @@ fs::path MakeTempDir() {
   std::string path = (fs::temp_directory_path() / "huekeeper-e2e-XXXXXX").string();
   if (mkdtemp(path.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
   return path;
-}
-
-std::optional<std::string> FirstWord(const std::string& command) {
-  std::istringstream out(Sh(command).value_or(""));
-  std::string word;
-  return out >> word ? std::optional(word) : std::nullopt;
 }
 
 // Xvfb and openbox for the whole test program. The per-user folders move to a fresh one
@@ -47,24 +39,22 @@ class XDisplay : public ::testing::Environment {
     // -noreset: else the server starts over whenever the polls below leave it clientless.
     int fds[2];
     ASSERT_EQ(pipe(fds), 0);
-    xvfb_ = std::make_unique<Process>(
-        std::vector<std::string>{"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0",
-                                 "1280x1024x24", "-nolisten", "tcp", "-noreset"});
+    xvfb_ = std::make_unique<Process>("Xvfb -displayfd " + std::to_string(fds[1]) +
+                                      " -screen 0 1280x1024x24 -nolisten tcp -noreset");
     close(fds[1]);
     std::string display = ":";
     for (char ch = 0; read(fds[0], &ch, 1) == 1 && ch != '\n';) display += ch;
     close(fds[0]);
     ASSERT_NE(display, ":") << "Xvfb did not start";
     setenv("DISPLAY", display.c_str(), 1);
-    wm_ = std::make_unique<Process>(std::vector<std::string>{"openbox", "--sm-disable"});
+    wm_ = std::make_unique<Process>("openbox --sm-disable");
     // Set once openbox is ready; a window mapped before that may go unmanaged.
-    ASSERT_TRUE(WaitUntil([] {
-      return Sh("xprop -root _NET_WORKAREA | grep -q ' = '").has_value();
-    })) << "openbox did not start";
+    ASSERT_TRUE(WaitUntil([] { return !!Sh("xprop -root _NET_WORKAREA | grep -q ' = '"); }))
+        << "openbox did not start";
   }
   void TearDown() override {
     for (Process* p : {wm_.get(), xvfb_.get()})
-      if (p) p->Stop(SIGTERM);  // Xvfb then removes its socket and lock files
+      if (p) p->Wait(SIGTERM);  // Xvfb then removes its socket and lock files
     fs::remove_all(home_);
   }
   fs::path home_;
@@ -76,11 +66,9 @@ class XDisplay : public ::testing::Environment {
 }  // namespace
 
 bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
-  const auto end = std::chrono::steady_clock::now() + timeout;
-  while (!condition()) {
+  for (const auto end = std::chrono::steady_clock::now() + timeout; !condition();
+       std::this_thread::sleep_for(20ms))
     if (std::chrono::steady_clock::now() >= end) return false;
-    std::this_thread::sleep_for(20ms);
-  }
   return true;
 }
 
@@ -93,22 +81,13 @@ std::optional<std::string> Sh(const std::string& command) {
   return pclose(pipe) == 0 ? std::optional(out) : std::nullopt;
 }
 
-Process::Process(const std::vector<std::string>& argv) {
-  std::vector<char*> args;
-  for (const std::string& arg : argv) args.push_back(const_cast<char*>(arg.c_str()));
-  args.push_back(nullptr);
-  posix_spawn_file_actions_t quiet;
-  posix_spawn_file_actions_init(&quiet);
-  posix_spawn_file_actions_addopen(&quiet, 1, "/dev/null", O_WRONLY, 0);
-  posix_spawn_file_actions_adddup2(&quiet, 1, 2);
-  if (posix_spawnp(&pid_, args[0], &quiet, nullptr, args.data(), environ) != 0) pid_ = -1;
-  posix_spawn_file_actions_destroy(&quiet);
+Process::Process(const std::string& command) {
+  const std::string line = "exec " + command + " >/dev/null 2>&1";
+  const char* argv[] = {"sh", "-c", line.c_str(), nullptr};
+  if (posix_spawnp(&pid_, "sh", nullptr, nullptr, const_cast<char**>(argv), environ)) pid_ = -1;
 }
 
-Process::~Process() {
-  if (Running()) kill(pid_, SIGKILL);
-  Wait();
-}
+Process::~Process() { Wait(SIGKILL); }
 
 bool Process::Running() {
   int status = 0;
@@ -116,23 +95,19 @@ bool Process::Running() {
   return pid_ > 0 && !status_;
 }
 
-std::optional<int> Process::Wait() {
+std::optional<int> Process::Wait(int signal) {
+  if (Running()) kill(pid_, signal);
   WaitUntil([this] { return !Running(); });
   return status_;
 }
 
-std::optional<int> Process::Stop(int signal) {
-  if (Running()) kill(pid_, signal);
-  return Wait();
-}
-
-std::optional<std::string> Window(const std::string& title) {
-  return FirstWord("xdotool search --onlyvisible --name '" + title + "'");
-}
-
-std::optional<std::string> WaitForWindow(const std::string& title, Process& owner) {
+std::optional<std::string> Window(const std::string& title, Process* owner) {
   std::optional<std::string> id;
-  WaitUntil([&] { return (id = Window(title)) || !owner.Running(); });
+  WaitUntil([&] {
+    if ((id = Sh("xdotool search --onlyvisible --name '" + title + "'")))
+      id = id->substr(0, id->find('\n'));
+    return id || !owner || !owner->Running();
+  });
   return id;
 }
 
@@ -143,13 +118,12 @@ std::set<std::string> Touched(const fs::path& folder, const std::function<void()
   act();
   std::set<std::string> names;
   alignas(inotify_event) char buf[8192];
-  for (ssize_t n = 0; (n = read(fd, buf, sizeof buf)) > 0;) {
+  for (ssize_t n = 0; (n = read(fd, buf, sizeof buf)) > 0;)
     for (ssize_t at = 0; at < n;) {
       const auto* event = reinterpret_cast<const inotify_event*>(buf + at);
       at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
       if (event->len > 0) names.insert(event->name);
     }
-  }
   close(fd);
   return names;
 }
@@ -158,19 +132,14 @@ App::App() : dir(MakeTempDir()) { fs::copy_file(HK_BINARY, dir / "huekeeper"); }
 
 App::~App() { fs::remove_all(dir); }
 
-std::unique_ptr<Process> App::Start(std::vector<std::string> wrapper) const {
-  wrapper.push_back((dir / "huekeeper").string());
-  return std::make_unique<Process>(wrapper);
+std::unique_ptr<Process> App::Start(const std::string& wrapper) const {
+  return std::make_unique<Process>(wrapper + " '" + (dir / "huekeeper").string() + "'");
 }
 
 std::optional<std::string> App::Read(const std::string& name) const {
   std::ifstream in(dir / name, std::ios::binary);
   if (!in) return std::nullopt;
   return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void App::Write(const std::string& name, const std::string& bytes) const {
-  std::ofstream(dir / name, std::ios::binary) << bytes;
 }
 
 }  // namespace hk::e2e

@@ -11,7 +11,6 @@
 #include <optional>
 #include <set>
 #include <string>
-#include <vector>
 
 namespace hk::e2e {
 
@@ -24,26 +23,24 @@ bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds
 // A shell command on the test display: what it printed, nothing when it failed.
 std::optional<std::string> Sh(const std::string& command);
 
-// A child process on the test display, killed if still running when this goes.
+// A shell command run on the test display, its output dropped; killed if running at the end.
 class Process {
  public:
-  explicit Process(const std::vector<std::string>& argv);
+  explicit Process(const std::string& command);
   ~Process();
   Process(const Process&) = delete;
   Process& operator=(const Process&) = delete;
   bool Running();
-  // The wait status (0: exited with 0), nothing while it still runs.
-  std::optional<int> Wait();
-  std::optional<int> Stop(int signal);
+  // Sends `signal` if still running, then the wait status (0: exited with 0), nothing on a hang.
+  std::optional<int> Wait(int signal = 0);
 
  private:
   pid_t pid_ = -1;
   std::optional<int> status_;
 };
 
-// The first visible window titled to match `title` (a regex), waited for while `owner` runs.
-std::optional<std::string> WaitForWindow(const std::string& title, Process& owner);
-std::optional<std::string> Window(const std::string& title);
+// The first visible window titled to match `title` (a regex); waited for while `owner` runs.
+std::optional<std::string> Window(const std::string& title, Process* owner = nullptr);
 
 // The names of files in `folder` opened, changed, made or removed while `act` ran.
 std::set<std::string> Touched(const fs::path& folder, const std::function<void()>& act);
@@ -54,10 +51,9 @@ struct App {
   ~App();
   App(const App&) = delete;
   App& operator=(const App&) = delete;
-  // Starts it, under `wrapper` (a command that runs the rest of its arguments) if given.
-  std::unique_ptr<Process> Start(std::vector<std::string> wrapper = {}) const;
+  // Starts it, after `wrapper` (a command that runs the rest of its arguments) if given.
+  std::unique_ptr<Process> Start(const std::string& wrapper = "") const;
   std::optional<std::string> Read(const std::string& name) const;
-  void Write(const std::string& name, const std::string& bytes) const;
   const fs::path dir;
 };
 

@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
-#include <algorithm>
 #include <csignal>
 #include <cstdint>
 #include <cstring>
+#include <fstream>
 
 #include "harness.h"
 
@@ -18,7 +18,6 @@ const std::string kTitle = "^Hue Keeper$";
 // Controls sit at their design rectangles in twips, 15 to the pixel.
 constexpr int Px(int twips) { return (twips + 7) / 15; }
 constexpr int Mid(int from, int size) { return Px(from) + Px(size) / 2; }
-// The Long field, the Add button and the Hex field's copy button.
 constexpr int kLongX = Mid(630, 1290), kLongY = Mid(2370, 315);
 constexpr int kAddX = Mid(3480, 360), kAddY = Mid(2760, 315);
 constexpr int kCopyHexX = Mid(4245, 360), kCopyHexY = Mid(1995, 315);
@@ -30,8 +29,7 @@ bool Xdotool(const std::string& args) { return Sh("xdotool " + args).has_value()
 bool Focus(const std::string& window) { return Xdotool("windowfocus --sync " + window); }
 bool Keys(const std::string& keys) { return Xdotool("key --delay 20 " + keys); }
 bool Click(const std::string& window, int x, int y) {
-  // No --sync: xdotool would wait for a motion that never comes when the pointer is
-  // already there.
+  // No --sync: it would wait for a motion that never comes if the pointer is already there.
   return Xdotool("mousemove --window " + window + " " + std::to_string(x) + " " +
                  std::to_string(y) + " click 1");
 }
@@ -51,7 +49,7 @@ std::string PrefFile(char lastUserColor) {
 
 // Waits for the dialog titled `title`, acts on it, and waits until it has gone.
 void InDialog(Process& app, const std::string& title, const std::function<bool()>& act) {
-  const auto box = WaitForWindow(title, app);
+  const auto box = Window(title, &app);
   ASSERT_TRUE(box) << "no dialog " << title;
   ASSERT_TRUE(Focus(*box) && act());
   ASSERT_TRUE(WaitUntil([&] { return !Window(title); })) << title << " stayed open";
@@ -60,12 +58,11 @@ void InDialog(Process& app, const std::string& title, const std::function<bool()
 TEST(HueKeeper, AColourAddedIsSavedAtExitAndShownNextRunWhichASecondCopyOnlyBringsUp) {
   App app;
   const std::string navy = Record(0x800000, "Navy");
-  app.Write("Colorx.dat", navy);
+  std::ofstream(app.dir / "Colorx.dat", std::ios::binary) << navy;
   auto run = app.Start();
-  auto window = WaitForWindow(kTitle, *run);
+  auto window = Window(kTitle, run.get());
   ASSERT_TRUE(window);
-  // A name pasted from another program, with a letter outside ASCII. xclip stays behind
-  // to serve it.
+  // A name pasted from another program, with a letter outside ASCII; xclip stays to serve it.
   ASSERT_TRUE(Sh("printf %s 'Café' | xclip -selection clipboard >/dev/null"));
   ASSERT_TRUE(WaitUntil([] { return Clipboard() == "Café"; }));
   ASSERT_TRUE(Click(*window, kLongX, kLongY) && Keys("ctrl+a 4 2 2 7 3 2 7"));
@@ -77,7 +74,7 @@ TEST(HueKeeper, AColourAddedIsSavedAtExitAndShownNextRunWhichASecondCopyOnlyBrin
   EXPECT_EQ(app.Read("pref.ini"), PrefFile('2'));
 
   run = app.Start();
-  window = WaitForWindow(kTitle, *run);
+  window = Window(kTitle, run.get());
   ASSERT_TRUE(window);
   // The second colour read back, handed to other programs by the Hex copy button.
   ASSERT_TRUE(Click(*window, CellX(1), CellY(1)) && Click(*window, kCopyHexX, kCopyHexY));
@@ -99,28 +96,22 @@ TEST(HueKeeper, TermIntAndHupEachSaveAsExitDoes) {
     SCOPED_TRACE(strsignal(signal));
     fs::remove(app.dir / "pref.ini");
     const auto run = app.Start();
-    ASSERT_TRUE(WaitForWindow(kTitle, *run));
-    EXPECT_EQ(run->Stop(signal), 0);
+    ASSERT_TRUE(Window(kTitle, run.get()));
+    EXPECT_EQ(run->Wait(signal), 0);
     EXPECT_EQ(app.Read("pref.ini"), PrefFile('0'));
   }
 }
 
 TEST(HueKeeper, ACrashHalfwayThroughTheArchiveRewriteKeepsTheOldFileAndTheNextStartTidiesUp) {
   std::string old;
-  for (std::uint32_t i = 0; i < 20000; ++i) {
+  for (std::uint32_t i = 0; i < 20000; ++i)
     old += Record(i * 2654435761U & 0xFFFFFF, "Colour " + std::to_string(i));
-  }
   App app;
-  app.Write("Colorx.dat", old);
-  const auto archives = [&] {
-    return std::count_if(fs::directory_iterator(app.dir), {}, [](const fs::directory_entry& e) {
-      return e.path().filename().string().find("Colorx.dat") != std::string::npos;
-    });
-  };
+  std::ofstream(app.dir / "Colorx.dat", std::ios::binary) << old;
+  const auto archives = [&] { return Sh("ls -a '" + app.dir.string() + "' | grep -c Colorx.dat"); };
   // Files of half the archive's size at most: the rewrite dies halfway, of SIGXFSZ.
-  const std::string limit = "--fsize=" + std::to_string(old.size() / 2);
-  auto run = app.Start({"prlimit", limit, "--core=0", "--"});
-  const auto window = WaitForWindow(kTitle, *run);
+  auto run = app.Start("prlimit --fsize=" + std::to_string(old.size() / 2) + " --core=0 --");
+  const auto window = Window(kTitle, run.get());
   ASSERT_TRUE(window);
   // Deleting the first colour makes the exit rewrite the whole file.
   ASSERT_TRUE(Click(*window, CellX(0), CellY(0)) && Keys("Delete"));
@@ -130,10 +121,10 @@ TEST(HueKeeper, ACrashHalfwayThroughTheArchiveRewriteKeepsTheOldFileAndTheNextSt
   ASSERT_TRUE(status && WIFSIGNALED(*status) && WTERMSIG(*status) == SIGXFSZ)
       << status.value_or(-1);
   EXPECT_TRUE(app.Read("Colorx.dat") == old) << "the old archive is not whole";
-  ASSERT_EQ(archives(), 2) << "no half-written archive beside it";
+  ASSERT_EQ(archives(), "2\n") << "no half-written archive beside it";
   run = app.Start();
-  ASSERT_TRUE(WaitForWindow(kTitle, *run));
-  EXPECT_EQ(archives(), 1);
+  ASSERT_TRUE(Window(kTitle, run.get()));
+  EXPECT_EQ(archives(), "1\n");
 }
 
 }  // namespace
