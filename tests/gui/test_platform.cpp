@@ -1,5 +1,4 @@
-// The desktop layer: one copy per user, the program folder, and the named colours
-// against the desktop's own table of them.
+// The desktop layer: one copy per user, the program folder, the desktop's named colours.
 #include <gtest/gtest.h>
 
 #include <sys/socket.h>
@@ -52,9 +51,7 @@ TEST(SingleInstance, SocketLeftByADeadCopyDoesNotStopTheNext) {
 
 TEST(ProgramFolder, ReadOnlyInstallFallsBackToTheUserDataFolder) {
   QTemporaryDir dir;
-  QFile uninstaller(dir.filePath("uninst-Huekeeper.exe"));
-  ASSERT_TRUE(uninstaller.open(QIODevice::WriteOnly));
-  uninstaller.close();
+  ASSERT_TRUE(QFile(dir.filePath("uninst-Huekeeper.exe")).open(QIODevice::WriteOnly));
   EXPECT_FALSE(CheckInstalled(dir.path())) << "an empty uninstaller counts as absent";
   const ProgramFolder own = ChooseProgramFolder(dir.path());
   EXPECT_EQ(std::pair(own.path, own.perUser), std::pair(dir.path(), false));

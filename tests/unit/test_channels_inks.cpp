@@ -1,5 +1,4 @@
-// The ink models, the values the channel editors show and edit in each colour mode, and
-// the ink diagrams.
+// The ink models, the channel editors of each colour mode, and the ink diagrams.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -46,7 +45,6 @@ TEST(ColourState, CaptionsAndLimitsOfEachMode) {
   MaxHue = 240.0f;
 }
 
-// The values shown in the editors of a mode, and how many editors are loaded.
 std::pair<std::array<int, 4>, int> Shown(ColourState& s, int mode, LongColour colour) {
   s.SetChannels(colour);
   s.ComputeCMYK();
@@ -65,7 +63,7 @@ TEST(ColourState, EditorsShowTheColourAndLeavingTheModeCarriesItOver) {
   for (const auto& [mode, colour, loaded, shown] : cases) {
     ColourState s;
     EXPECT_EQ(Shown(s, mode, colour), std::pair(shown, loaded)) << mode;
-    s.SetChannels(RGB(9, 9, 9));  // RGB mode has nothing to carry over
+    s.SetChannels(RGB(9, 9, 9));
     s.CarryOver(mode);
     EXPECT_EQ(s.Colour(), mode == kModeRGB || mode > kModeHSV ? RGB(9, 9, 9) : colour) << mode;
   }
@@ -100,18 +98,18 @@ std::vector<Rect> Rects(const std::vector<FilledRect>& rects) {
 }
 
 TEST(ColourDiagram, RectanglesAroundTheCentreInPaintingOrder) {
-  // Centred across and below the 16-pixel caption row, halves to even: 36.5, 58.5 -> 36, 58.
+  // Centred below the 16-pixel caption row, halves to even: 36.5, 58.5 -> 36, 58.
   const DiagramGeometry odd = MakeDiagramGeometry(73, 101), g = MakeDiagramGeometry(72, 100);
   EXPECT_EQ(std::tuple(odd.cx, odd.cy, g.cx, g.cy), std::tuple(36, 58, 36, 58));
   const LongColour colour = RGB(100, 150, 200);  // CMY 155, 105, 55; CMYK 128, 64, 0, 55
-  // Cyan, magenta, yellow (none) and black alone; C+Y, C+M, M+K, Y+K; the colour.
+  // C, M, Y (none) and K alone; C+Y, C+M, M+K, Y+K; the colour.
   EXPECT_EQ(Rects(CMYKDiagram(colour, g)), (std::vector<Rect>{
       {6, 22, 42, 64, RGB(127, 255, 255)}, {30, 22, 66, 64, RGB(255, 191, 255)},
       {6, 52, 42, 94, RGB(255, 255, 255)}, {30, 52, 66, 94, RGB(200, 200, 200)},
       {6, 52, 36, 64, RGB(127, 255, 255)}, {30, 22, 42, 64, RGB(127, 191, 255)},
       {36, 52, 66, 64, RGB(200, 150, 200)}, {30, 52, 42, 94, RGB(200, 200, 200)},
       {30, 52, 42, 64, colour}}));
-  // Magenta, yellow, cyan; C+M, M+Y, C+Y; the colour.
+  // M, Y, C; C+M, M+Y, C+Y; the colour.
   EXPECT_EQ(Rects(CMYDiagram(colour, g)), (std::vector<Rect>{
       {6, 52, 42, 94, RGB(255, 150, 255)}, {30, 52, 66, 94, RGB(255, 255, 200)},
       {21, 22, 51, 64, RGB(100, 255, 255)}, {21, 52, 42, 64, RGB(100, 150, 255)},

@@ -1,5 +1,4 @@
-// The settings kept between runs: pref.ini bytes and the per-user store; files replaced
-// whole, and what an interrupted replacement leaves cleaned up.
+// Settings between runs: pref.ini, the per-user store, whole-file replacement and its leftovers.
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -32,16 +31,15 @@ TEST(PrefFile, WrittenByteForByteAndReadBack) {
        "EXPANDED=\r\nLASTUSERCOLOR=32767\r\nLASTWEBCOLOR=140\r\n"}};
   for (const auto& [prefs, table, bytes] : cases) {
     EXPECT_EQ(FormatPrefFile(prefs, table), bytes);
-    // The table state reads back inverted, so the start-up toggle restores it.
-    Preferences back = prefs;
+    Preferences back = prefs;  // the table state reads back inverted, for the start-up toggle
     back.TableState = *table ? "" : "E";
     EXPECT_EQ(Fields(ParsePrefFile(bytes)), Fields(back)) << bytes;
   }
 }
 
 TEST(PrefFile, OddFiles) {
-  const std::pair<const char*, Preferences> cases[] = {
-      {"", {}}, {"  tab = 1\r\n", {1, 180, 0, 0, 240, "", 1, 1}}, {"expanded= e \r\n", {}},
+  const std::pair<const char*, Preferences> cases[] = {{"", {}},
+      {"  tab = 1\r\n", {1, 180, 0, 0, 240, "", 1, 1}}, {"expanded= e \r\n", {}},
       {"EXPANDED=no\r\nMAXHUE=359.6\r\n", {0, 180, 0, 0, 360, "E", 1, 1}},
       {"COLORMODE=2.5\r\nCOLORMODE=3.5\r\n", {0, 180, 4, 0, 240, "", 1, 1}},  // the later wins
       {"TAB=1\r\nTAB=32768\r\nCOLORMODE=3\r\n", {1, 180, 0, 0, 240, "", 1, 1}},  // misfit stops
@@ -52,15 +50,14 @@ TEST(PrefFile, OddFiles) {
   for (const auto& [text, p] : cases) EXPECT_EQ(Fields(ParsePrefFile(text)), Fields(p)) << text;
 }
 
-struct MapStore : SettingsStore {  // records each write as "key=value"
+struct MapStore : SettingsStore {
   std::string Get(std::string_view key, std::string_view fallback) override {
     const auto it = values.find(std::string(key));
     return it == values.end() ? std::string(fallback) : it->second;
   }
   bool Save(std::string_view key, std::string_view value) override {
-    if (failOn == key) return false;
-    writes.push_back(std::string(key) + "=" + std::string(value));
-    return true;
+    if (failOn != key) writes.push_back(std::string(key) + "=" + std::string(value));
+    return failOn != key;
   }
   std::map<std::string, std::string> values;
   std::vector<std::string> writes;
@@ -137,8 +134,8 @@ TEST_F(Folder, LeftoversOfAKilledRunAreRemovedAndNothingElse) {
   for (const auto& name : kept) std::ofstream(dir / name) << "x";
   for (const char* name : {"Colorx.dat.new1234-0", "Colorx.dat.new99-12", ".pref.ini.Ab3xYz"})
     std::ofstream(dir / name) << "x";
-  EXPECT_EQ(RemoveLeftoverTemporaries(dir, "Colorx.dat"), 2);
-  EXPECT_EQ(RemoveLeftoverTemporaries(dir, "pref.ini"), 1);
+  EXPECT_EQ(std::pair(RemoveLeftoverTemporaries(dir, "Colorx.dat"),
+                      RemoveLeftoverTemporaries(dir, "pref.ini")), std::pair(2, 1));
   EXPECT_EQ(Names(), kept);
   EXPECT_EQ(RemoveLeftoverTemporaries(dir / "absent", "pref.ini"), 0);
 }
