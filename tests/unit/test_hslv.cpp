@@ -1,5 +1,6 @@
-// Hue, saturation, lightness and value: known colours on both hue scales, the whole
-// colour cube against the arithmetic written out, and known values back to channels.
+// Hue, saturation, lightness and value: known colours and the hue's tie cases on both
+// scales, and known values back to channels. bench/bench_hue.cpp compares the whole
+// cube with the arithmetic written out step by step.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -81,59 +82,6 @@ TEST_F(HSLTest, HSVOutOfRangeHueTellsTheUserAndGivesBlack) {
   }
   HSVToRGB(230, 240, 240, r, g, b);  // in range: no message
   EXPECT_EQ(messages, std::vector<std::string>(3, "Unable to convert HSV to RGB!"));
-}
-
-// The conversion written out step by step: channels, largest, smallest and their
-// difference held as single floats, every expression evaluated in double.
-struct Literal {
-  float h, s, l, vs, v;
-};
-Literal LiteralHSLV(int red, int green, int blue, double maxHue) {
-  const float r = static_cast<float>(red / 255.0), g = static_cast<float>(green / 255.0),
-              b = static_cast<float>(blue / 255.0);
-  const float mx = std::max({r, g, b}), mn = std::min({r, g, b});
-  const float d = static_cast<float>(static_cast<double>(mx) - mn);
-  const float l = static_cast<float>((static_cast<double>(mx) + mn) / 2);
-  Literal out{0, 0, static_cast<float>(l * 240.0), 0, static_cast<float>(mx * 240.0)};
-  if (d == 0) return out;
-  const double h6 = maxHue / 6;
-  double h;
-  if (r == mx) {
-    h = std::nearbyint((static_cast<double>(g) - b) * h6 / d);  // the FPU's halves to even
-    if (h < 0) h += maxHue;
-  } else if (g == mx) {
-    h = (static_cast<double>(b) - r) * h6 / d + maxHue / 3;
-  } else {
-    h = (static_cast<double>(r) - g) * h6 / d + 2 * maxHue / 3;
-  }
-  out.h = static_cast<float>(h) + 0.0f;
-  // Saturation is one expression of the largest and smallest: no stored difference.
-  const double spread = static_cast<double>(mx) - mn;
-  const float s = static_cast<float>(l <= 0.5f ? spread / (static_cast<double>(mx) + mn)
-                                               : spread / (2.0 - mx - mn));
-  out.s = static_cast<float>(s * 240.0);
-  out.vs = static_cast<float>(static_cast<float>(spread / mx) * 240.0);
-  return out;
-}
-
-TEST_F(HSLTest, WholeCubeMatchesTheArithmeticOnBothScales) {
-  for (const float maxHue : {240.0f, 360.0f}) {
-    MaxHue = maxHue;
-    int wrong = 0;
-    for (int c = 0; c <= 0xFFFFFF && wrong < 5; ++c) {
-      const int r = c & 0xFF, g = (c >> 8) & 0xFF, b = c >> 16;
-      const Literal want = LiteralHSLV(r, g, b, maxHue);
-      float h, s, l, vh, vs, v;
-      RGBToHSL(r, g, b, h, s, l);
-      RGBToHSV(r, g, b, vh, vs, v);
-      if (h != want.h || s != want.s || l != want.l || vh != want.h || vs != want.vs ||
-          v != want.v || std::signbit(h)) {
-        ++wrong;
-        ADD_FAILURE() << r << "," << g << "," << b << " on " << maxHue << ": " << h << " "
-                      << s << " " << l << " / " << vh << " " << vs << " " << v;
-      }
-    }
-  }
 }
 
 }  // namespace
