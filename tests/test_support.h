@@ -54,10 +54,8 @@ class ScriptedDialogs : public Dialogs {
  private:
   template <typename T>
   static T Next(std::deque<T>& script, T otherwise) {
-    if (script.empty()) return otherwise;
-    T next = std::move(script.front());
-    script.pop_front();
-    return next;
+    if (!script.empty()) otherwise = std::move(script.front()), script.pop_front();
+    return otherwise;
   }
 };
 
