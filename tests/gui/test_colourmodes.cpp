@@ -25,7 +25,7 @@ const char* const kFields[] = {"Text1", "Text2", "txtHTML", "Text4", "Text5"};
 
 class ColourModes : public WindowTest {
  protected:
-  void SetUp() override { WindowTest::SetUp(); Open(); Show(); }
+  void SetUp() override { WindowTest::SetUp(); Start(false); }
   UpDownText* Editor(int i) { return w->findChild<UpDownText*>(QString("Txt") + "RGBK"[i]); }
   std::array<int, 4> Values() {
     return {Editor(0)->value(), Editor(1)->value(), Editor(2)->value(), Editor(3)->value()};

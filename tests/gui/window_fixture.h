@@ -32,15 +32,11 @@ class WindowTest : public ::testing::Test {
     w->SetDialogs(&dialogs);
     w->SetExitHook([this] { ++exits; });
   }
-  // The window after the start-up sequence over the test's folder.
-  void Start() {
+  // The window shown and active; with the start-up sequence over the test's folder.
+  void Start(bool load = true) {
     Open();
-    w->Form_Load(dir.path());
-    Show();
-  }
-  void Show() {
+    if (load) w->Form_Load(dir.path());
     w->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
     w->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
   }
