@@ -62,7 +62,9 @@ TEST(ArchiveRecord, NameRulesAndRecordCount) {
       {"Sky Blue", "sky BLUE", true}, {"\xC3\xA9mile \xC5\xA1", "\xC3\x89MILE \xC5\xA0", true},
       {"\xC3\xBF", "\xC5\xB8", true}, {"Sky", "Sky Blue", false}, {"\xC3\xB7", "\xC3\x97", false},
       {"a\x81", "a\x01", false}};
-  for (const auto& n : names) EXPECT_EQ(SameNameIgnoringCase(n.a, n.b), n.same) << n.a;
+  for (const auto& n : names) {
+    EXPECT_EQ(SameNameIgnoringCase(n.a, n.b), n.same) << ::testing::PrintToString(std::string(n.a));
+  }
 
   // Records in a file: its length over 29, rounded.
   const std::pair<std::uint64_t, std::uint64_t> counts[] = {
