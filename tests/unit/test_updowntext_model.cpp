@@ -13,8 +13,7 @@ namespace {
 
 using M = UpDownTextModel;
 
-// Logs the events (V for ValueChanged) and the properties marked; text is 105 twips a
-// character and 210 high, as Tahoma 9 pt is.
+// Logs events (V: ValueChanged) and properties marked; text is 105 twips a character, 210 high.
 struct Host : UpDownTextHost {
   using S = std::int16_t;
   std::string log, marks; int requestedH = -1, textHeight = 210;
@@ -84,6 +83,7 @@ TEST(UpDownTextKeys, WhatEachKeyDoes) {
               std::tuple(c.want, c.wantCursor, c.log, 0))
         << c.value << " cursor " << c.cursor << " key " << c.key;
   }
+  EXPECT_EQ(Control(25, 0, 99, 0).m.GetNewValue(8), "25");  // the text Backspace at 0 would give
 }
 
 TEST(UpDownTextButtons, PressHoldRepeatAndRelease) {
