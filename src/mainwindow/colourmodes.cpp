@@ -12,6 +12,8 @@
 
 #include "colour/modhslv.h"
 #include "mainwindow/frmpickcolor.h"
+#include "picker/magnifier.h"
+#include "picker/screenpicker.h"
 #include "mainwindow/widgets.h"
 #include "platform/qtdialogs.h"
 #include "updowntext/updowntext.h"
@@ -129,13 +131,19 @@ bool FrmPickColor::StepFocusedEditor(int steps) {
 bool FrmPickColor::WheelStep(QWheelEvent* event) {
   // Turning the wheel away from the user steps the focused editor up, one step a
   // notch; finer wheels add up to whole notches.
+  // During a pick (and no editor focused) it zooms the magnifier instead.
   QWidget* focus = QApplication::focusWidget();
-  if (focus == nullptr || focus->window() != this) return false;
-  if (std::find(editors_.begin(), editors_.end(), focus) == editors_.end()) return false;
+  const bool editing = focus != nullptr && focus->window() == this &&
+                       std::find(editors_.begin(), editors_.end(), focus) != editors_.end();
+  if (!editing && !picker_->Picking()) return false;
   wheelRemainder_ += event->angleDelta().y();
   const int notches = wheelRemainder_ / 120;
   wheelRemainder_ -= notches * 120;
-  if (notches != 0) StepFocusedEditor(notches);
+  if (editing) {
+    if (notches != 0) StepFocusedEditor(notches);
+  } else {
+    for (int i = 0; i < std::abs(notches); ++i) magnifier_->WheelZoom(notches > 0);
+  }
   return true;
 }
 

@@ -81,19 +81,6 @@ QPixmap PinPicture(bool pressed) {
   return pm;
 }
 
-// The small black triangle pointing down that marks a drop-down.
-QPixmap DropMark() {
-  QPixmap pm(7, 5);
-  pm.fill(Qt::transparent);
-  QPainter p(&pm);
-  p.setPen(Qt::NoPen);
-  p.setBrush(Qt::black);
-  const QPoint tri[] = {QPoint(0, 0), QPoint(7, 0), QPoint(3, 4)};
-  p.drawPolygon(tri, 3);
-  for (int row = 0; row < 5; ++row) p.fillRect(row, row, 7 - 2 * row, 1, Qt::black);
-  return pm;
-}
-
 }  // namespace
 
 void FitLabel(QLabel* label) {
@@ -155,6 +142,7 @@ void FrmPickColor::BuildControls() {
   BuildDisplay();
   BuildMenus();
   BuildTable();
+  BuildPicker();
   BuildBands();
 }
 
@@ -431,6 +419,8 @@ bool FrmPickColor::eventFilter(QObject* watched, QEvent* event) {
       action = [this] { ImgstickOff_Click(); };
     } else if (watched == ImgstickOn) {
       action = [this] { ImgstickOn_Click(); };
+    } else if (watched == PicPX) {
+      action = [this] { PicPX_Click(); };
     } else {
       return false;
     }

@@ -2,6 +2,7 @@
 // swatches, six notations, the channel editors and the colour-space display.
 #pragma once
 
+#include <QImage>
 #include <QWidget>
 #include <array>
 #include <filesystem>
@@ -40,6 +41,12 @@ class UpDownText;
 class PadWidget;
 class SavedColoursModel;
 class QtDialogs;
+class Magnifier;
+class ScreenPicker;
+class ScreenSource;
+
+// The 8 x 8 image of a colour that the pixel swatch puts on the clipboard.
+QImage PixelSwatchImage(LongColour colour);
 
 // Widens a caption label to its text when the text is wider than its design.
 void FitLabel(QLabel* label);
@@ -125,6 +132,16 @@ class FrmPickColor : public QWidget {
   // The keys of the whole window; answers whether the key was used up.
   bool Form_KeyDown(QKeyEvent* event);
 
+  // ---- picking and the magnifier ----
+  // What reads the screen for a pick; tests put their own in.
+  void SetScreenSource(std::unique_ptr<ScreenSource> source);
+  Magnifier& magnifier() { return *magnifier_; }
+  ScreenPicker& picker() { return *picker_; }
+  void cmdCopyPIX_Click();
+  void PicPX_Click();
+  // Ctrl+V: a picture on the clipboard goes into the magnifier; answers whether it did.
+  bool PasteCapture();
+
   const WebColors& webColors() const { return web_; }
   const ColourState& colourState() const { return state_; }
   const DiagramGeometry& diagramGeometry() const { return diagram_; }
@@ -146,6 +163,11 @@ class FrmPickColor : public QWidget {
   void ApplyPadUpdate(const PadUpdate& update);
   void ShowTableFocus();
   void PlaceBottomRow();
+  void BuildPicker();
+  void PickedColour(LongColour colour);
+  void ScreenUnreadable();
+  void LoadCapturePicture();
+  void SaveCapturePicture();
 
   // Enter in a notation field.
   void Text1_Enter();
@@ -241,6 +263,13 @@ class FrmPickColor : public QWidget {
   QLabel* ImgUP_DN = nullptr;
   QPushButton* CmdApply = nullptr;
   QPushButton* CmdAdd = nullptr;
+
+  // The picker and the magnifier.
+  Magnifier* magnifier_ = nullptr;
+  ScreenPicker* picker_ = nullptr;
+  QPushButton* Pixel = nullptr;
+  QPushButton* cmdCopyPIX = nullptr;
+  bool unreadableSaid_ = false;
 
   QMenu* mnuColor = nullptr;
   std::array<QAction*, 5> mnuColorMode{};

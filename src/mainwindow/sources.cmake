@@ -12,4 +12,5 @@ list(APPEND HK_UI_SOURCES
   src/mainwindow/widgets.h
   src/mainwindow/colourtableui.cpp
   src/mainwindow/startup.cpp
+  src/mainwindow/pickerui.cpp
 )

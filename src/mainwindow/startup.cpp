@@ -16,6 +16,7 @@
 #include "colour/modhslv.h"
 #include "mainwindow/frmpickcolor.h"
 #include "mainwindow/preferences.h"
+#include "picker/capturefile.h"
 #include "platform/filewrite.h"
 #include "platform/programfolder.h"
 #include "platform/qtdialogs.h"
@@ -40,7 +41,7 @@ void FrmPickColor::Form_Load(const QString& executableFolder) {
   prefsInStore_ = installed_ || folder.perUser;
 
   // A run that was killed while replacing a file may have left its new copy behind.
-  for (const char* name : {kArchiveFileName, "pref.ini"}) {
+  for (const char* name : {kArchiveFileName, "pref.ini", kCaptureFileName}) {
     RemoveLeftoverTemporaries(PathOf(programFolder_), name);
   }
 
@@ -108,6 +109,7 @@ void FrmPickColor::Form_Load(const QString& executableFolder) {
   }
   TabChanged = SizeChanged = false;
   DrawColorDisplay();
+  LoadCapturePicture();
 }
 
 void FrmPickColor::mnuExit_Click() {
@@ -147,6 +149,7 @@ void FrmPickColor::SaveAll() {
     SavePrefFile(PathOf(programFolder_) / "pref.ini", prefs, tableState);
   }
   SaveColors();
+  SaveCapturePicture();
 }
 
 void FrmPickColor::ShowAgain() {
@@ -211,6 +214,7 @@ bool FrmPickColor::Form_KeyDown(QKeyEvent* event) {
     QTimer::singleShot(0, this, [this] { mnuExit_Click(); });
     return true;
   }
+  if (event->key() == Qt::Key_V && mods == Qt::ControlModifier) return PasteCapture();
   return false;
 }
 

@@ -34,6 +34,19 @@ void Swatch::paintEvent(QPaintEvent*) {
   }
 }
 
+// The small black triangle pointing down that marks a drop-down.
+QPixmap DropMark() {
+  QPixmap pm(7, 5);
+  pm.fill(Qt::transparent);
+  QPainter p(&pm);
+  p.setPen(Qt::NoPen);
+  p.setBrush(Qt::black);
+  const QPoint tri[] = {QPoint(0, 0), QPoint(7, 0), QPoint(3, 4)};
+  p.drawPolygon(tri, 3);
+  for (int row = 0; row < 5; ++row) p.fillRect(row, row, 7 - 2 * row, 1, Qt::black);
+  return pm;
+}
+
 ColourDisplay::ColourDisplay(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
 }

@@ -1,6 +1,7 @@
 // Small widgets of the main window: colour swatches and the colour-space display.
 #pragma once
 
+#include <QPixmap>
 #include <QWidget>
 #include <functional>
 
@@ -8,6 +9,9 @@
 #include "mainwindow/colourdiagram.h"
 
 namespace hk {
+
+// The small black triangle pointing down that marks a drop-down, 7 x 5 pixels.
+QPixmap DropMark();
 
 // Positions a control by its design rectangle in twips.
 void Place(QWidget* w, int left, int top, int width, int height);

@@ -8,6 +8,6 @@
 
 namespace hk {
 
-std::string EncodeBmp24(const PixelImage &image);
+std::string EncodeBmp24(const PixelImage& image);
 
-} // namespace hk
+}  // namespace hk

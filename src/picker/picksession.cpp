@@ -4,18 +4,16 @@ namespace hk {
 
 PickSession::Tick PickSession::Timer1_Timer() {
   Tick tick;
-  const std::optional<ScreenPoint> at = source_->PointerPosition();
+  const std::optional<ScreenPoint> at =
+      source_ != nullptr ? source_->PointerPosition() : std::nullopt;
   if (!at) {
     tick.result = TickResult::Unreadable;
     return tick;
   }
-  if (at->x == LastCursorX && at->y == LastCursorY)
-    return tick;
+  if (at->x == LastCursorX && at->y == LastCursorY) return tick;
   std::optional<PixelImage> image =
-      source_->Capture({at->x - halfWidth_, at->y - halfHeight_, 2 * halfWidth_,
-                        2 * halfHeight_});
-  if (!image || image->width != 2 * halfWidth_ ||
-      image->height != 2 * halfHeight_) {
+      source_->Capture({at->x - halfWidth_, at->y - halfHeight_, 2 * halfWidth_, 2 * halfHeight_});
+  if (!image || image->width != 2 * halfWidth_ || image->height != 2 * halfHeight_) {
     tick.result = TickResult::Unreadable;
     return tick;
   }
@@ -28,4 +26,4 @@ PickSession::Tick PickSession::Timer1_Timer() {
   return tick;
 }
 
-} // namespace hk
+}  // namespace hk

@@ -9,12 +9,16 @@
 namespace hk {
 
 class PickSession {
-public:
+ public:
   // `halfWidth` and `halfHeight`: the capture reaches that far left and up of
   // the pointer and is twice as wide and high, so the pointer's pixel is at
   // their point.
-  PickSession(ScreenSource &source, int halfWidth, int halfHeight)
-      : source_(&source), halfWidth_(halfWidth), halfHeight_(halfHeight) {}
+  // `source` may be null: every tick is then Unreadable.
+  PickSession(ScreenSource* source, int halfWidth, int halfHeight)
+      : source_(source), halfWidth_(halfWidth), halfHeight_(halfHeight) {}
+
+  void SetSource(ScreenSource* source) { source_ = source; }
+  bool CanRead() const { return source_ != nullptr; }
 
   void SetHalfSize(int halfWidth, int halfHeight) {
     halfWidth_ = halfWidth;
@@ -24,14 +28,14 @@ public:
   int CaptureHalfHeight() const { return halfHeight_; }
 
   enum class TickResult {
-    Still,    // the pointer has not moved since the last capture: nothing to do
-    Captured, // a new capture, and the colour under the pointer
-    Unreadable, // the screen cannot be read: nothing changes
+    Still,       // the pointer has not moved since the last capture: nothing to do
+    Captured,    // a new capture, and the colour under the pointer
+    Unreadable,  // the screen cannot be read: nothing changes
   };
   struct Tick {
     TickResult result = TickResult::Still;
-    PixelImage image;      // the capture, when Captured
-    LongColour colour = 0; // the pixel under the pointer, when Captured
+    PixelImage image;       // the capture, when Captured
+    LongColour colour = 0;  // the pixel under the pointer, when Captured
   };
   // One poll of the pointer; captures around it when it has moved.
   Tick Timer1_Timer();
@@ -42,11 +46,11 @@ public:
   // Whether any capture was taken in this run.
   bool CaptureTaken() const { return captureTaken_; }
 
-private:
-  ScreenSource *source_;
+ private:
+  ScreenSource* source_;
   int halfWidth_;
   int halfHeight_;
   bool captureTaken_ = false;
 };
 
-} // namespace hk
+}  // namespace hk

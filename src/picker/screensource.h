@@ -14,29 +14,29 @@ namespace hk {
 struct ScreenPoint {
   int x = 0;
   int y = 0;
-  bool operator==(const ScreenPoint &) const = default;
+  bool operator==(const ScreenPoint&) const = default;
 };
 
 class ScreenSource {
-public:
+ public:
   virtual ~ScreenSource() = default;
   // The pointer position; nothing when the screen cannot be read.
   virtual std::optional<ScreenPoint> PointerPosition() = 0;
   // A copy of `area`; what lies outside every monitor is kNeutralFill. Nothing
   // when the screen cannot be read: a pick never shows a made-up colour.
-  virtual std::optional<PixelImage> Capture(const PixelRect &area) = 0;
+  virtual std::optional<PixelImage> Capture(const PixelRect& area) = 0;
 };
 
 // What the capture shows where no monitor is: a mid grey.
 inline constexpr std::uint32_t kNeutralFill = 0x808080;
 
 // Reads one rectangle that lies wholly on one monitor; nothing when it fails.
-using RectReader = std::function<std::optional<PixelImage>(const PixelRect &)>;
+using RectReader = std::function<std::optional<PixelImage>(const PixelRect&)>;
 
 // Builds the capture of `area` from the parts that lie on `monitors`, read one
 // monitor at a time; the rest is neutral. Fails when any read fails.
-std::optional<PixelImage> ComposeCapture(const PixelRect &area,
-                                         const std::vector<PixelRect> &monitors,
-                                         const RectReader &read);
+std::optional<PixelImage> ComposeCapture(const PixelRect& area,
+                                         const std::vector<PixelRect>& monitors,
+                                         const RectReader& read);
 
-} // namespace hk
+}  // namespace hk

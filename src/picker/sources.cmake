@@ -4,3 +4,15 @@ list(APPEND HK_CORE_SOURCES
   src/picker/zoomlayout.cpp
   src/picker/bmpfile.cpp
 )
+list(APPEND HK_UI_SOURCES
+  src/picker/magnifier.cpp
+  src/picker/magnifier.h
+)
+list(APPEND HK_UI_SOURCES
+  src/picker/eyedropper.cpp
+  src/picker/eyedropper.h
+  src/picker/screenpicker.cpp
+  src/picker/screenpicker.h
+  src/picker/capturefile.cpp
+  src/picker/capturefile.h
+)

@@ -1,0 +1,59 @@
+// Picking from the screen: a left press on the pick button grabs the pointer with the
+// eyedropper, a timer polls it ten times a second while the button is held, and the
+// release ends the pick wherever it happens.
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+#include <memory>
+
+#include "colour/longcolour.h"
+#include "picker/picksession.h"
+
+class QAbstractButton;
+
+namespace hk {
+
+class Magnifier;
+
+class ScreenPicker : public QObject {
+  Q_OBJECT
+ public:
+  static constexpr int kIntervalMs = 100;
+
+  ScreenPicker(QAbstractButton* pixel, Magnifier& magnifier);
+  ~ScreenPicker() override;
+
+  // What reads the screen; none where it cannot be read.
+  void SetSource(std::unique_ptr<ScreenSource> source);
+
+  void Pixel_MouseDown();
+  void Pixel_MouseUp();
+  void Timer1_Timer();
+
+  bool Picking() const { return Timer1.isActive(); }
+  bool CaptureTaken() const { return session_.CaptureTaken(); }
+  const PickSession& Session() const { return session_; }
+
+ signals:
+  // A tick read the pixel under the pointer.
+  void ColourPicked(hk::LongColour colour);
+  // The screen cannot be read here: the press did nothing.
+  void Unreadable();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QAbstractButton* Pixel;
+  Magnifier& magnifier_;
+  std::unique_ptr<ScreenSource> source_;
+  PickSession session_;
+  QTimer Timer1;
+};
+
+// The 0x00RRGGBB pixels of a capture as an image, and back.
+QImage ToQImage(const PixelImage& image);
+PixelImage FromQImage(const QImage& image);
+
+}  // namespace hk
