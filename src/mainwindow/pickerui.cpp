@@ -35,6 +35,7 @@ void FrmPickColor::BuildPicker() {
   cmdCopyPIX->setObjectName(QStringLiteral("cmdCopyPIX"));
   cmdCopyPIX->setToolTip(QStringLiteral("Copy a 8x8 Pixel image of current color"));
   cmdCopyPIX->setAccessibleName(QStringLiteral("Copy"));
+  cmdCopyPIX->setIcon(Command2[0]->icon());
   Place(cmdCopyPIX, 3855, 2760, 360, 315);
   connect(cmdCopyPIX, &QPushButton::clicked, this, [this] { cmdCopyPIX_Click(); });
   PicPX->setToolTip(QStringLiteral("Copy a 8x8 Pixel image of current color"));

@@ -60,7 +60,8 @@ std::optional<QPoint> MagnifierView::PictureAt(QPointF viewPoint) const {
 
 void MagnifierView::paintEvent(QPaintEvent* event) {
   QPainter p(this);
-  p.fillRect(event->rect(), palette().color(QPalette::Window));
+  // A sunken grey where nothing was captured yet, and around a picture too small.
+  p.fillRect(event->rect(), palette().color(QPalette::Mid));
   if (picture_ == nullptr || picture_->isNull() || drawn_.isEmpty()) return;
   // Only the exposed part is enlarged, device pixel by device pixel, with the same
   // mapping a press uses, so what is shown is exactly what a click picks.
