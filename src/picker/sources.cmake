@@ -7,12 +7,12 @@ list(APPEND HK_CORE_SOURCES
 list(APPEND HK_UI_SOURCES
   src/picker/magnifier.cpp
   src/picker/magnifier.h
-)
-list(APPEND HK_UI_SOURCES
   src/picker/eyedropper.cpp
   src/picker/eyedropper.h
   src/picker/screenpicker.cpp
   src/picker/screenpicker.h
   src/picker/capturefile.cpp
   src/picker/capturefile.h
+  src/picker/x11screensource.cpp
+  src/picker/x11screensource.h
 )
