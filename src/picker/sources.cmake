@@ -4,3 +4,7 @@ list(APPEND HK_CORE_SOURCES
   src/picker/zoomlayout.cpp
   src/picker/bmpfile.cpp
 )
+list(APPEND HK_UI_SOURCES
+  src/picker/portalpicker.cpp
+  src/picker/portalpicker.h
+)
