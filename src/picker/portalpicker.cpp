@@ -115,6 +115,7 @@ void PortalPicker::OnCallFinished(QDBusPendingCallWatcher* watcher) {
 }
 
 void PortalPicker::OnResponse(const QDBusMessage& message) {
+  // An answer already on its way when its request ended is not this request's answer.
   if (!busy_ || message.path() != requestPath_) return;
   const QVariantList args = message.arguments();
   if (args.size() == 2 && args[0].metaType() == QMetaType::fromType<uint>()) {
