@@ -15,4 +15,6 @@ list(APPEND HK_UI_SOURCES
   src/picker/capturefile.h
   src/picker/x11screensource.cpp
   src/picker/x11screensource.h
+  src/picker/portalpicker.cpp
+  src/picker/portalpicker.h
 )
