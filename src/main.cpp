@@ -4,6 +4,7 @@
 #include <QStyle>
 
 #include "mainwindow/frmpickcolor.h"
+#include "platform/caretrest.h"
 #include "platform/messages.h"
 #include "platform/quitsignals.h"
 #include "platform/singleinstance.h"
@@ -19,6 +20,7 @@ int main(int argc, char* argv[]) {
   if (!instance.Claim()) return 0;
 
   hk::InstallMessageBoxSink();
+  hk::CaretRest caretRest;
   hk::FrmPickColor window;
   QObject::connect(&instance, &hk::SingleInstance::ShowRequested, &window,
                    [&window] { window.ShowAgain(); });

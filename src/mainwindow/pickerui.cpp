@@ -13,6 +13,7 @@
 #include "picker/eyedropper.h"
 #include "picker/magnifier.h"
 #include "picker/screenpicker.h"
+#include "picker/x11screensource.h"
 
 namespace hk {
 
@@ -30,6 +31,7 @@ void FrmPickColor::BuildPicker() {
   picker_ = new ScreenPicker(Pixel, *magnifier_);
   connect(picker_, &ScreenPicker::ColourPicked, this, [this](LongColour c) { PickedColour(c); });
   connect(picker_, &ScreenPicker::Unreadable, this, [this] { ScreenUnreadable(); });
+  picker_->SetSource(X11ScreenSource::Create());
 
   cmdCopyPIX = new QPushButton(this);
   cmdCopyPIX->setObjectName(QStringLiteral("cmdCopyPIX"));

@@ -6,6 +6,7 @@
 
 #include "picker/eyedropper.h"
 #include "picker/magnifier.h"
+#include "picker/portalpicker.h"
 
 namespace hk {
 
@@ -29,7 +30,7 @@ void ScreenPicker::SetSource(std::unique_ptr<ScreenSource> source) {
 
 void ScreenPicker::Pixel_MouseDown() {
   if (!session_.CanRead()) {
-    emit Unreadable();
+    AskPortal();
     return;
   }
   // The capture matches the view at 1x in device pixels; the window may have moved
@@ -39,6 +40,16 @@ void ScreenPicker::Pixel_MouseDown() {
   // The grab shows the eyedropper over every window and brings the release back here.
   Pixel->grabMouse(EyedropperCursor(Pixel->devicePixelRatioF()));
   Timer1.start();
+}
+
+void ScreenPicker::AskPortal() {
+  if (portal_ == nullptr) {
+    // Made on first use: a desktop that the program can read never talks to the bus.
+    portal_ = new PortalPicker(this);
+    connect(portal_, &PortalPicker::ColourPicked, this, &ScreenPicker::ColourPicked);
+    connect(portal_, &PortalPicker::Unavailable, this, &ScreenPicker::Unreadable);
+  }
+  portal_->Request();
 }
 
 void ScreenPicker::Pixel_MouseUp() {

@@ -15,6 +15,7 @@ class QAbstractButton;
 namespace hk {
 
 class Magnifier;
+class PortalPicker;
 
 class ScreenPicker : public QObject {
   Q_OBJECT
@@ -24,7 +25,8 @@ class ScreenPicker : public QObject {
   ScreenPicker(QAbstractButton* pixel, Magnifier& magnifier);
   ~ScreenPicker() override;
 
-  // What reads the screen; none where it cannot be read.
+  // What reads the screen; none where it cannot be read, and the desktop portal is
+  // asked for a colour instead.
   void SetSource(std::unique_ptr<ScreenSource> source);
 
   void Pixel_MouseDown();
@@ -36,19 +38,22 @@ class ScreenPicker : public QObject {
   const PickSession& Session() const { return session_; }
 
  signals:
-  // A tick read the pixel under the pointer.
+  // A tick read the pixel under the pointer, or the portal answered with a colour.
   void ColourPicked(hk::LongColour colour);
-  // The screen cannot be read here: the press did nothing.
+  // Neither the screen nor a portal can be read here: the press did nothing.
   void Unreadable();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void AskPortal();
+
   QAbstractButton* Pixel;
   Magnifier& magnifier_;
   std::unique_ptr<ScreenSource> source_;
   PickSession session_;
+  PortalPicker* portal_ = nullptr;
   QTimer Timer1;
 };
 

@@ -28,3 +28,7 @@ list(APPEND HK_UI_SOURCES
   src/platform/qtdialogs.cpp
   src/platform/qtdialogs.h
 )
+list(APPEND HK_UI_SOURCES
+  src/platform/caretrest.cpp
+  src/platform/caretrest.h
+)

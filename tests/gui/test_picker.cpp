@@ -169,16 +169,5 @@ TEST_F(Picker, ACaptureIsSavedAtExitAndShownAtTheNextStart) {
   EXPECT_TRUE(dialogs.calls.empty());
 }
 
-TEST_F(Picker, WhereTheScreenCannotBeReadThePickSaysSoOnceAndChangesNothing) {
-  Start();
-  w->SetScreenSource(nullptr);
-  w->SetColor(RGB(1, 2, 3));
-  for (int i = 0; i < 2; ++i) QTest::mouseClick(Child("Pixel"), Qt::LeftButton);
-  ASSERT_EQ(dialogs.calls.size(), 1u);
-  EXPECT_NE(dialogs.calls[0].prompt.find("X11"), std::string::npos);
-  EXPECT_FALSE(w->picker().Picking());
-  EXPECT_EQ(w->CurrentColour(), RGB(1, 2, 3));
-}
-
 }  // namespace
 }  // namespace hk

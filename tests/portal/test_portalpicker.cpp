@@ -3,16 +3,22 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QComboBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QStringList>
+#include <QTest>
 #include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "../test_support.h"
+#include "mainwindow/frmpickcolor.h"
 #include "picker/portalpicker.h"
+#include "picker/screenpicker.h"
 
 namespace hk {
 namespace {
@@ -43,6 +49,16 @@ class Answers : public QObject {
   }
 };
 
+std::unique_ptr<QProcess> StartPortal(const QStringList& arguments) {
+  auto portal = std::make_unique<QProcess>();
+  portal->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+  portal->start(QStringLiteral(HK_FAKEPORTAL), arguments);
+  QByteArray said;
+  while (!(said += portal->readAllStandardOutput()).contains("ready"))
+    if (!portal->waitForReadyRead(kDeadlineMs)) return nullptr;
+  return portal;
+}
+
 struct PortalCase {
   QStringList portal;  // the stand-in's arguments; none: no portal on the bus
   QString answer;
@@ -66,12 +82,8 @@ TEST(PortalPicker, AnswersAsThePortalDid) {
     SCOPED_TRACE(qPrintable(c.portal.join(' ')));
     std::unique_ptr<QProcess> portal;
     if (!c.portal.isEmpty()) {
-      portal = std::make_unique<QProcess>();
-      portal->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-      portal->start(QStringLiteral(HK_FAKEPORTAL), c.portal);
-      QByteArray said;
-      while (!(said += portal->readAllStandardOutput()).contains("ready"))
-        ASSERT_TRUE(portal->waitForReadyRead(kDeadlineMs)) << "the stand-in portal never started";
+      portal = StartPortal(c.portal);
+      ASSERT_TRUE(portal) << "the stand-in portal never started";
     }
 
     PortalPicker picker;
@@ -88,6 +100,33 @@ TEST(PortalPicker, AnswersAsThePortalDid) {
       portal->waitForFinished(kDeadlineMs);
     }
   }
+}
+
+// Where the screen cannot be read, the pick button asks the portal and applies its
+// colour as a pick would; with no portal it says so once and changes nothing.
+TEST(PortalPicker, ThePickButtonUsesThePortalWhereTheScreenCannotBeRead) {
+  testing::ScriptedDialogs dialogs;
+  FrmPickColor window;
+  window.SetDialogs(&dialogs);
+  auto* pixel = window.findChild<QPushButton*>("Pixel");
+  auto* text = window.findChild<QComboBox*>("txtCol");
+  {
+    const auto portal = StartPortal({"0.2", "0.4", "0.6"});
+    ASSERT_TRUE(portal);
+    QTest::mouseClick(pixel, Qt::LeftButton);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.CurrentColour() == 0x996633; }, kDeadlineMs));
+    EXPECT_EQ(text->currentText(), QString::number(0x996633));
+    portal->kill();
+    portal->waitForFinished(kDeadlineMs);
+  }
+  QSignalSpy unreadable(&window.picker(), &ScreenPicker::Unreadable);
+  for (int press = 1; press <= 2; ++press) {
+    QTest::mouseClick(pixel, Qt::LeftButton);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return unreadable.count() == press; }, kDeadlineMs));
+  }
+  ASSERT_EQ(dialogs.calls.size(), 1u);
+  EXPECT_NE(dialogs.calls[0].prompt.find("X11"), std::string::npos);
+  EXPECT_EQ(window.CurrentColour(), 0x996633);
 }
 
 }  // namespace
@@ -107,7 +146,7 @@ int main(int argc, char** argv) {
     std::perror("dbus-run-session");
     return 1;
   }
-  QCoreApplication app(argc, argv);
+  QApplication app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }
