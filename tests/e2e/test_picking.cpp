@@ -1,0 +1,109 @@
+// Picking from the real screen: a backdrop window paints a one-pixel checkerboard of two
+// known colours (Xvfb's root background is not what screen reads return), the eyedropper
+// is dragged from the pick button with xdotool, and the window, the clipboard and the
+// capture file say which pixel was read, at each Qt scale factor.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+
+#include "harness.h"
+
+namespace hk::e2e {
+namespace {
+
+constexpr const char* kEven = "204080";  // where x + y is even
+constexpr const char* kOdd = "C06010";
+
+// A point of a control's design rectangle (twips) in the window's device pixels.
+int Device(int twips, double scale) { return static_cast<int>(std::lround(twips / 15 * scale)); }
+
+bool Xdotool(const std::string& args) { return Sh("xdotool " + args).has_value(); }
+
+// One pixel of `window` ("root" for the whole screen) as RRGGBB.
+std::optional<std::string> PixelOf(const std::string& window, int x, int y) {
+  const auto text = Sh("import -window " + window + " -crop 1x1+" + std::to_string(x) + "+" +
+                       std::to_string(y) + " -depth 8 txt:- | grep -o '#[0-9A-F]\\{6\\}'");
+  if (!text || text->size() < 7) return std::nullopt;
+  return text->substr(1, 6);
+}
+
+std::uint32_t Le(const std::string& bytes, std::size_t at, int size) {
+  std::uint32_t v = 0;
+  for (int i = size - 1; i >= 0; --i) v = v << 8 | static_cast<unsigned char>(bytes[at + i]);
+  return v;
+}
+
+TEST(Picking, TheEyedropperReadsThePixelUnderItsTipAtEveryScale) {
+  Process backdrop(std::string(HK_BACKDROP) + " checker " + kEven + " " + kOdd);
+  ASSERT_TRUE(WaitUntil([] { return PixelOf("root", 1, 0) == kOdd; })) << "no backdrop";
+
+  const struct {
+    double scale;
+    int captureWidth, captureHeight;  // the view's size at 1x in device pixels, made even
+  } cases[] = {{1, 110, 102}, {1.5, 164, 152}, {2, 220, 204}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.scale);
+    App app;
+    const auto run = app.Start("env QT_SCALE_FACTOR=" + std::to_string(c.scale));
+    const auto window = Window("^Hue Keeper$", run.get());
+    ASSERT_TRUE(window);
+    const std::string pixel = std::to_string(Device(2715 + 180, c.scale)) + " " +
+                              std::to_string(Device(2760 + 150, c.scale));
+    const std::string copyWeb = std::to_string(Device(1920 + 180, c.scale)) + " " +
+                                std::to_string(Device(1995 + 150, c.scale));
+    const int swatchX = Device(60 + 260, c.scale), swatchY = Device(45 + 230, c.scale);
+
+    // Odd and even screen coordinates, each a drag from the pick button to the point.
+    const struct {
+      int x, y;
+      const char* colour;
+    } points[] = {{101, 201, kEven}, {102, 201, kOdd}, {333, 444, kOdd}};
+    for (const auto& p : points) {
+      SCOPED_TRACE(std::to_string(p.x) + "," + std::to_string(p.y));
+      ASSERT_TRUE(Xdotool("mousemove --window " + *window + " " + pixel + " mousedown 1"));
+      ASSERT_TRUE(Xdotool("mousemove " + std::to_string(p.x) + " " + std::to_string(p.y)));
+      EXPECT_TRUE(WaitUntil([&] { return PixelOf(*window, swatchX, swatchY) == p.colour; }))
+          << "the swatch shows " << PixelOf(*window, swatchX, swatchY).value_or("nothing");
+      ASSERT_TRUE(Xdotool("mouseup 1"));
+      ASSERT_TRUE(Xdotool("mousemove --window " + *window + " " + copyWeb + " click 1"));
+      EXPECT_TRUE(WaitUntil([&] {
+        return Sh("xclip -o -selection clipboard") == "#" + std::string(p.colour);
+      })) << Sh("xclip -o -selection clipboard").value_or("");
+    }
+
+    // At 1x the magnifier shows the capture one to one in device pixels: the
+    // checkerboard, each pixel unlike its neighbour.
+    const int viewX = Device(630 + 825, c.scale) - 10, viewY = Device(45 + 765, c.scale) - 10;
+    const auto row = Sh("import -window " + *window + " -crop 20x1+" + std::to_string(viewX) + "+" +
+                        std::to_string(viewY) + " -depth 8 txt:- | grep -o '#[0-9A-F]\\{6\\}'");
+    ASSERT_TRUE(row);
+    std::string expected;
+    const std::string first = row->substr(1, 6);
+    for (int i = 0; i < 20; ++i)
+      expected += std::string("#") + ((i % 2 == 0) == (first == kEven) ? kEven : kOdd) + "\n";
+    EXPECT_TRUE(first == kEven || first == kOdd) << *row;
+    EXPECT_EQ(*row, expected);
+
+    // Exit keeps the capture: a 24-bit bitmap of the view's size with the last pixel
+    // picked at its middle.
+    ASSERT_TRUE(Xdotool("windowfocus --sync " + *window + " key ctrl+x"));
+    EXPECT_EQ(run->Wait(), 0);
+    const auto bmp = app.Read("screen_tmp.bmp");
+    ASSERT_TRUE(bmp && bmp->size() > 54);
+    EXPECT_EQ(Le(*bmp, 18, 4), static_cast<std::uint32_t>(c.captureWidth));
+    EXPECT_EQ(Le(*bmp, 22, 4), static_cast<std::uint32_t>(c.captureHeight));
+    EXPECT_EQ(Le(*bmp, 28, 2), 24u);
+    const std::size_t stride = (static_cast<std::size_t>(c.captureWidth) * 3 + 3) & ~std::size_t{3};
+    const std::size_t middle = 54 + (c.captureHeight - 1 - c.captureHeight / 2) * stride +
+                               static_cast<std::size_t>(c.captureWidth / 2) * 3;
+    char hex[7];
+    std::snprintf(hex, sizeof hex, "%06X", Le(*bmp, middle, 3));
+    EXPECT_EQ(std::string(hex), kOdd);
+    EXPECT_EQ(bmp->size(), 54 + stride * static_cast<std::size_t>(c.captureHeight));
+  }
+}
+
+}  // namespace
+}  // namespace hk::e2e
