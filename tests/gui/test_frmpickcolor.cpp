@@ -30,6 +30,9 @@ TEST(FrmPickColor, FixedSizeAndControlsAtTheirDesignPlaces) {
       {"Command2", 2, 1920, 1995, 360, 315},    {"Command2", 0, 4245, 1995, 360, 315},
       {"Command2", 1, 1920, 2370, 360, 315},    {"Command2", 3, 4245, 2370, 360, 315},
       {"CmdApply", -1, 2325, 2760, 360, 315},   {"CmdAdd", -1, 3480, 2760, 360, 315},
+      {"Pixel", -1, 2715, 2760, 360, 315},      {"cmdCopyPIX", -1, 3855, 2760, 360, 315},
+      {"PicFrame1", -1, 60, 600, 525, 270},     {"Frame1", -1, 630, 45, 1650, 1530},
+      {"Picture1", -1, 0, 0, 1650, 1530},       {"PicPX", -1, 60, 1425, 150, 150},
       {"lblCol", -1, 0, 3120, 4635, 255},       {"Option1", 0, 0, 3390, 1155, 315},
       // Placed by the resize rule: the band from 30 above the RGB row to 30 below the
       // buttons, the strip on the bottom edge and the slide button 30 above it.
