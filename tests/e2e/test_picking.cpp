@@ -42,7 +42,10 @@ TEST(Picking, TheEyedropperReadsThePixelUnderItsTipAtEveryScale) {
   const struct {
     double scale;
     int captureWidth, captureHeight;  // the view's size at 1x in device pixels, made even
-  } cases[] = {{1, 110, 102}, {1.5, 164, 152}, {2, 220, 204}};
+    const char* cursor;               // the eyedropper in device pixels, tip at (7, 22)
+  } cases[] = {{1, 110, 102, "32x32 hot 7,22\n"},
+               {1.5, 164, 152, "48x48 hot 11,33\n"},
+               {2, 220, 204, "64x64 hot 14,44\n"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.scale);
     App app;
@@ -66,7 +69,10 @@ TEST(Picking, TheEyedropperReadsThePixelUnderItsTipAtEveryScale) {
       ASSERT_TRUE(Xdotool("mousemove " + std::to_string(p.x) + " " + std::to_string(p.y)));
       EXPECT_TRUE(WaitUntil([&] { return PixelOf(*window, swatchX, swatchY) == p.colour; }))
           << "the swatch shows " << PixelOf(*window, swatchX, swatchY).value_or("nothing");
+      EXPECT_EQ(Sh(HK_CURSORPROBE), c.cursor) << "the eyedropper shows over the whole screen";
       ASSERT_TRUE(Xdotool("mouseup 1"));
+      EXPECT_TRUE(WaitUntil([&] { return Sh(HK_CURSORPROBE) != c.cursor; }))
+          << "the release restores the cursor";
       ASSERT_TRUE(Xdotool("mousemove --window " + *window + " " + copyWeb + " click 1"));
       EXPECT_TRUE(WaitUntil([&] {
         return Sh("xclip -o -selection clipboard") == "#" + std::string(p.colour);
