@@ -22,7 +22,6 @@ std::string EncodeBmp24(const PixelImage& image) {
   const std::uint32_t dataSize = stride * height;
   constexpr std::uint32_t kHeaders = 14 + 40;
   std::string out;
-  out.reserve(kHeaders + dataSize);
   out += "BM";
   Put32(out, kHeaders + dataSize);
   Put32(out, 0);         // reserved

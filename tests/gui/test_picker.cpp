@@ -127,6 +127,12 @@ TEST_F(Picker, APressOnTheViewPicksTheBlockUnderItUnlessAPickRuns) {
   // Panned to the middle: the picture's middle lies in the middle of the viewport.
   EXPECT_EQ(view->pos(), QPoint(-Child<QScrollBar>("HsP")->maximum() / 2,
                                 -Child<QScrollBar>("VsP")->maximum() / 2));
+  // Each picture pixel is a crisp 3 x 3 block, wherever the view is painted from.
+  const QImage shown = view->grab(QRect(100, 91, 12, 7)).toImage();
+  for (int y = 0; y < shown.height(); ++y)
+    for (int x = 0; x < shown.width(); ++x)
+      ASSERT_EQ(shown.pixel(x, y) & 0xFFFFFF, FakeScreen::At((100 + x) / 3, (91 + y) / 3))
+          << x << "," << y;
 
   QTest::mousePress(view, Qt::RightButton, {}, QPoint(3 * 60 + 2, 3 * 40));
   EXPECT_EQ(w->CurrentColour(), LongOf(FakeScreen::At(60, 40)));
