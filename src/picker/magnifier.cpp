@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "mainwindow/widgets.h"
+#include "picker/eyedropper.h"
 #include "platform/twips.h"
 
 namespace hk {
@@ -97,6 +98,8 @@ Magnifier::Magnifier(QWidget* window) : QObject(window), window_(window) {
   Picture1->setToolTip(QStringLiteral("Screen Capture"));
   Picture1->SetPicture(&picture_);
   Picture1->installEventFilter(this);
+  // A click into the view picks, as the eyedropper does on the screen.
+  Picture1->setCursor(EyedropperCursor(window->devicePixelRatioF()));
   Shape2 = new Marker(Picture1);
   Shape2->setObjectName(QStringLiteral("Shape2"));
   Shape2->resize(5, 5);
