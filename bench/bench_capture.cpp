@@ -15,7 +15,7 @@
 
 namespace {
 
-X11ScreenSource* gSource = nullptr;
+hk::X11ScreenSource* gSource = nullptr;
 constexpr int kHalfW = 55, kHalfH = 51;
 
 void BM_PointerPosition(benchmark::State& state) {
@@ -39,7 +39,7 @@ void BM_CaptureKnownLayout(benchmark::State& state) {
   const std::vector<hk::PixelRect> monitors = gSource->Monitors();
   auto* c = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
   const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
-  X11PixelFormat format;  // the 24-bit layout of the test display
+  hk::X11PixelFormat format;  // the 24-bit layout of the test display
   for (auto _ : state)
     benchmark::DoNotOptimize(hk::ComposeCapture(
         {at.x - kHalfW, at.y - kHalfH, 2 * kHalfW, 2 * kHalfH}, monitors,
@@ -51,7 +51,7 @@ void BM_CaptureKnownLayout(benchmark::State& state) {
                             static_cast<std::uint16_t>(r.height), ~0u),
               nullptr);
           if (reply == nullptr) return std::nullopt;
-          auto image = ConvertX11Pixels(format, xcb_get_image_data(reply),
+          auto image = hk::ConvertX11Pixels(format, xcb_get_image_data(reply),
                                         static_cast<std::size_t>(xcb_get_image_data_length(reply)),
                                         r.width, r.height);
           free(reply);
@@ -67,7 +67,7 @@ int main(int argc, char** argv) {
     return 0;
   }
   QGuiApplication app(argc, argv);
-  const std::unique_ptr<X11ScreenSource> source = X11ScreenSource::Create();
+  const std::unique_ptr<hk::X11ScreenSource> source = hk::X11ScreenSource::Create();
   if (!source) {
     std::printf(
         "bench_capture: the screen cannot be read through X11 (platform %s); nothing "

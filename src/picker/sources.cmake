@@ -3,6 +3,7 @@ list(APPEND HK_CORE_SOURCES
   src/picker/picksession.cpp
   src/picker/zoomlayout.cpp
   src/picker/bmpfile.cpp
+  src/picker/x11pixels.cpp
 )
 list(APPEND HK_UI_SOURCES
   src/picker/magnifier.cpp

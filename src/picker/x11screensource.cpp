@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <cstring>
 
+namespace hk {
+
 namespace {
 
 // A reply from the server, freed as XCB asks.
@@ -28,68 +30,7 @@ Reply<T> Ask(T* (*reply)(xcb_connection_t*, Cookie, xcb_generic_error_t**), xcb_
   return r;
 }
 
-// One colour channel of a pixel value, scaled to eight bits.
-struct Channel {
-  std::uint32_t mask;
-  int shift;
-  int bits;
-  explicit Channel(std::uint32_t m)
-      : mask(m), shift(m ? std::countr_zero(m) : 0), bits(std::popcount(m)) {}
-  // One unbroken run of at most 16 bits: what this can scale.
-  bool usable() const { return mask != 0 && bits <= 16 && std::countr_one(mask >> shift) == bits; }
-  std::uint32_t operator()(std::uint32_t pixel) const {
-    const std::uint32_t v = (pixel & mask) >> shift;
-    if (bits >= 8) return v >> (bits - 8);
-    const std::uint32_t max = (1u << bits) - 1;
-    return (v * 255 + max / 2) / max;
-  }
-};
-
 }  // namespace
-
-std::optional<hk::PixelImage> ConvertX11Pixels(const X11PixelFormat& format,
-                                               const std::uint8_t* data, std::size_t size,
-                                               int width, int height) {
-  const int bpp = format.bitsPerPixel;
-  if (width <= 0 || height <= 0 || !format.trueColour ||
-      (bpp != 8 && bpp != 16 && bpp != 24 && bpp != 32) || format.scanlinePad < 8 ||
-      format.scanlinePad % 8 != 0)
-    return std::nullopt;
-  const Channel red(format.redMask), green(format.greenMask), blue(format.blueMask);
-  if (!red.usable() || !green.usable() || !blue.usable() ||
-      (bpp < 32 && ((format.redMask | format.greenMask | format.blueMask) >> bpp) != 0))
-    return std::nullopt;
-  const std::size_t pad = static_cast<std::size_t>(format.scanlinePad);
-  const std::size_t stride =
-      (static_cast<std::size_t>(width) * static_cast<std::size_t>(bpp) + pad - 1) / pad * pad / 8;
-  if (size / stride < static_cast<std::size_t>(height)) return std::nullopt;
-
-  hk::PixelImage image(width, height);
-  const std::size_t bytes = static_cast<std::size_t>(bpp / 8);
-  const bool plain = format.redMask == 0xFF0000 && format.greenMask == 0x00FF00 &&
-                     format.blueMask == 0x0000FF && bytes >= 3;
-  for (int y = 0; y < height; ++y) {
-    const std::uint8_t* row = data + static_cast<std::size_t>(y) * stride;
-    std::uint32_t* out = &image.at(0, y);
-    if (plain) {
-      // The usual 24-bit colour: the three colour bytes are read straight; in
-      // 32 bits they are the low three of the value, wherever the order puts them.
-      const std::size_t r = format.msbFirst ? bytes - 3 : 2;
-      const std::size_t g = format.msbFirst ? bytes - 2 : 1;
-      const std::size_t b = format.msbFirst ? bytes - 1 : 0;
-      for (int x = 0; x < width; ++x, row += bytes)
-        out[x] = std::uint32_t{row[r]} << 16 | std::uint32_t{row[g]} << 8 | std::uint32_t{row[b]};
-      continue;
-    }
-    for (int x = 0; x < width; ++x, row += bytes) {
-      std::uint32_t pixel = 0;
-      for (std::size_t i = 0; i < bytes; ++i)
-        pixel |= std::uint32_t{row[format.msbFirst ? i : bytes - 1 - i]} << (8 * (bytes - 1 - i));
-      out[x] = red(pixel) << 16 | green(pixel) << 8 | blue(pixel);
-    }
-  }
-  return image;
-}
 
 std::unique_ptr<X11ScreenSource> X11ScreenSource::Create() {
   if (qGuiApp == nullptr || QGuiApplication::platformName() != QLatin1String("xcb")) return nullptr;
@@ -143,18 +84,18 @@ std::unique_ptr<X11ScreenSource> X11ScreenSource::Create() {
 }
 
 X11ScreenSource::X11ScreenSource(xcb_connection_t* connection, std::uint32_t root,
-                                 hk::PixelRect rootRect, X11PixelFormat format, bool randr)
+                                 PixelRect rootRect, X11PixelFormat format, bool randr)
     : connection_(connection), root_(root), rootRect_(rootRect), format_(format), randr_(randr) {}
 
-std::optional<hk::ScreenPoint> X11ScreenSource::PointerPosition() {
+std::optional<ScreenPoint> X11ScreenSource::PointerPosition() {
   const auto pointer =
       Ask(xcb_query_pointer_reply, connection_, xcb_query_pointer(connection_, root_));
   // On another screen of the display the pointer is over pixels this root has not.
   if (!pointer || !pointer->same_screen) return std::nullopt;
-  return hk::ScreenPoint{pointer->root_x, pointer->root_y};
+  return ScreenPoint{pointer->root_x, pointer->root_y};
 }
 
-std::vector<hk::PixelRect> X11ScreenSource::Monitors() {
+std::vector<PixelRect> X11ScreenSource::Monitors() {
   // Both asked at once, so the layout costs one round trip. Asked on every
   // capture: a monitor plugged in or moved mid-pick is seen at once.
   const xcb_get_geometry_cookie_t geometryCookie = xcb_get_geometry(connection_, root_);
@@ -162,14 +103,14 @@ std::vector<hk::PixelRect> X11ScreenSource::Monitors() {
   if (randr_) monitorsCookie = xcb_randr_get_monitors(connection_, root_, 1);
   const auto geometry = Ask(xcb_get_geometry_reply, connection_, geometryCookie);
   if (geometry) rootRect_ = {0, 0, geometry->width, geometry->height};
-  std::vector<hk::PixelRect> monitors;
+  std::vector<PixelRect> monitors;
   if (randr_) {
     const auto reply = Ask(xcb_randr_get_monitors_reply, connection_, monitorsCookie);
     if (reply && geometry) {
       for (auto m = xcb_randr_get_monitors_monitors_iterator(reply.get()); m.rem > 0;
            xcb_randr_monitor_info_next(&m)) {
-        const hk::PixelRect part =
-            hk::Intersect({m.data->x, m.data->y, m.data->width, m.data->height}, rootRect_);
+        const PixelRect part =
+            Intersect({m.data->x, m.data->y, m.data->width, m.data->height}, rootRect_);
         if (!part.empty()) monitors.push_back(part);
       }
     }
@@ -179,14 +120,13 @@ std::vector<hk::PixelRect> X11ScreenSource::Monitors() {
   return monitors;
 }
 
-std::optional<hk::PixelImage> X11ScreenSource::Capture(const hk::PixelRect& area) {
-  const std::vector<hk::PixelRect> monitors = Monitors();
+std::optional<PixelImage> X11ScreenSource::Capture(const PixelRect& area) {
+  const std::vector<PixelRect> monitors = Monitors();
   if (monitors.empty()) return std::nullopt;
-  return hk::ComposeCapture(area, monitors,
-                            [this](const hk::PixelRect& rect) { return ReadRect(rect); });
+  return ComposeCapture(area, monitors, [this](const PixelRect& rect) { return ReadRect(rect); });
 }
 
-std::optional<hk::PixelImage> X11ScreenSource::ReadRect(const hk::PixelRect& rect) {
+std::optional<PixelImage> X11ScreenSource::ReadRect(const PixelRect& rect) {
   const auto image =
       Ask(xcb_get_image_reply, connection_,
           xcb_get_image(connection_, XCB_IMAGE_FORMAT_Z_PIXMAP, root_,
@@ -198,3 +138,5 @@ std::optional<hk::PixelImage> X11ScreenSource::ReadRect(const hk::PixelRect& rec
                           static_cast<std::size_t>(xcb_get_image_data_length(image.get())),
                           rect.width, rect.height);
 }
+
+}  // namespace hk

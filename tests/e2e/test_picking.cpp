@@ -62,7 +62,7 @@ TEST(Picking, TheEyedropperReadsThePixelUnderItsTipAtEveryScale) {
     const struct {
       int x, y;
       const char* colour;
-    } points[] = {{101, 201, kEven}, {102, 201, kOdd}, {333, 444, kOdd}};
+    } points[] = {{101, 201, kEven}, {102, 201, kOdd}, {1279, 1023, kEven}};
     for (const auto& p : points) {
       SCOPED_TRACE(std::to_string(p.x) + "," + std::to_string(p.y));
       ASSERT_TRUE(Xdotool("mousemove --window " + *window + " " + pixel + " mousedown 1"));
@@ -81,7 +81,7 @@ TEST(Picking, TheEyedropperReadsThePixelUnderItsTipAtEveryScale) {
 
     // At 1x the magnifier shows the capture one to one in device pixels: the
     // checkerboard, each pixel unlike its neighbour.
-    const int viewX = Device(630 + 825, c.scale) - 10, viewY = Device(45 + 765, c.scale) - 10;
+    const int viewX = Device(630 + 825, c.scale) - 30, viewY = Device(45 + 765, c.scale) - 10;
     const auto row = Sh("import -window " + *window + " -crop 20x1+" + std::to_string(viewX) + "+" +
                         std::to_string(viewY) + " -depth 8 txt:- | grep -o '#[0-9A-F]\\{6\\}'");
     ASSERT_TRUE(row);
@@ -93,7 +93,7 @@ TEST(Picking, TheEyedropperReadsThePixelUnderItsTipAtEveryScale) {
     EXPECT_EQ(*row, expected);
 
     // Exit keeps the capture: a 24-bit bitmap of the view's size with the last pixel
-    // picked at its middle.
+    // picked at its middle; past the screen's corner it is neutral grey.
     ASSERT_TRUE(Xdotool("windowfocus --sync " + *window + " key ctrl+x"));
     EXPECT_EQ(run->Wait(), 0);
     const auto bmp = app.Read("screen_tmp.bmp");
@@ -102,11 +102,20 @@ TEST(Picking, TheEyedropperReadsThePixelUnderItsTipAtEveryScale) {
     EXPECT_EQ(Le(*bmp, 22, 4), static_cast<std::uint32_t>(c.captureHeight));
     EXPECT_EQ(Le(*bmp, 28, 2), 24u);
     const std::size_t stride = (static_cast<std::size_t>(c.captureWidth) * 3 + 3) & ~std::size_t{3};
-    const std::size_t middle = 54 + (c.captureHeight - 1 - c.captureHeight / 2) * stride +
-                               static_cast<std::size_t>(c.captureWidth / 2) * 3;
-    char hex[7];
-    std::snprintf(hex, sizeof hex, "%06X", Le(*bmp, middle, 3));
-    EXPECT_EQ(std::string(hex), kOdd);
+    const auto at = [&](int x, int y) {
+      char hex[7];
+      std::snprintf(hex, sizeof hex, "%06X",
+                    Le(*bmp,
+                       54 + static_cast<std::size_t>(c.captureHeight - 1 - y) * stride +
+                           static_cast<std::size_t>(x) * 3,
+                       3));
+      return std::string(hex);
+    };
+    const int a = c.captureWidth / 2, b = c.captureHeight / 2;
+    EXPECT_EQ(at(a, b), kEven);
+    EXPECT_EQ(at(0, 0), (a + b) % 2 == 0 ? kEven : kOdd);
+    EXPECT_EQ(at(2 * a - 1, 0), "808080");
+    EXPECT_EQ(at(0, 2 * b - 1), "808080");
     EXPECT_EQ(bmp->size(), 54 + stride * static_cast<std::size_t>(c.captureHeight));
   }
 }
