@@ -36,7 +36,7 @@ std::uint32_t Le(const std::string& bytes, std::size_t at, int size) {
 }
 
 TEST(Picking, TheEyedropperReadsThePixelUnderItsTipAtEveryScale) {
-  Process backdrop(std::string(HK_BACKDROP) + " checker " + kEven + " " + kOdd);
+  Process backdrop(std::string(HK_BACKDROP) + " " + kEven + " " + kOdd);
   ASSERT_TRUE(WaitUntil([] { return PixelOf("root", 1, 0) == kOdd; })) << "no backdrop";
 
   const struct {

@@ -3,8 +3,6 @@
 // token, and answers the way its arguments say:
 //   hk_fakeportal R G B    the user picked that colour (channels 0..1, "nan" allowed)
 //   hk_fakeportal cancel   the user dismissed the picker (response 1)
-//   hk_fakeportal ended    the picker ended some other way (response 2)
-//   hk_fakeportal garbled  a success whose response code is a string, not a number
 //   hk_fakeportal vanish   the call is answered, then the portal leaves the bus unanswered
 // It prints "ready" once the name is its own.
 #include <QCoreApplication>
@@ -23,7 +21,7 @@ namespace {
 const QString kService = QStringLiteral("org.freedesktop.portal.Desktop");
 const QString kObject = QStringLiteral("/org/freedesktop/portal/desktop");
 
-enum class Mode { Colour, Cancel, Ended, Garbled, Vanish };
+enum class Mode { Colour, Cancel, Vanish };
 
 class FakeScreenshot : public QObject, protected QDBusContext {
   Q_OBJECT
@@ -55,7 +53,7 @@ class FakeScreenshot : public QObject, protected QDBusContext {
     QDBusMessage response = QDBusMessage::createSignal(
         path, QStringLiteral("org.freedesktop.portal.Request"), QStringLiteral("Response"));
     QVariantMap results;
-    if (mode_ == Mode::Colour || mode_ == Mode::Garbled) {
+    if (mode_ == Mode::Colour) {
       QDBusArgument colour;
       colour.beginStructure();
       colour << red_ << green_ << blue_;
@@ -64,8 +62,6 @@ class FakeScreenshot : public QObject, protected QDBusContext {
     }
     switch (mode_) {
       case Mode::Cancel: response << 1u; break;
-      case Mode::Ended: response << 2u; break;
-      case Mode::Garbled: response << QStringLiteral("0"); break;
       default: response << 0u; break;
     }
     response << results;
@@ -85,10 +81,6 @@ int main(int argc, char** argv) {
   double channels[3] = {0, 0, 0};
   if (args == QStringList{QStringLiteral("cancel")}) {
     mode = Mode::Cancel;
-  } else if (args == QStringList{QStringLiteral("ended")}) {
-    mode = Mode::Ended;
-  } else if (args == QStringList{QStringLiteral("garbled")}) {
-    mode = Mode::Garbled;
   } else if (args == QStringList{QStringLiteral("vanish")}) {
     mode = Mode::Vanish;
   } else if (args.size() == 3) {
@@ -98,7 +90,7 @@ int main(int argc, char** argv) {
       if (!ok) return 2;
     }
   } else {
-    std::fputs("usage: hk_fakeportal R G B | cancel | ended | garbled | vanish\n", stderr);
+    std::fputs("usage: hk_fakeportal R G B | cancel | vanish\n", stderr);
     return 2;
   }
 

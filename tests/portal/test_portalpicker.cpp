@@ -73,8 +73,6 @@ TEST(PortalPicker, AnswersAsThePortalDid) {
       {{"1.5", "-0.2", "0.998"}, "colour FE00FF"},
       {{"nan", "0", "0"}, "unavailable"},
       {{"cancel"}, "cancelled"},
-      {{"ended"}, "cancelled"},
-      {{"garbled"}, "unavailable"},
       {{"vanish"}, "unavailable"},
       {{}, "unavailable"},
   };

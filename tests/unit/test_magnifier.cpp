@@ -12,52 +12,22 @@ namespace {
 const ZoomGeometry kDesign{{630, 45, 1650, 1530}, 255, 255};
 
 TEST(Magnifier, LayoutAtEachZoom) {
+  // With bars, the viewport shrinks by them and they lie along its bottom and right.
+  const PixelRect frame{630, 45, 1395, 1275}, hs{630, 1320, 1395, 255}, vs{2025, 45, 255, 1275};
+  // clang-format off
   const struct {
     int zoom;
     ZoomLayout expected;
   } cases[] = {
       // 1x: the design viewport, no bars, the marker around pixel (55, 51).
       {1, {false, {630, 45, 1650, 1530}, {0, 0, 1650, 1530}, {}, {}, 0, 0, 0, 0, 53, 49}},
-      // 3x: 330 x 306 pixels in a viewport shrunk by the bars, which span the overflow
-      // and start in the middle.
-      {3,
-       {true,
-        {630, 45, 1395, 1275},
-        {0, 0, 4950, 4590},
-        {630, 1320, 1395, 255},
-        {2025, 45, 255, 1275},
-        237,
-        221,
-        118,
-        110,
-        163,
-        151}},
+      // 3x: 330 x 306 pixels; the bars span the overflow and start in the middle.
+      {3, {true, frame, {0, 0, 4950, 4590}, hs, vs, 237, 221, 118, 110, 163, 151}},
       // 4x: 440 x 408 pixels.
-      {4,
-       {true,
-        {630, 45, 1395, 1275},
-        {0, 0, 6600, 6120},
-        {630, 1320, 1395, 255},
-        {2025, 45, 255, 1275},
-        347,
-        323,
-        173,
-        161,
-        218,
-        202}},
-      {16,
-       {true,
-        {630, 45, 1395, 1275},
-        {0, 0, 26400, 24480},
-        {630, 1320, 1395, 255},
-        {2025, 45, 255, 1275},
-        1667,
-        1547,
-        833,
-        773,
-        878,
-        814}},
+      {4, {true, frame, {0, 0, 6600, 6120}, hs, vs, 347, 323, 173, 161, 218, 202}},
+      {16, {true, frame, {0, 0, 26400, 24480}, hs, vs, 1667, 1547, 833, 773, 878, 814}},
   };
+  // clang-format on
   for (const auto& c : cases) {
     SCOPED_TRACE(c.zoom);
     const ZoomLayout got = LayoutZoom(c.zoom, kDesign);
