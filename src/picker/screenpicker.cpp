@@ -2,7 +2,6 @@
 
 #include <QAbstractButton>
 #include <QMouseEvent>
-#include <cstring>
 
 #include "picker/eyedropper.h"
 #include "picker/magnifier.h"
