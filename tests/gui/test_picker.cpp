@@ -147,6 +147,10 @@ TEST_F(Picker, TheSwatchCopiesAnEightByEightImageAndCtrlVPastesAPictureThatIsNot
   QImage pasted(20, 10, QImage::Format_RGB32);
   pasted.fill(qRgb(200, 100, 50));
   QApplication::clipboard()->setImage(pasted);
+  // Only Ctrl+V pastes a picture.
+  QTest::keyClick(w.get(), Qt::Key_V, Qt::AltModifier);
+  QTest::keyClick(w.get(), Qt::Key_B, Qt::ControlModifier);
+  EXPECT_TRUE(w->magnifier().Picture().isNull());
   QTest::keyClick(w.get(), Qt::Key_V, Qt::ControlModifier);
   EXPECT_EQ(w->magnifier().Picture().size(), QSize(20, 10));
   w->mnuExit_Click();
