@@ -10,8 +10,12 @@
 namespace hk {
 
 QImage LoadCapture(const QString& folder) {
+  // Read as the bitmap it is: guessing the format would load every image plugin at
+  // start-up, even when there is no file.
+  const QString path = QDir(folder).filePath(QString::fromLatin1(kCaptureFileName));
+  if (!QFile::exists(path)) return {};
   QImage picture;
-  if (!picture.load(QDir(folder).filePath(QString::fromLatin1(kCaptureFileName)))) return {};
+  if (!picture.load(path, "BMP")) return {};
   return picture;
 }
 
