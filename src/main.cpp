@@ -3,6 +3,7 @@
 #include <QScreen>
 #include <QStyle>
 
+#include "mainwindow/appicon.h"
 #include "mainwindow/frmpickcolor.h"
 #include "platform/caretrest.h"
 #include "platform/messages.h"
@@ -12,6 +13,7 @@
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Hue Keeper"));
+  QApplication::setWindowIcon(hk::AppIcon());
   // The program ends only through Exit; a hidden window is not the end.
   QApplication::setQuitOnLastWindowClosed(false);
 

@@ -227,6 +227,7 @@ void FrmPickColor::ApplyPadUpdate(const PadUpdate& update) {
   Image3->setVisible(table_->BiggerShown());
   PAD->update();
   if (update.newColour) SetColor(*update.newColour);
+  PlaceActionLabels();
 }
 
 void FrmPickColor::ShowTableFocus() {

@@ -101,6 +101,7 @@ FrmPickColor::FrmPickColor(QWidget* parent)
   setWindowTitle(QStringLiteral("Hue Keeper"));
   setFont(TahomaOrClosest(8));
   setFixedSize(TwipsToPixels(kDesignWidthTwips), TwipsToPixels(kDesignHeightTwips));
+  setMouseTracking(true);  // a move off the action labels puts their light out
   BuildControls();
   // While a channel editor has the focus, the wheel steps it wherever the pointer is;
   // the window's own keys work whichever control has the focus.
@@ -143,6 +144,7 @@ void FrmPickColor::BuildControls() {
   BuildMenus();
   BuildTable();
   BuildPicker();
+  BuildActions();
   BuildBands();
 }
 
@@ -153,12 +155,14 @@ void FrmPickColor::BuildBands() {
   band->setObjectName(QStringLiteral("Shape3"));
   band->setColour(kSys3DLight);
   band->lower();
+  band->setAttribute(Qt::WA_TransparentForMouseEvents);  // moves over it reach the window
   Shape3 = band;
   auto* strip = new Swatch(this);
   strip->setObjectName(QStringLiteral("Shape4"));
   strip->setColour(kSysButtonShadow);
   Place(strip, 0, 3090, 4665, 255);
   strip->lower();
+  strip->setAttribute(Qt::WA_TransparentForMouseEvents);
   Shape4 = strip;
 
   // The sticky pins lie on one spot; exactly one shows.

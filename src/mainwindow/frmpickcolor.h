@@ -32,6 +32,7 @@ class QWheelEvent;
 class QKeyEvent;
 class QCloseEvent;
 class QResizeEvent;
+class QMouseEvent;
 
 namespace hk {
 
@@ -41,8 +42,10 @@ class UpDownText;
 class PadWidget;
 class SavedColoursModel;
 class QtDialogs;
+class ActionLabels;
 class Magnifier;
 class ScreenPicker;
+class TrayIcon;
 class ScreenSource;
 
 // The 8 x 8 image of a colour that the pixel swatch puts on the clipboard.
@@ -132,6 +135,17 @@ class FrmPickColor : public QWidget {
   // The keys of the whole window; answers whether the key was used up.
   bool Form_KeyDown(QKeyEvent* event);
 
+  // ---- action labels, tray icon and About ----
+  void lblAction_Click(int index);
+  // Show/Hide: to the tray and back; closing and minimizing do the same where a
+  // tray can bring the window back.
+  void mnuShow_Click();
+  void mnuhp_Click();
+  void mnuHex_Click();
+  void Command1_Click();
+  ActionLabels& actionLabels() { return *actions_; }
+  TrayIcon& tray() { return *tray_; }
+
   // ---- picking and the magnifier ----
   // What reads the screen for a pick; tests put their own in.
   void SetScreenSource(std::unique_ptr<ScreenSource> source);
@@ -151,6 +165,7 @@ class FrmPickColor : public QWidget {
   void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
 
  private:
   void BuildControls();
@@ -164,6 +179,11 @@ class FrmPickColor : public QWidget {
   void ShowTableFocus();
   void PlaceBottomRow();
   void BuildPicker();
+  void BuildActions();
+  void PlaceActionLabels();
+  void OpenTool(int action);
+  void RestoreFromTray();
+  bool CanHideToTray() const;
   void PickedColour(LongColour colour);
   void ScreenUnreadable();
   void LoadCapturePicture();
@@ -270,6 +290,11 @@ class FrmPickColor : public QWidget {
   QPushButton* Pixel = nullptr;
   QPushButton* cmdCopyPIX = nullptr;
   bool unreadableSaid_ = false;
+
+  // The action row, the About button and the tray icon.
+  ActionLabels* actions_ = nullptr;
+  QPushButton* Command1 = nullptr;
+  TrayIcon* tray_ = nullptr;
 
   QMenu* mnuColor = nullptr;
   std::array<QAction*, 5> mnuColorMode{};

@@ -13,4 +13,11 @@ list(APPEND HK_UI_SOURCES
   src/mainwindow/colourtableui.cpp
   src/mainwindow/startup.cpp
   src/mainwindow/pickerui.cpp
+  src/mainwindow/actionlabels.cpp
+  src/mainwindow/actionlabels.h
+  src/mainwindow/appicon.cpp
+  src/mainwindow/appicon.h
+  src/mainwindow/trayicon.cpp
+  src/mainwindow/trayicon.h
+  src/mainwindow/windowactions.cpp
 )

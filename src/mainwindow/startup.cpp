@@ -16,6 +16,7 @@
 #include "colour/modhslv.h"
 #include "mainwindow/frmpickcolor.h"
 #include "mainwindow/preferences.h"
+#include "mainwindow/trayicon.h"
 #include "picker/capturefile.h"
 #include "platform/filewrite.h"
 #include "platform/programfolder.h"
@@ -108,6 +109,7 @@ void FrmPickColor::Form_Load(const QString& executableFolder) {
     if (table_->CurrentTab() == PadList::Saved) table_->Pad().SetPadPos(0);
   }
   TabChanged = SizeChanged = false;
+  tray_->Add();
   DrawColorDisplay();
   LoadCapturePicture();
 }
@@ -124,6 +126,7 @@ void FrmPickColor::mnuExit_Click() {
 void FrmPickColor::Shutdown() {
   if (shutdownDone_) return;
   shutdownDone_ = true;
+  tray_->Del_Sys_Ref();
   SaveAll();
 }
 
@@ -152,25 +155,31 @@ void FrmPickColor::SaveAll() {
   SaveCapturePicture();
 }
 
-void FrmPickColor::ShowAgain() {
-  if (isMinimized()) setWindowState(windowState() & ~Qt::WindowMinimized);
-  show();
-  raise();
-  activateWindow();
-}
+void FrmPickColor::ShowAgain() { RestoreFromTray(); }
 
 void FrmPickColor::closeEvent(QCloseEvent* event) {
   if (shutdownDone_) {
     event->accept();
     return;
   }
-  // Closing never ends the program: the window steps aside, and Exit ends it.
+  // Closing never ends the program: the window steps aside to the tray, or to the
+  // task bar where no tray could bring it back; Exit ends it.
   event->ignore();
-  showMinimized();
+  if (CanHideToTray()) {
+    mnuShow_Click();
+  } else {
+    showMinimized();
+  }
 }
 
 void FrmPickColor::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
+  // Minimizing hides the window to the tray, where there is one.
+  if (event->type() == QEvent::WindowStateChange && isMinimized() && isVisible() &&
+      CanHideToTray())
+    QTimer::singleShot(0, this, [this] {
+      if (isMinimized() && isVisible()) mnuShow_Click();
+    });
 }
 
 void FrmPickColor::resizeEvent(QResizeEvent* event) {
@@ -187,6 +196,7 @@ void FrmPickColor::Form_Resize() {
   // The strip on the bottom edge, and the slide button just above it.
   Shape4->setGeometry(0, height() - Shape4->height(), Shape4->width(), Shape4->height());
   ImgUP_DN->move(ImgUP_DN->x(), height() - ImgUP_DN->height() - TwipsToPixels(30));
+  PlaceActionLabels();
 }
 
 void FrmPickColor::ImgstickOff_Click() {
