@@ -115,20 +115,19 @@ bool FrmPickColor::CanHideToTray() const {
 void FrmPickColor::mnuShow_Click() {
   QAction* show = tray_->mnuShow();
   if (show->text() == QStringLiteral("&Hide")) {
+    // Hidden is out of the task bar too; a minimized state kept while hidden would
+    // bring the window back minimized.
     show->setText(QStringLiteral("&Show"));
     hide();
-    setWindowState(windowState() | Qt::WindowMinimized);
   } else {
-    setWindowState(windowState() & ~Qt::WindowMinimized);
-    this->show();
+    showNormal();
     show->setText(QStringLiteral("&Hide"));
     activateWindow();
   }
 }
 
 void FrmPickColor::RestoreFromTray() {
-  setWindowState(windowState() & ~Qt::WindowMinimized);
-  show();
+  showNormal();
   raise();
   tray_->mnuShow()->setText(QStringLiteral("&Hide"));
   activateWindow();
