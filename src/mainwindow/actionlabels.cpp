@@ -59,7 +59,9 @@ ActionLabels::ActionLabels(QWidget* window) : QObject(window) {
     lblAction[static_cast<std::size_t>(i)] = l;
     // A label takes no focus, so its access key runs its action as a button's would.
     const QKeySequence key = QKeySequence::mnemonic(QString::fromLatin1(kDesign[i].caption));
-    if (!key.isEmpty() && i != Exit) {  // Alt+X is the window's own exit key
+    // Alt+X is the window's own exit key, and Alt+M is the magenta editor's in the
+    // ink modes: those two keys stay theirs.
+    if (!key.isEmpty() && i != Exit && i != Measure) {
       auto* shortcut = new QShortcut(key, window);
       connect(shortcut, &QShortcut::activated, this, [this, i] {
         if (label(i)->isVisible() && label(i)->isEnabled()) emit Clicked(i);
