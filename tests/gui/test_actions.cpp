@@ -52,8 +52,9 @@ TEST_F(Actions, OneLabelLightsAtATimeAndEachDoesItsAction) {
   UrlCatcher browser;
   dialogs.pressed = {MsgResult::No};  // keep the colour when asked to delete it
   dialogs.typed = {"two"};
-  for (int index : {ActionLabels::Rename, ActionLabels::Delete, ActionLabels::HomePage,
-                    ActionLabels::HexConv, ActionLabels::Exit})
+  QTest::keyClick(w.get(), Qt::Key_N, Qt::AltModifier);  // the rename label's access key
+  for (int index :
+       {ActionLabels::Delete, ActionLabels::HomePage, ActionLabels::HexConv, ActionLabels::Exit})
     QTest::mouseClick(Label(index), Qt::LeftButton);
   QApplication::processEvents();
   ASSERT_EQ(dialogs.calls.size(), 3u);
@@ -79,9 +80,19 @@ TEST_F(Actions, RenameAndDeleteShowWithTheSavedListOpenAndWorkOnlyWithColours) {
   w->ImgUP_DN_Click();
   w->Option1_Click(0);
   EXPECT_EQ(place(), std::vector<int>({false, false, false, measureX})) << "collapsed";
-  // The row keeps to the bottom edge, the exit label to the right.
+  // The row keeps to the bottom edge, the exit label to the right; 4 pixels apart,
+  // left to right: rename, delete, measure ... HexConv, home page, exit.
   EXPECT_EQ(Label(ActionLabels::Exit)->geometry().bottom() + 1, w->height() - 2);
   EXPECT_EQ(Label(ActionLabels::Exit)->geometry().right() + 1, w->width() - 6);
+  const int order[] = {0, 1, 5, -1, 4, 3, 2};
+  for (int i = 0; i + 1 < 7; ++i) {
+    if (order[i] < 0 || order[i + 1] < 0) continue;
+    EXPECT_EQ(Label(order[i + 1])->x() - Label(order[i])->geometry().right() - 1, 4) << order[i];
+  }
+  EXPECT_EQ(Label(0)->x(), 4);
+  // A hidden label's access key does nothing.
+  QTest::keyClick(w.get(), Qt::Key_N, Qt::AltModifier);
+  EXPECT_TRUE(dialogs.calls.empty());
 }
 
 TEST_F(Actions, AboutNamesTheVersionAndYesVisitsTheHomePage) {
