@@ -143,6 +143,7 @@ void FrmPickColor::BuildControls() {
   BuildMenus();
   BuildTable();
   BuildPicker();
+  BuildSearch();
   BuildBands();
 }
 

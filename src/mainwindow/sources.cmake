@@ -13,4 +13,5 @@ list(APPEND HK_UI_SOURCES
   src/mainwindow/colourtableui.cpp
   src/mainwindow/startup.cpp
   src/mainwindow/pickerui.cpp
+  src/mainwindow/searchui.cpp
 )
