@@ -284,7 +284,7 @@ class FrmPickColor : public QWidget {
  private:
   void BuildSearch();
   void Text3_Change();
-  bool Text3_KeyDown(int key);  // answers whether the key was used up
+  void Text3_KeyDown(int key);
   void Text3_GotFocus();
   void Text3_LostFocus();
   void CmdSearch_GotFocus();

@@ -36,15 +36,17 @@ QIcon SearchIcon() {
   return QIcon(pm);
 }
 
-// Hands the key and focus events of the search controls to their handlers.
+// Tells the handlers of the search controls about their keys and focus; the controls
+// still see every event.
 class SearchEvents : public QObject {
  public:
-  using Handler = std::function<bool(QObject*, QEvent*)>;
+  using Handler = std::function<void(QObject*, QEvent*)>;
   SearchEvents(QObject* parent, Handler handler) : QObject(parent), handler_(std::move(handler)) {}
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    return handler_(watched, event) || QObject::eventFilter(watched, event);
+    handler_(watched, event);
+    return false;
   }
 
  private:
@@ -82,21 +84,14 @@ void FrmPickColor::BuildSearch() {
   const QPointer<QLabel> caption = lblCol;
   auto* events = new SearchEvents(this, [this, caption](QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
-    if (!caption) return false;
-    if (type == QEvent::KeyPress && watched == Text3)
-      return Text3_KeyDown(static_cast<QKeyEvent*>(event)->key());
-    if (type == QEvent::FocusIn) {
-      if (watched == Text3)
-        Text3_GotFocus();
-      else
-        CmdSearch_GotFocus();
+    if (!caption) return;
+    if (type == QEvent::KeyPress && watched == Text3) {
+      Text3_KeyDown(static_cast<QKeyEvent*>(event)->key());
+    } else if (type == QEvent::FocusIn) {
+      watched == Text3 ? Text3_GotFocus() : CmdSearch_GotFocus();
     } else if (type == QEvent::FocusOut) {
-      if (watched == Text3)
-        Text3_LostFocus();
-      else
-        CmdSearch_LostFocus();
+      watched == Text3 ? Text3_LostFocus() : CmdSearch_LostFocus();
     }
-    return false;
   });
   Text3->installEventFilter(events);
   CmdSearch->installEventFilter(events);
@@ -107,10 +102,8 @@ void FrmPickColor::Text3_Change() {
   ShowErrorHighlight(Text3, false);
 }
 
-bool FrmPickColor::Text3_KeyDown(int key) {
-  if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
-  if (HasText(Text3)) CmdSearch_Click();
-  return true;
+void FrmPickColor::Text3_KeyDown(int key) {
+  if ((key == Qt::Key_Return || key == Qt::Key_Enter) && HasText(Text3)) CmdSearch_Click();
 }
 
 void FrmPickColor::Text3_GotFocus() {

@@ -41,7 +41,7 @@ class SearchUi : public WindowTest {
 
 TEST_F(SearchUi, SearchSelectsTheMatchOrMarksTheBox) {
   const QColor window = ToQColor(kSysWindowBackground), error = ToQColor(kErrorHighlight);
-  const std::vector<const char*> names = {"Sky", "Dark Sea", "Dusk", "dark night"};
+  const std::vector<const char*> names = {"Dune", "Dark Sea", "Dusk", "dark night", "Amber"};
   struct Case {
     const char* prefs;
     bool expanded;
@@ -55,24 +55,24 @@ TEST_F(SearchUi, SearchSelectsTheMatchOrMarksTheBox) {
     QColor background;
   };
   const Case cases[] = {
-      // In view: from the selection (DarkCyan) on, in the list shown only.
+      // In view: from the selection (DarkCyan, Dark Sea) on, in the list shown only.
       {"TAB=1\r\nLASTWEBCOLOR=23\r\n", true, "dark", false, 755384,
        "Web Color &Table[140] DARKGOLDENROD", -1, false, true, window},
       {"TAB=0\r\nLASTUSERCOLOR=2\r\n", true, "DARK", true, 1003,
-       "Custom Color &Table[4] dark night", 3, true, true, window},
+       "Custom Color &Table[5] dark night", 3, true, true, window},
       {"TAB=1\r\nLASTWEBCOLOR=23\r\n", true, "dusk", false, 9145088,
        "Web Color &Table[140] DARKCYAN", -1, false, true, error},
-      // Hidden: both lists; a saved match switches to the saved list and shows it.
-      {"TAB=1\r\nLASTWEBCOLOR=23\r\n", false, "du", true, 1002, "Custom Color &Table[4] Dusk", 2,
+      // Hidden: both lists from their first entry; a saved match shows the saved list.
+      {"TAB=1\r\nLASTWEBCOLOR=23\r\n", false, "du", true, 1000, "Custom Color &Table[5] Dune", 0,
        true, true, window},
-      // A match in both lists ends on the web colour.
-      {"TAB=0\r\nLASTUSERCOLOR=1\r\n", false, "dark", false, 9109504,
-       "Web Color &Table[140] DARKBLUE", 1, false, true, window},
-      {"TAB=0\r\nLASTUSERCOLOR=1\r\n", false, "zz", true, 0, "Custom Color &Table[4] Sky", 0, true,
+      // A match in both lists (Amber, AliceBlue) ends on the web colour.
+      {"TAB=0\r\nLASTUSERCOLOR=2\r\n", false, "a", false, 16775408,
+       "Web Color &Table[140] ALICEBLUE", 4, false, true, window},
+      {"TAB=0\r\nLASTUSERCOLOR=1\r\n", false, "zz", true, 0, "Custom Color &Table[5] Dune", 0, true,
        false, error},
       // Blanks alone are nothing to search for: the button is off and Enter does nothing.
-      {"TAB=0\r\nLASTUSERCOLOR=1\r\n", false, "  ", false, 0, "Custom Color &Table[4] Sky", 0, true,
-       false, window},
+      {"TAB=0\r\nLASTUSERCOLOR=1\r\n", false, "  ", false, 0, "Custom Color &Table[5] Dune", 0,
+       true, false, window},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.text) + (c.expanded ? " in view" : " hidden"));
@@ -83,6 +83,8 @@ TEST_F(SearchUi, SearchSelectsTheMatchOrMarksTheBox) {
     if ((w->TableState() == "E") != c.expanded)
       QTest::mouseClick(Child<QLabel>("ImgUP_DN"), Qt::LeftButton);
     ASSERT_EQ(w->TableState() == "E", c.expanded);
+    auto* savedOption = w->findChildren<QRadioButton*>("Option1")[0];
+    const bool savedBefore = savedOption->isChecked();
     auto* box = Child<QLineEdit>("Text3");
     auto* button = Child<QPushButton>("CmdSearch");
     EXPECT_FALSE(button->isEnabled());
@@ -97,16 +99,17 @@ TEST_F(SearchUi, SearchSelectsTheMatchOrMarksTheBox) {
     EXPECT_EQ(Child<QLabel>("lblCol")->text(), c.caption);
     EXPECT_EQ(Child<QComboBox>("txtCol")->currentIndex(), c.txtColIndex);
     EXPECT_EQ(Child<QComboBox>("txtCol")->currentText(), QString::number(c.colour));
-    EXPECT_EQ(w->findChildren<QRadioButton*>("Option1")[0]->isChecked(), c.savedShown);
+    EXPECT_EQ(savedOption->isChecked(), c.savedShown);
+    EXPECT_EQ(w->TabChanged, savedBefore != c.savedShown) << "the list shown is remembered";
     EXPECT_EQ(w->TableState(), c.expandedAfter ? "E" : "");
-    EXPECT_EQ(box->isVisible(), true);
+    EXPECT_TRUE(box->isVisible());
     EXPECT_EQ(Background(), c.background);
     QTest::keyClick(box, Qt::Key_Backspace);  // any change of the text clears the mark
     EXPECT_EQ(Background(), window);
   }
 }
 
-TEST_F(SearchUi, TheSearchRowCountsAsTheTableForTheCaptionLook) {
+TEST_F(SearchUi, FocusOnTheSearchRowLightsTheCaptionAndSelectsTheText) {
   // Captions of active and inactive windows told apart, whatever the platform's colours.
   const QPalette platform = QApplication::palette();
   QPalette distinct = platform;
@@ -126,6 +129,10 @@ TEST_F(SearchUi, TheSearchRowCountsAsTheTableForTheCaptionLook) {
     Child<QWidget>(name)->setFocus();
     EXPECT_EQ(captionColour(), colour) << name;
   }
+  // Coming back to the box selects its text, so typing replaces it.
+  Child<QLineEdit>("Text3")->setFocus();
+  QApplication::processEvents();
+  EXPECT_EQ(Child<QLineEdit>("Text3")->selectedText(), "a");
   QApplication::setPalette(platform);
 }
 

@@ -28,7 +28,10 @@ TEST(Search, EachSearchMovesToTheNextMatchAndWrapsAround) {
       {0, "yellow", {138, 139}},
       {6, "Beige", {5, 5}},  // the selected entry is the only match
       {3, "aqua", {3, 2}},   // Aqua is tested last, after Aquamarine
-      {0, "AliceBlue", {0}},
+      {0, "a", {0, 1}},      // nothing selected: from the first entry
+      {1, "a", {1, 2}},
+      {142, "a", {0}},  // a selection beyond the list counts as none
+      {-1, "a", {0}},
   };
   for (const Case& c : cases) {
     int selected = c.selected;
