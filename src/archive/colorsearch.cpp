@@ -8,7 +8,7 @@ bool NameMatches(std::string_view name, std::string_view text) {
   std::size_t i = 0;
   std::size_t j = 0;
   while (j < text.size()) {
-    if (i >= name.size() || NextFoldedChar(name, i) != NextFoldedChar(text, j)) return false;
+    if (i == name.size() || NextFoldedChar(name, i) != NextFoldedChar(text, j)) return false;
   }
   return true;
 }

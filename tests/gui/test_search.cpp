@@ -117,22 +117,24 @@ TEST_F(SearchUi, FocusOnTheSearchRowLightsTheCaptionAndSelectsTheText) {
   distinct.setColor(QPalette::Inactive, QPalette::Highlight, Qt::gray);
   QApplication::setPalette(distinct);
   Start();
-  Child<QLineEdit>("Text3")->setText("a");  // the button takes the focus only when on
+  // The box selects its text when it takes the focus, so typing replaces it.
+  auto* box = Child<QLineEdit>("Text3");
+  box->setText("a");  // the button takes the focus only while there is a text
+  box->setFocus();
+  QApplication::processEvents();
+  EXPECT_EQ(box->selectedText(), "a");
   const auto captionColour = [this] {
     return Child<QLabel>("lblCol")->palette().color(QPalette::Window);
   };
   const QColor active = ToQColor(TableCaptionColours(true).background);
   const QColor inactive = ToQColor(TableCaptionColours(false).background);
+  EXPECT_EQ(captionColour(), active);
   const std::pair<const char*, QColor> focus[] = {
-      {"Text3", active}, {"Text1", inactive}, {"CmdSearch", active}, {"Text2", inactive}};
+      {"Text1", inactive}, {"CmdSearch", active}, {"Text2", inactive}, {"Text3", active}};
   for (const auto& [name, colour] : focus) {
     Child<QWidget>(name)->setFocus();
     EXPECT_EQ(captionColour(), colour) << name;
   }
-  // Coming back to the box selects its text, so typing replaces it.
-  Child<QLineEdit>("Text3")->setFocus();
-  QApplication::processEvents();
-  EXPECT_EQ(Child<QLineEdit>("Text3")->selectedText(), "a");
   QApplication::setPalette(platform);
 }
 
