@@ -120,12 +120,16 @@ std::string_view TrimSpaces(std::string_view text) {
   return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
+char32_t NextFoldedChar(std::string_view s, std::size_t& i) {
+  return FoldCase(NextCodePoint(s, i));
+}
+
 bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   std::size_t i = 0;
   std::size_t j = 0;
   while (i < a.size() && j < b.size()) {
-    if (FoldCase(NextCodePoint(a, i)) != FoldCase(NextCodePoint(b, j))) return false;
+    if (NextFoldedChar(a, i) != NextFoldedChar(b, j)) return false;
   }
   return i == a.size() && j == b.size();
 }

@@ -51,4 +51,8 @@ std::string_view TrimSpaces(std::string_view text);
 // Windows-1252 letters included ("émile" is "ÉMILE").
 bool SameNameIgnoringCase(std::string_view a, std::string_view b);
 
+// The character of the UTF-8 name `s` at byte `i`, in the upper case those comparisons
+// use; `i` moves past it.
+char32_t NextFoldedChar(std::string_view s, std::size_t& i);
+
 }  // namespace hk

@@ -3,6 +3,7 @@ list(APPEND HK_CORE_SOURCES
   src/archive/colourarchive.cpp
   src/archive/padmodel.cpp
   src/archive/colourtable.cpp
+  src/archive/colorsearch.cpp
 )
 list(APPEND HK_UI_SOURCES
   src/archive/savedcoloursmodel.cpp

@@ -234,7 +234,7 @@ void FrmPickColor::ShowTableFocus() {
   // The caption bar looks like an active window's title while the table has the focus.
   const QWidget* focus = QApplication::focusWidget();
   const bool active = focus == PAD || focus == VS || focus == CNT || focus == Option1[0] ||
-                      focus == Option1[1];
+                      focus == Option1[1] || (focus && (focus == Text3 || focus == CmdSearch));
   const CaptionColours colours = TableCaptionColours(active);
   QPalette p = lblCol->palette();
   p.setColor(QPalette::Window, ToQColor(colours.background));

@@ -79,10 +79,7 @@ void FrmPickColor::SetErrorHighlight(QLineEdit* field, bool on) {
   bool& state = highlighted_[static_cast<std::size_t>(it - highlightable_.begin())];
   if (state == on) return;
   state = on;
-  QPalette p = field->palette();
-  p.setColor(QPalette::Base, ToQColor(on ? kErrorHighlight : kSysWindowBackground));
-  field->setPalette(p);
-  field->setProperty("errorHighlight", on);
+  ShowErrorHighlight(field, on);
 }
 
 void FrmPickColor::Text1_Enter() {

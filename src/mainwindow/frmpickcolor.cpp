@@ -145,6 +145,7 @@ void FrmPickColor::BuildControls() {
   BuildTable();
   BuildPicker();
   BuildActions();
+  BuildSearch();
   BuildBands();
 }
 

@@ -300,6 +300,24 @@ class FrmPickColor : public QWidget {
   std::array<QAction*, 5> mnuColorMode{};
   QMenu* mnuDispMode = nullptr;
   std::array<QAction*, 3> mnuDisp{};
+
+  // ---- search by name ----
+ public:
+  // Selects the next colour whose name begins with the text of Text3.
+  void CmdSearch_Click();
+
+ private:
+  void BuildSearch();
+  void Text3_Change();
+  void Text3_KeyDown(int key);
+  void Text3_GotFocus();
+  void Text3_LostFocus();
+  void CmdSearch_GotFocus();
+  void CmdSearch_LostFocus();
+  // Shows `list` on the pad, as choosing its option button does, leaving the focus.
+  void SearchShowList(PadList list);
+  QLineEdit* Text3 = nullptr;
+  QPushButton* CmdSearch = nullptr;
 };
 
 }  // namespace hk

@@ -20,4 +20,5 @@ list(APPEND HK_UI_SOURCES
   src/mainwindow/trayicon.cpp
   src/mainwindow/trayicon.h
   src/mainwindow/windowactions.cpp
+  src/mainwindow/searchui.cpp
 )

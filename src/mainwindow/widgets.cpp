@@ -1,7 +1,8 @@
 #include "mainwindow/widgets.h"
 
-#include <QPainter>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QPainter>
 #include <QWheelEvent>
 
 #include "platform/colours.h"
@@ -12,6 +13,13 @@ namespace hk {
 void Place(QWidget* w, int left, int top, int width, int height) {
   w->setGeometry(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
                  TwipsToPixels(height));
+}
+
+void ShowErrorHighlight(QLineEdit* field, bool on) {
+  QPalette p = field->palette();
+  p.setColor(QPalette::Base, ToQColor(on ? kErrorHighlight : kSysWindowBackground));
+  field->setPalette(p);
+  field->setProperty("errorHighlight", on);
 }
 
 Swatch::Swatch(QWidget* parent, bool border) : QWidget(parent), border_(border) {

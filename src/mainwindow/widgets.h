@@ -8,6 +8,8 @@
 #include "colour/longcolour.h"
 #include "mainwindow/colourdiagram.h"
 
+class QLineEdit;
+
 namespace hk {
 
 // The small black triangle pointing down that marks a drop-down, 7 x 5 pixels.
@@ -15,6 +17,10 @@ QPixmap DropMark();
 
 // Positions a control by its design rectangle in twips.
 void Place(QWidget* w, int left, int top, int width, int height);
+
+// A text field's background: the error highlight of a text that was not understood
+// or found, else the system window colour.
+void ShowErrorHighlight(QLineEdit* field, bool on);
 
 // A plain area painted in one Long colour, optionally with a one-pixel border.
 class Swatch : public QWidget {
