@@ -21,6 +21,7 @@ constexpr int Mid(int from, int size) { return Px(from) + Px(size) / 2; }
 constexpr int kLongX = Mid(630, 1290), kLongY = Mid(2370, 315);
 constexpr int kAddX = Mid(3480, 360), kAddY = Mid(2760, 315);
 constexpr int kCopyHexX = Mid(4245, 360), kCopyHexY = Mid(1995, 315);
+constexpr int kSearchX = Mid(630, 1290), kSearchY = Mid(2745, 300);
 // The pad: a grid of 180-twip tips 240 twips apart, 17 columns, inside a 1-pixel border.
 constexpr int CellX(int i) { return 1 + Px(135 + (i % 17) * 240); }  // the middle of a tip
 constexpr int CellY(int i) { return Px(3705) + 1 + Px(135 + (i / 17) * 240); }
@@ -88,6 +89,26 @@ TEST(HueKeeper, AColourAddedIsSavedAtExitAndShownNextRunWhichASecondCopyOnlyBrin
   EXPECT_EQ(touched, std::set<std::string>{"huekeeper"});
   EXPECT_TRUE(WaitUntil(
       [&] { return Window(kTitle) == window && Sh("xdotool getactivewindow") == *window + "\n"; }));
+}
+
+TEST(HueKeeper, ASearchFromTheCollapsedWindowFindsAWebColourAndOpensTheTable) {
+  App app;
+  std::ofstream(app.dir / "pref.ini", std::ios::binary) << "EXPANDED=\r\n";
+  auto run = app.Start();
+  const auto window = Window(kTitle, run.get());
+  ASSERT_TRUE(window);
+  const auto height = [&] {
+    return Sh("xdotool getwindowgeometry " + *window + " | grep -o 'x[0-9]*$'");
+  };
+  const auto collapsed = height();
+  ASSERT_TRUE(Click(*window, kSearchX, kSearchY) && Keys("d a R k Return"));
+  EXPECT_TRUE(WaitUntil([&] { return height() != collapsed; })) << "the table opens";
+  ASSERT_TRUE(Click(*window, kCopyHexX, kCopyHexY));
+  EXPECT_TRUE(WaitUntil([] { return Clipboard() == "8B0000"; })) << Clipboard().value_or("");
+  ASSERT_TRUE(Focus(*window) && Keys("ctrl+x"));
+  EXPECT_EQ(run->Wait(), 0);
+  EXPECT_NE(app.Read("pref.ini").value_or("").find("TAB=1\r\n"), std::string::npos)
+      << "the web list is what the search left open";
 }
 
 TEST(HueKeeper, TermIntAndHupEachSaveAsExitDoes) {
