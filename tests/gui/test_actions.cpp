@@ -52,6 +52,7 @@ TEST_F(Actions, OneLabelLightsAtATimeAndEachDoesItsAction) {
   UrlCatcher browser;
   dialogs.pressed = {MsgResult::No};  // keep the colour when asked to delete it
   dialogs.typed = {"two"};
+  QTest::mouseClick(Label(ActionLabels::Exit), Qt::RightButton);  // only the left button acts
   QTest::keyClick(w.get(), Qt::Key_N, Qt::AltModifier);  // the rename label's access key
   for (int index :
        {ActionLabels::Delete, ActionLabels::HomePage, ActionLabels::HexConv, ActionLabels::Exit})
