@@ -1,0 +1,24 @@
+// Window translucency: a whole window drawn with one alpha over what lies behind
+// it, where the desktop composites windows.
+#pragma once
+
+#include <cstdint>
+
+class QWidget;
+
+namespace hk {
+
+// Whether windows are composited: on X11 when a compositing manager owns the
+// _NET_WM_CM_S<screen> selection; on Wayland always; elsewhere never.
+bool IsLayeringSupported();
+
+// The window to make translucent for `w`: up through the parents while they are
+// shown; a hidden parent stops the climb.
+QWidget* GetTopLevelWindow(QWidget* w);
+
+// Gives the top-level window of `w` the alpha (0 transparent, 255 opaque). False,
+// and the window left opaque, where windows are not composited or the climb
+// ended below a real window.
+bool SetTranslucency(QWidget* w, std::uint8_t alpha);
+
+}  // namespace hk
