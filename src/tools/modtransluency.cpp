@@ -53,8 +53,8 @@ QWidget* GetTopLevelWindow(QWidget* w) {
   return w;
 }
 
-bool SetTranslucency(QWidget* w, std::uint8_t alpha) {
-  if (!IsLayeringSupported()) return false;
+bool SetTranslucency(QWidget* w, std::uint8_t alpha, bool layering) {
+  if (!layering) return false;
   QWidget* h = GetTopLevelWindow(w);
   // Opacity belongs to windows; a widget inside a hidden parent has none to set.
   if (h == nullptr || !h->isWindow()) return false;

@@ -18,7 +18,7 @@ QWidget* GetTopLevelWindow(QWidget* w);
 
 // Gives the top-level window of `w` the alpha (0 transparent, 255 opaque). False,
 // and the window left opaque, where windows are not composited or the climb
-// ended below a real window.
-bool SetTranslucency(QWidget* w, std::uint8_t alpha);
+// ended below a real window. `layering` is asked of the desktop unless given.
+bool SetTranslucency(QWidget* w, std::uint8_t alpha, bool layering = IsLayeringSupported());
 
 }  // namespace hk

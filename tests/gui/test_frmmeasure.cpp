@@ -14,6 +14,7 @@
 
 #include "tools/compositor.h"
 #include "tools/frmmeasure.h"
+#include "tools/modtransluency.h"
 
 namespace hk {
 namespace {
@@ -60,6 +61,32 @@ TEST(FrmMeasure, ShowsOpaqueAndMeasuresWithTheLeftButton) {
   m.Open();
   EXPECT_EQ(m.windowTitle(), QStringLiteral("Measure"));
   EXPECT_EQ(m.point(), (MeasuredPoint{2250, 1500}));
+}
+
+// The alpha lands on the top-level window found by climbing through shown parents;
+// a hidden parent stops the climb below any window, and nothing is set.
+TEST(FrmMeasure, TranslucencyGoesToTheShownTopLevelWindow) {
+  QWidget window, hidden;
+  QWidget* inShown = new QWidget(new QWidget(&window));
+  QWidget* inHidden = new QWidget(&hidden);
+  auto* tool = new QWidget(&window, Qt::Tool);  // a window of its own, not its opener's
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  EXPECT_EQ(GetTopLevelWindow(inShown), &window);
+  EXPECT_EQ(GetTopLevelWindow(inHidden), inHidden);
+  EXPECT_EQ(GetTopLevelWindow(tool), tool);
+
+  EXPECT_FALSE(SetTranslucency(inShown, 178, false));
+  EXPECT_EQ(window.windowOpacity(), 1.0);
+  for (int i = 0; i < 2; ++i) {  // again: the same alpha, the same answer
+    EXPECT_TRUE(SetTranslucency(inShown, 178, true));
+    EXPECT_NEAR(window.windowOpacity(), 178 / 255.0, 1e-3);
+  }
+  EXPECT_TRUE(SetTranslucency(tool, 51, true));
+  EXPECT_NEAR(tool->windowOpacity(), 0.2, 1e-3);
+  EXPECT_NEAR(window.windowOpacity(), 178 / 255.0, 1e-3);
+  EXPECT_FALSE(SetTranslucency(inHidden, 51, true));
+  EXPECT_EQ(hidden.windowOpacity(), 1.0);
 }
 
 // A private X server, ready when it has written its display number.
