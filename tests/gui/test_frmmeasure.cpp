@@ -2,14 +2,14 @@
 // caption and the box following real mouse events, and the compositor check that
 // decides whether it may be translucent.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <xcb/xcb.h>
 
 #include <QLabel>
 #include <QTest>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
 
 #include "tools/compositor.h"
@@ -34,11 +34,10 @@ TEST(FrmMeasure, ShowsOpaqueAndMeasuresWithTheLeftButton) {
   EXPECT_EQ(label1->text(), QString::fromLatin1(frmMeasure::kInstruction));
   EXPECT_EQ(label2->text(), QStringLiteral(".."));
   EXPECT_EQ(label2->geometry(), QRect(0, 1, 66, 15));
-  for (const QSize size : {QSize(312, 206), QSize(500, 120)}) {
+  for (const QSize size : {QSize(500, 120), QSize(312, 206)}) {
     m.resize(size);
     EXPECT_EQ(label1->geometry(), QRect(0, size.height() - 41, size.width(), 41));
   }
-  m.resize(312, 206);
 
   QTest::mouseMove(&m, QPoint(100, 50));
   EXPECT_EQ(m.windowTitle(), QStringLiteral("Measure 1500, 750"));
@@ -57,74 +56,43 @@ TEST(FrmMeasure, ShowsOpaqueAndMeasuresWithTheLeftButton) {
   EXPECT_FALSE(Red(shown, 150, 120));  // below the point
 
   // Closed and opened again: loaded afresh, the point kept.
+  m.resize(400, 300);
   m.close();
   m.Open();
   EXPECT_EQ(m.windowTitle(), QStringLiteral("Measure"));
+  EXPECT_EQ(m.size(), QSize(312, 206));
   EXPECT_EQ(m.point(), (MeasuredPoint{2250, 1500}));
 }
 
-// The alpha lands on the top-level window found by climbing through shown parents;
-// a hidden parent stops the climb below any window, and nothing is set.
+// The alpha goes to the window reached through shown parents; a hidden parent ends
+// the climb below any window, where there is nothing to set.
 TEST(FrmMeasure, TranslucencyGoesToTheShownTopLevelWindow) {
   QWidget window, hidden;
   QWidget* inShown = new QWidget(new QWidget(&window));
   QWidget* inHidden = new QWidget(&hidden);
-  auto* tool = new QWidget(&window, Qt::Tool);  // a window of its own, not its opener's
+  auto* tool = new frmMeasure(&window);  // a window of its own, not its opener's
   window.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-  EXPECT_EQ(GetTopLevelWindow(inShown), &window);
-  EXPECT_EQ(GetTopLevelWindow(inHidden), inHidden);
   EXPECT_EQ(GetTopLevelWindow(tool), tool);
-
   EXPECT_FALSE(SetTranslucency(inShown, 178, false));
   EXPECT_EQ(window.windowOpacity(), 1.0);
-  for (int i = 0; i < 2; ++i) {  // again: the same alpha, the same answer
+  for (int i = 0; i < 2; ++i) {  // twice: the same alpha, the same answer
     EXPECT_TRUE(SetTranslucency(inShown, 178, true));
     EXPECT_NEAR(window.windowOpacity(), 178 / 255.0, 1e-3);
   }
-  EXPECT_TRUE(SetTranslucency(tool, 51, true));
-  EXPECT_NEAR(tool->windowOpacity(), 0.2, 1e-3);
-  EXPECT_NEAR(window.windowOpacity(), 178 / 255.0, 1e-3);
   EXPECT_FALSE(SetTranslucency(inHidden, 51, true));
   EXPECT_EQ(hidden.windowOpacity(), 1.0);
 }
 
-// A private X server, ready when it has written its display number.
-class PrivateX {
- public:
-  PrivateX() {
-    int fds[2];
-    if (::pipe(fds) != 0) return;
-    pid_ = ::fork();
-    if (pid_ == 0) {
-      ::close(fds[0]);
-      const std::string fd = std::to_string(fds[1]);
-      ::execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-nolisten", "tcp", "-screen", "0",
-               "64x64x24", static_cast<char*>(nullptr));
-      ::_exit(127);
-    }
-    ::close(fds[1]);
-    char buf[16] = {};
-    std::string number;
-    for (ssize_t n; (n = ::read(fds[0], buf, sizeof buf)) > 0;) number.append(buf, n);
-    ::close(fds[0]);
-    while (!number.empty() && number.back() == '\n') number.pop_back();
-    if (!number.empty()) display_ = ":" + number;
-  }
-  ~PrivateX() {
-    if (pid_ > 0) ::kill(pid_, SIGTERM), ::waitpid(pid_, nullptr, 0);
-  }
-  const std::string& display() const { return display_; }
-
- private:
-  pid_t pid_ = -1;
-  std::string display_;
-};
-
 TEST(FrmMeasure, CompositorIsTheOwnerOfTheScreenSelection) {
-  PrivateX x;
-  if (x.display().empty()) GTEST_SKIP() << "no Xvfb";
-  xcb_connection_t* c = xcb_connect(x.display().c_str(), nullptr);
+  // A private X server: its process id, then its display number once it is ready.
+  FILE* xvfb = ::popen("Xvfb -displayfd 1 -nolisten tcp 2>/dev/null & echo $!", "r");
+  int pid = 0, display = -1;
+  const bool started = xvfb && std::fscanf(xvfb, "%d %d", &pid, &display) == 2;
+  if (xvfb) ::pclose(xvfb);
+  if (!started) GTEST_SKIP() << "no Xvfb";
+  const std::unique_ptr<int, void (*)(int*)> stop(&pid, [](int* p) { ::kill(*p, SIGTERM); });
+  const std::string name = ":" + std::to_string(display);
+  xcb_connection_t* c = xcb_connect(name.c_str(), nullptr);
   ASSERT_EQ(xcb_connection_has_error(c), 0);
   EXPECT_FALSE(CompositorRunning(c, 0));
 
