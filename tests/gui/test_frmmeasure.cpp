@@ -50,10 +50,11 @@ TEST(FrmMeasure, ShowsOpaqueAndMeasuresWithTheLeftButton) {
   EXPECT_EQ(m.point(), (MeasuredPoint{2250, 1500}));
 
   const QImage shown = m.grab().toImage();
-  EXPECT_TRUE(Red(shown, 150, 50));    // right edge, down from the top
-  EXPECT_TRUE(Red(shown, 75, 100));    // bottom edge, across from the left
-  EXPECT_FALSE(Red(shown, 100, 50));   // inside the box
-  EXPECT_FALSE(Red(shown, 150, 120));  // below the point
+  EXPECT_TRUE(Red(shown, 150, 50));                           // right edge, down from the top
+  EXPECT_TRUE(Red(shown, 75, 100));                           // bottom edge, across from the left
+  EXPECT_FALSE(Red(shown, 100, 50));                          // inside the box
+  EXPECT_FALSE(Red(shown, 150, 120));                         // below the point
+  EXPECT_EQ(shown.pixelColor(60, 8), QColor(224, 224, 224));  // the grey behind ".."
 
   // Closed and opened again: loaded afresh, the point kept.
   m.resize(400, 300);
