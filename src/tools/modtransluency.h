@@ -13,12 +13,13 @@ namespace hk {
 bool IsLayeringSupported();
 
 // The window to make translucent for `w`: up through the parents while they are
-// shown; a hidden parent stops the climb.
+// shown; a hidden parent stops the climb, and so does a window (its parent is the
+// window that opened it, which keeps its own look).
 QWidget* GetTopLevelWindow(QWidget* w);
 
 // Gives the top-level window of `w` the alpha (0 transparent, 255 opaque). False,
-// and the window left opaque, where windows are not composited or the climb
-// ended below a real window. `layering` is asked of the desktop unless given.
+// and nothing changed, where windows are not composited (the window then shows
+// opaque) or the climb ended below a real window. `layering` is asked of the desktop unless given.
 bool SetTranslucency(QWidget* w, std::uint8_t alpha, bool layering = IsLayeringSupported());
 
 }  // namespace hk
