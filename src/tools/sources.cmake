@@ -1,0 +1,11 @@
+# Measure tool
+list(APPEND HK_CORE_SOURCES
+  src/tools/measure.cpp
+)
+list(APPEND HK_UI_SOURCES
+  src/tools/frmmeasure.cpp
+  src/tools/frmmeasure.h
+  src/tools/modtransluency.cpp
+  src/tools/modtransluency.h
+  src/tools/compositor.h
+)
