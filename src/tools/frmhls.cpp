@@ -201,7 +201,7 @@ bool frmHLS::eventFilter(QObject* watched, QEvent* event) {
     // the focus does not place the caret over the selection.
     if (auto* field = qobject_cast<QLineEdit*>(watched))
       QTimer::singleShot(0, field, &QLineEdit::selectAll);
-    return false;
+    return QDialog::eventFilter(watched, event);
   }
   if (type == QEvent::Paint && (watched == picHLS || watched == picLum)) {
     QPainter p(static_cast<QWidget*>(watched));
@@ -218,24 +218,23 @@ bool frmHLS::eventFilter(QObject* watched, QEvent* event) {
     }
     return true;
   }
-  if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove) return false;
+  const bool picture = watched == picHLS || watched == picLum || watched == Picture1;
+  if (!picture || (type != QEvent::MouseButtonPress && type != QEvent::MouseMove))
+    return QDialog::eventFilter(watched, event);
   // Only the left button picks: a press with it, or a move while it is held.
   const auto* mouse = static_cast<QMouseEvent*>(event);
   const bool left = type == QEvent::MouseButtonPress ? mouse->button() == Qt::LeftButton
                                                      : (mouse->buttons() & Qt::LeftButton) != 0;
-  if (!left) return false;
+  if (!left) return QDialog::eventFilter(watched, event);
   const QPointF at = mouse->position();
   if (watched == picHLS) {
     picHLS_MouseDown(at.x(), at.y());
   } else if (watched == picLum) {
     picLum_MouseDown(at.y());
-  } else if (watched == Picture1) {
-    if (type == QEvent::MouseButtonPress)
-      Picture1_MouseDown(at.y());
-    else
-      Picture1_MouseMove(at.y());
+  } else if (type == QEvent::MouseButtonPress) {
+    Picture1_MouseDown(at.y());
   } else {
-    return false;
+    Picture1_MouseMove(at.y());
   }
   return true;
 }

@@ -73,6 +73,14 @@ TEST_F(HLSDialogTest, OpensOnTheColourAndReturnsItsRoundedPick) {
     EXPECT_NE(plane.pixel(2, 8), white);
     EXPECT_EQ(Tip(d), 120);
     EXPECT_EQ(Fields(d).join(' '), "255 0 0 0 255 255 0 0 240 120");
+    // Side by side: the plane, the marker, the bar, 6 pixels apart the values.
+    const QRect hls = Child(d, "picHLS")->geometry(), marker = Child(d, "Picture1")->geometry(),
+                bar = Child(d, "picLum")->geometry(), values = Child(d, "Frame1")->geometry();
+    EXPECT_EQ(marker.left(), hls.right() + 1);
+    EXPECT_EQ(bar.left(), marker.right() + 1);
+    EXPECT_EQ(values.left(), bar.right() + 7);
+    EXPECT_TRUE(d.rect().contains(hls | bar | values | Child(d, "picColorSample")->geometry()));
+    EXPECT_EQ(d.grab().toImage().pixel(marker.left() + 6, marker.top() + 6), qRgb(0, 0, 0));
     // Dragging with the right button picks nothing.
     for (const char* name : {"picHLS", "picLum"}) {
       Mouse(Child(d, name), QEvent::MouseButtonPress, {30, 200}, Qt::RightButton, Qt::RightButton);
