@@ -80,6 +80,12 @@ TEST_F(HLSDialogTest, OpensOnTheColourAndReturnsItsRoundedPick) {
     EXPECT_EQ(bar.left(), marker.right() + 1);
     EXPECT_EQ(values.left(), bar.right() + 7);
     EXPECT_TRUE(d.rect().contains(hls | bar | values | Child(d, "picColorSample")->geometry()));
+    for (int i = 0; i < 10; ++i) {  // each value and its label whole inside the frame
+      const QRect field = Child(d, qPrintable(QStringLiteral("Text1_%1").arg(i)))->geometry();
+      const QRect label = Child(d, qPrintable(QStringLiteral("Label1_%1").arg(i)))->geometry();
+      EXPECT_TRUE(QRect(QPoint(), values.size()).contains(field | label)) << i;
+      EXPECT_FALSE(field.intersects(label)) << i;
+    }
     EXPECT_EQ(d.grab().toImage().pixel(marker.left() + 6, marker.top() + 6), qRgb(0, 0, 0));
     // Dragging with the right button picks nothing.
     for (const char* name : {"picHLS", "picLum"}) {
