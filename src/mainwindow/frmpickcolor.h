@@ -46,6 +46,7 @@ class ActionLabels;
 class Magnifier;
 class ScreenPicker;
 class TrayIcon;
+class frmMeasure;
 class ScreenSource;
 
 // The 8 x 8 image of a colour that the pixel swatch puts on the clipboard.
@@ -295,6 +296,7 @@ class FrmPickColor : public QWidget {
   ActionLabels* actions_ = nullptr;
   QPushButton* Command1 = nullptr;
   TrayIcon* tray_ = nullptr;
+  frmMeasure* frmMeasure_ = nullptr;
 
   QMenu* mnuColor = nullptr;
   std::array<QAction*, 5> mnuColorMode{};

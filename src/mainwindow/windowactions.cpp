@@ -15,6 +15,7 @@
 #include "mainwindow/frmpickcolor.h"
 #include "mainwindow/trayicon.h"
 #include "mainwindow/widgets.h"
+#include "tools/frmmeasure.h"
 
 namespace hk {
 
@@ -89,8 +90,13 @@ void FrmPickColor::mnuhp_Click() {
 void FrmPickColor::mnuHex_Click() { OpenTool(ActionLabels::HexConv); }
 
 void FrmPickColor::OpenTool(int action) {
-  const char* name =
-      action == ActionLabels::HexConv ? "The number base converter" : "The measure tool";
+  if (action == ActionLabels::Measure) {
+    // One measure window for the life of the main window: later clicks show it again.
+    if (frmMeasure_ == nullptr) frmMeasure_ = new frmMeasure(this);
+    frmMeasure_->Open();
+    return;
+  }
+  const char* name = "The number base converter";
   dialogs_->MsgBox(std::string(name) + " is not part of this version of Hue Keeper yet.",
                    MsgButtons::OK, MsgIcon::Information,
                    QApplication::applicationName().toStdString());
