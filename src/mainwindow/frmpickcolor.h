@@ -144,6 +144,7 @@ class FrmPickColor : public QWidget {
   void mnuhp_Click();
   void mnuHex_Click();
   void Command1_Click();
+  void CmdOpen_Click();
   ActionLabels& actionLabels() { return *actions_; }
   TrayIcon& tray() { return *tray_; }
 
@@ -295,6 +296,7 @@ class FrmPickColor : public QWidget {
   // The action row, the About button and the tray icon.
   ActionLabels* actions_ = nullptr;
   QPushButton* Command1 = nullptr;
+  QPushButton* CmdOpen = nullptr;
   TrayIcon* tray_ = nullptr;
   frmMeasure* frmMeasure_ = nullptr;
 

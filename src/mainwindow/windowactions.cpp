@@ -11,10 +11,13 @@
 #include <QTimer>
 #include <QUrl>
 
+#include "colour/modhslv.h"
 #include "mainwindow/actionlabels.h"
+#include "mainwindow/appicon.h"
 #include "mainwindow/frmpickcolor.h"
 #include "mainwindow/trayicon.h"
 #include "mainwindow/widgets.h"
+#include "tools/frmhls.h"
 #include "tools/frmmeasure.h"
 
 namespace hk {
@@ -34,6 +37,15 @@ void FrmPickColor::BuildActions() {
   Command1->setIcon(style()->standardIcon(QStyle::SP_MessageBoxInformation));
   Place(Command1, 4245, 2760, 360, 315);
   connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+
+  // The HLS dialog: whatever colour it holds when closed becomes the current one.
+  CmdOpen = new QPushButton(this);
+  CmdOpen->setObjectName(QStringLiteral("CmdOpen"));
+  CmdOpen->setToolTip(QStringLiteral("Open Standard Color Chooser"));
+  CmdOpen->setAccessibleName(QStringLiteral("Hue, saturation and lightness"));
+  CmdOpen->setIcon(AppIcon());
+  Place(CmdOpen, 3090, 2760, 360, 315);
+  connect(CmdOpen, &QPushButton::clicked, this, [this] { CmdOpen_Click(); });
 
   tray_ = new TrayIcon(this);
   connect(tray_, &TrayIcon::RestoreRequested, this, [this] { RestoreFromTray(); });
@@ -81,6 +93,8 @@ void FrmPickColor::mouseMoveEvent(QMouseEvent* event) {
   if (actions_->AnyLit()) actions_->ResetActionLabels();
   QWidget::mouseMoveEvent(event);
 }
+
+void FrmPickColor::CmdOpen_Click() { SetColor(frmHLS::ShowColor(CurrentColour(), this, MaxHue)); }
 
 void FrmPickColor::mnuhp_Click() {
   // A desktop without a browser simply opens nothing; there is nothing to tell.

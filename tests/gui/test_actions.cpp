@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 
 #include "mainwindow/actionlabels.h"
@@ -53,7 +54,7 @@ TEST_F(Actions, OneLabelLightsAtATimeAndEachDoesItsAction) {
   dialogs.pressed = {MsgResult::No};  // keep the colour when asked to delete it
   dialogs.typed = {"two"};
   QTest::mouseClick(Label(ActionLabels::Exit), Qt::RightButton);  // only the left button acts
-  QTest::keyClick(w.get(), Qt::Key_N, Qt::AltModifier);  // the rename label's access key
+  QTest::keyClick(w.get(), Qt::Key_N, Qt::AltModifier);           // the rename label's access key
   for (int index :
        {ActionLabels::Delete, ActionLabels::HomePage, ActionLabels::HexConv, ActionLabels::Exit})
     QTest::mouseClick(Label(index), Qt::LeftButton);
@@ -110,6 +111,14 @@ TEST_F(Actions, AboutNamesTheVersionAndYesVisitsTheHomePage) {
   ASSERT_EQ(browser.opened.size(), 1);
   EXPECT_NE(dialogs.calls[0].prompt.find(browser.opened[0].toString().toStdString()),
             std::string::npos);
+}
+
+TEST_F(Actions, TheColourChooserAppliesWhatItHoldsWhenClosed) {
+  Start();
+  w->SetColor(RGB(90, 0, 0));  // 42.35294 lightness: the dialog gives back (89, 0, 0)
+  QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+  QTest::mouseClick(w->findChild<QWidget*>("CmdOpen"), Qt::LeftButton);
+  EXPECT_EQ(w->CurrentColour(), RGB(89, 0, 0));
 }
 
 TEST_F(Actions, ShowHideSaysWhatItWillDo) {
