@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "platform/colours.h"
 #include "platform/twips.h"
@@ -91,7 +92,9 @@ void frmMeasure::paintEvent(QPaintEvent*) {
 }
 
 void frmMeasure::resizeEvent(QResizeEvent*) {
-  Label1->setGeometry(0, height() - Label1->height(), width(), Label1->height());
+  // The instruction keeps its designed height, or more where the font needs more lines.
+  const int h = std::max(TwipsToPixels(kLabel1Height), Label1->heightForWidth(width()));
+  Label1->setGeometry(0, height() - h, width(), h);
 }
 
 }  // namespace hk
