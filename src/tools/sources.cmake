@@ -1,0 +1,4 @@
+# The number base converter: its conversions (plain C++) and its window.
+list(APPEND HK_CORE_SOURCES
+  src/tools/hexconv.cpp
+)
