@@ -2,3 +2,6 @@
 list(APPEND HK_CORE_SOURCES
   src/tools/hexconv.cpp
 )
+list(APPEND HK_UI_SOURCES
+  src/tools/fmhex.cpp
+)
