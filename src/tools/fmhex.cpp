@@ -120,9 +120,7 @@ FmHex* FmHex::ShowConverter(QWidget* owner) {
   return open;
 }
 
-void FmHex::Option1_Click(int index) {
-  if (index >= 0 && index < kHexConversionCount) conversion_ = static_cast<HexConversion>(index);
-}
+void FmHex::Option1_Click(int index) { conversion_ = static_cast<HexConversion>(index); }
 
 void FmHex::Command1_Click(int index) {
   if (index == 1) {
@@ -151,13 +149,14 @@ void FmHex::ImgstickOn_Click() {
 bool FmHex::Sticky() const { return windowFlags().testFlag(Qt::WindowStaysOnTopHint); }
 
 bool FmHex::eventFilter(QObject* watched, QEvent* event) {
+  // Only the pins are watched; they act when pressed and released over them.
   if (event->type() != QEvent::MouseButtonRelease) return false;
-  if (watched != ImgstickOff && watched != ImgstickOn) return false;
   auto* mouse = static_cast<QMouseEvent*>(event);
-  if (mouse->button() != Qt::LeftButton) return false;
-  // Pressed and released over the pin.
-  if (!static_cast<QWidget*>(watched)->rect().contains(mouse->position().toPoint())) return false;
-  watched == ImgstickOff ? ImgstickOff_Click() : ImgstickOn_Click();
+  auto* pin = static_cast<QWidget*>(watched);
+  if (mouse->button() != Qt::LeftButton || !pin->rect().contains(mouse->position().toPoint())) {
+    return false;
+  }
+  pin == ImgstickOff ? ImgstickOff_Click() : ImgstickOn_Click();
   return true;
 }
 

@@ -24,7 +24,7 @@ class FmHex : public QWidget {
   // without blocking `owner`, raised and active. It closes when `owner` is destroyed.
   static FmHex* ShowConverter(QWidget* owner);
 
-  void Option1_Click(int index);
+  void Option1_Click(int index);  // index 0 to kHexConversionCount - 1
   void Command1_Click(int index);
   void ImgstickOff_Click();
   void ImgstickOn_Click();

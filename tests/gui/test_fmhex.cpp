@@ -51,6 +51,8 @@ TEST(FmHex, ControlsGetPinCancelAndOneWindowReopenedAfresh) {
       {fm->Label2, "&Result:", Twips(120, 2625, 1005, 255)},
       {fm->Command1[0], "&Get", Twips(450, 2940, 915, 330)},
       {fm->Command1[1], "&Cancel", Twips(1440, 2940, 915, 330)},
+      {fm->ImgstickOff, "", Twips(90, 2985, 240, 240)},
+      {fm->ImgstickOn, "", Twips(90, 2985, 240, 240)},
   };
   for (const auto& c : controls) {
     EXPECT_EQ(Caption(c.control), c.caption);
@@ -79,10 +81,17 @@ TEST(FmHex, ControlsGetPinCancelAndOneWindowReopenedAfresh) {
 
   // The pin keeps the window on top, and lets it go.
   EXPECT_FALSE(fm->ImgstickOn->isVisibleTo(fm));
+  QTest::mouseClick(fm->ImgstickOff, Qt::RightButton);
+  QTest::mouseClick(fm->ImgstickOff, Qt::LeftButton, {}, QPoint(-1, -1));  // released off it
+  EXPECT_FALSE(fm->Sticky());
   QTest::mouseClick(fm->ImgstickOff, Qt::LeftButton);
   EXPECT_TRUE(fm->Sticky());
   EXPECT_TRUE(fm->ImgstickOn->isVisibleTo(fm) && !fm->ImgstickOff->isVisibleTo(fm));
   EXPECT_EQ(fm->ImgstickOn->toolTip(), "Sticky");
+  QTest::mouseClick(fm->ImgstickOn, Qt::LeftButton);
+  EXPECT_TRUE(!fm->Sticky() && fm->ImgstickOff->isVisibleTo(fm) &&
+              !fm->ImgstickOn->isVisibleTo(fm));
+  QTest::mouseClick(fm->ImgstickOff, Qt::LeftButton);  // pinned while it is reopened
 
   // Opening again brings the same window forward.
   fm->showMinimized();

@@ -24,7 +24,7 @@ TEST(HexConv, ExpressionAndResultOfEachConversion) {
       {DecToHex, "2147483648", "2147483648", "#Error"},
       {DecToHex, "", "", "0 "},
       // Upper case for the code page's letters; other characters kept as typed.
-      {DecToHex, "zé ÿšœž÷ ∂", "ZÉ ŸŠŒŽ÷ ∂", "0 "},
+      {DecToHex, "az àéþ ÿšœž÷¡ ∂", "AZ ÀÉÞ ŸŠŒŽ÷¡ ∂", "0 "},
       {HexToDec, "ff", "&HFF", "255 "},
       {HexToDec, "FFFF", "&HFFFF", "-1 "},  // a 16-bit literal
       {HexToDec, "FFFFF", "&HFFFFF", "1048575 "},
@@ -32,6 +32,7 @@ TEST(HexConv, ExpressionAndResultOfEachConversion) {
       {HexToDec, "1G", "&H1G", "1 "},
       {HexToDec, "FFFFFFFFF", "&HFFFFFFFFF", "#Error"},
       {HexToDec, "", "&H", "0 "},
+      {HexToDec, "&h", "&H", "0 "},
       {DecToOct, "8", "8", "10 "},
       {DecToOct, "-1", "-1", "37777777777 "},
       {DecToOct, "1e10", "1E10", "#Error"},
