@@ -34,10 +34,6 @@ std::string UpperCase(std::string_view utf8) {
   return out;
 }
 
-bool StartsWithPrefix(std::string_view text, char kind) {
-  return text.size() >= 2 && text[0] == '&' && (text[1] == kind || text[1] == kind + 0x20);
-}
-
 std::string Digits(std::uint32_t n, unsigned base) {
   std::string digits;
   do {
@@ -72,8 +68,8 @@ HexConvOutcome HexConvert(HexConversion conversion, std::string_view expression)
     case HexConversion::HexToDec:
     case HexConversion::OctToDec: {
       if (conversion == HexConversion::HexToDec) {
-        if (!StartsWithPrefix(text, 'H')) text.insert(0, "&H");
-      } else if (!StartsWithPrefix(text, 'O')) {
+        if (!text.starts_with("&H")) text.insert(0, "&H");  // already upper case
+      } else if (!text.starts_with("&O")) {
         text = "&O" + text + ' ';
       }
       const auto n = ReadInt32(text);

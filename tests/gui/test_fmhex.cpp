@@ -12,6 +12,7 @@
 #include <QTest>
 #include <memory>
 
+#include "mainwindow/widgets.h"
 #include "platform/twips.h"
 #include "tools/fmhex.h"
 
@@ -61,6 +62,9 @@ TEST(FmHex, ControlsGetPinCancelAndOneWindowReopenedAfresh) {
   EXPECT_EQ(fm->Text1->geometry().topLeft(), Twips(1155, 2235, 0, 0).topLeft());
   EXPECT_EQ(fm->lbl->geometry().topLeft(), Twips(1155, 2580, 0, 0).topLeft());
   EXPECT_TRUE(fm->Option1[0]->isChecked());
+  EXPECT_EQ(fm->findChildren<QRadioButton*>().size(), kHexConversionCount);
+  EXPECT_EQ(fm->ImgstickOn->pixmap().toImage(), PinPicture(true).toImage());
+  EXPECT_EQ(fm->ImgstickOff->pixmap().toImage(), PinPicture(false).toImage());
 
   // The access keys reach the fields; Enter in the expression converts, as Get does.
   QTest::keyClick(fm, Qt::Key_R, Qt::AltModifier);
