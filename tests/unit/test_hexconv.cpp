@@ -24,7 +24,7 @@ TEST(HexConv, ExpressionAndResultOfEachConversion) {
       {DecToHex, "2147483648", "2147483648", "#Error"},
       {DecToHex, "", "", "0 "},
       // Upper case for the code page's letters; other characters kept as typed.
-      {DecToHex, "az àéþ ÿšœž÷¡ ∂", "AZ ÀÉÞ ŸŠŒŽ÷¡ ∂", "0 "},
+      {DecToHex, "az àéþ ÿšœž÷¡ ∂ ÿ", "AZ ÀÉÞ ŸŠŒŽ÷¡ ∂ Ÿ", "0 "},
       {HexToDec, "ff", "&HFF", "255 "},
       {HexToDec, "FFFF", "&HFFFF", "-1 "},  // a 16-bit literal
       {HexToDec, "FFFFF", "&HFFFFF", "1048575 "},
