@@ -58,29 +58,6 @@ QIcon CopyIcon() {
   return QIcon(pm);
 }
 
-// The sticky pin: standing (the window may be covered) or pressed in (kept on top).
-QPixmap PinPicture(bool pressed) {
-  QPixmap pm(16, 16);
-  pm.fill(Qt::transparent);
-  QPainter p(&pm);
-  p.setRenderHint(QPainter::Antialiasing);
-  const QColor head = pressed ? QColor(200, 30, 30) : QColor(120, 120, 120);
-  if (pressed) {
-    p.setPen(QPen(QColor(60, 60, 60), 1.2));
-    p.drawLine(QPointF(8, 9), QPointF(8, 15));
-    p.setPen(Qt::NoPen);
-    p.setBrush(head);
-    p.drawEllipse(QPointF(8, 6), 5, 5);
-  } else {
-    p.setPen(QPen(QColor(60, 60, 60), 1.2));
-    p.drawLine(QPointF(6, 10), QPointF(1, 15));
-    p.setPen(Qt::NoPen);
-    p.setBrush(head);
-    p.drawEllipse(QPointF(10, 6), 4.5, 4.5);
-  }
-  return pm;
-}
-
 }  // namespace
 
 void FitLabel(QLabel* label) {

@@ -15,6 +15,10 @@ namespace hk {
 // The small black triangle pointing down that marks a drop-down, 7 x 5 pixels.
 QPixmap DropMark();
 
+// The sticky pin, 16 x 16 pixels: standing (the window may be covered) or pressed
+// in (kept on top). The main window and the tools share one picture.
+QPixmap PinPicture(bool pressed);
+
 // Positions a control by its design rectangle in twips.
 void Place(QWidget* w, int left, int top, int width, int height);
 

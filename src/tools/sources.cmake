@@ -17,3 +17,11 @@ list(APPEND HK_UI_SOURCES
   src/tools/frmhls.cpp
   src/tools/frmhls.h
 )
+# The number base converter: its conversions (plain C++) and its window.
+list(APPEND HK_CORE_SOURCES
+  src/tools/hexconv.cpp
+)
+list(APPEND HK_UI_SOURCES
+  src/tools/fmhex.cpp
+  src/tools/fmhex.h
+)
