@@ -17,6 +17,7 @@
 #include "mainwindow/frmpickcolor.h"
 #include "mainwindow/trayicon.h"
 #include "mainwindow/widgets.h"
+#include "tools/fmhex.h"
 #include "tools/frmhls.h"
 #include "tools/frmmeasure.h"
 
@@ -104,16 +105,13 @@ void FrmPickColor::mnuhp_Click() {
 void FrmPickColor::mnuHex_Click() { OpenTool(ActionLabels::HexConv); }
 
 void FrmPickColor::OpenTool(int action) {
-  if (action == ActionLabels::Measure) {
-    // One measure window for the life of the main window: later clicks show it again.
-    if (frmMeasure_ == nullptr) frmMeasure_ = new frmMeasure(this);
-    frmMeasure_->Open();
+  if (action == ActionLabels::HexConv) {
+    FmHex::ShowConverter(this);  // one converter: a second click brings it forward
     return;
   }
-  const char* name = "The number base converter";
-  dialogs_->MsgBox(std::string(name) + " is not part of this version of Hue Keeper yet.",
-                   MsgButtons::OK, MsgIcon::Information,
-                   QApplication::applicationName().toStdString());
+  // One measure window for the life of the main window: later clicks show it again.
+  if (frmMeasure_ == nullptr) frmMeasure_ = new frmMeasure(this);
+  frmMeasure_->Open();
 }
 
 void FrmPickColor::Command1_Click() {
