@@ -1,8 +1,5 @@
 #include "mainwindow/frmpickcolor.h"
 
-#include <algorithm>
-#include <functional>
-
 #include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
@@ -17,9 +14,12 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <QWheelEvent>
+#include <algorithm>
+#include <functional>
 
-#include "colour/modhslv.h"
 #include "archive/savedcoloursmodel.h"
+#include "colour/modhslv.h"
+#include "mainwindow/stickypin.h"
 #include "mainwindow/widgets.h"
 #include "platform/qtdialogs.h"
 #include "platform/twips.h"
@@ -29,7 +29,6 @@
 namespace hk {
 
 namespace {
-
 
 template <typename T>
 T* Make(QWidget* parent, const char* name) {
@@ -143,19 +142,9 @@ void FrmPickColor::BuildBands() {
   strip->setAttribute(Qt::WA_TransparentForMouseEvents);
   Shape4 = strip;
 
-  // The sticky pins lie on one spot; exactly one shows.
-  ImgstickOff = Make<QLabel>(this, "ImgstickOff");
-  ImgstickOff->setPixmap(PinPicture(false));
-  ImgstickOn = Make<QLabel>(this, "ImgstickOn");
-  ImgstickOn->setPixmap(PinPicture(true));
-  ImgstickOn->setToolTip(QStringLiteral("Sticky"));
-  for (QLabel* pin : {ImgstickOff, ImgstickOn}) {
-    Place(pin, 90, 990, 240, 240);
-    pin->setAlignment(Qt::AlignCenter);
-    pin->setCursor(Qt::PointingHandCursor);
-    pin->installEventFilter(this);
-  }
-  ImgstickOn->hide();
+  pin_ = new StickyPin(this, 90, 990);
+  ImgstickOff = pin_->ImgstickOff;
+  ImgstickOn = pin_->ImgstickOn;
   Form_Resize();
 }
 
@@ -359,12 +348,18 @@ bool FrmPickColor::eventFilter(QObject* watched, QEvent* event) {
       return !TxtColAccepts(text.toUcs4().value(0));
     }
     if (enter) {
-      if (watched == Text1) Text1_Enter();
-      else if (watched == Text2) Text2_Enter();
-      else if (watched == txtHTML) txtHTML_Enter();
-      else if (watched == Text4) Text4_Enter();
-      else if (watched == Text5) Text5_Enter();
-      else return false;
+      if (watched == Text1)
+        Text1_Enter();
+      else if (watched == Text2)
+        Text2_Enter();
+      else if (watched == txtHTML)
+        txtHTML_Enter();
+      else if (watched == Text4)
+        Text4_Enter();
+      else if (watched == Text5)
+        Text5_Enter();
+      else
+        return false;
       return true;
     }
     return false;
@@ -397,10 +392,6 @@ bool FrmPickColor::eventFilter(QObject* watched, QEvent* event) {
       action = [this] { Image3_Click(); };
     } else if (watched == ImgUP_DN) {
       action = [this] { ImgUP_DN_Click(); };
-    } else if (watched == ImgstickOff) {
-      action = [this] { ImgstickOff_Click(); };
-    } else if (watched == ImgstickOn) {
-      action = [this] { ImgstickOn_Click(); };
     } else if (watched == PicPX) {
       action = [this] { PicPX_Click(); };
     } else {

@@ -46,6 +46,7 @@ class ActionLabels;
 class Magnifier;
 class ScreenPicker;
 class TrayIcon;
+class StickyPin;
 class frmMeasure;
 class ScreenSource;
 
@@ -262,6 +263,7 @@ class FrmPickColor : public QWidget {
   std::function<void()> exitHook_;
   QWidget* Shape3 = nullptr;
   QWidget* Shape4 = nullptr;
+  StickyPin* pin_ = nullptr;
   QLabel* ImgstickOff = nullptr;
   QLabel* ImgstickOn = nullptr;
   QString programFolder_;

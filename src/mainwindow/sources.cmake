@@ -20,5 +20,7 @@ list(APPEND HK_UI_SOURCES
   src/mainwindow/trayicon.cpp
   src/mainwindow/trayicon.h
   src/mainwindow/windowactions.cpp
+  src/mainwindow/stickypin.cpp
+  src/mainwindow/stickypin.h
   src/mainwindow/searchui.cpp
 )

@@ -3,19 +3,20 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QResizeEvent>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QResizeEvent>
 #include <QTimer>
 
 #include "colour/modhslv.h"
 #include "mainwindow/frmpickcolor.h"
 #include "mainwindow/preferences.h"
+#include "mainwindow/stickypin.h"
 #include "mainwindow/trayicon.h"
 #include "picker/capturefile.h"
 #include "platform/filewrite.h"
@@ -69,8 +70,8 @@ void FrmPickColor::Form_Load(const QString& executableFolder) {
   MaxHue = prefs.MaxHue;
   table_->SetLastUserColor(prefs.LastUserColor);
   table_->SetLastWebColor(prefs.LastWebColor);
-  table_->Pad().SetTipSize(std::clamp<int>(prefs.TipSize, PadModel::kMinTipSize,
-                                           PadModel::kMaxTipSize));
+  table_->Pad().SetTipSize(
+      std::clamp<int>(prefs.TipSize, PadModel::kMinTipSize, PadModel::kMaxTipSize));
 
   const LoadResult loaded = LoadColors(PathOf(programFolder_));
   if (loaded.status == LoadStatus::ReadError) {
@@ -139,7 +140,8 @@ void FrmPickColor::SaveAll() {
   prefs.ColorMode = static_cast<std::int16_t>(colorMode_);
   prefs.DispMode = static_cast<std::uint8_t>(dispMode_);
   prefs.MaxHue = Option2[0]->isChecked() ? 360.0f : 240.0f;
-  prefs.LastUserColor = static_cast<std::int16_t>(std::clamp(table_->LastUserColor(), -32768, 32767));
+  prefs.LastUserColor =
+      static_cast<std::int16_t>(std::clamp(table_->LastUserColor(), -32768, 32767));
   prefs.LastWebColor = static_cast<std::int16_t>(std::clamp(table_->LastWebColor(), -32768, 32767));
   const std::string tableState = tableTag_.toStdString();
   if (prefsInStore_) {
@@ -175,8 +177,7 @@ void FrmPickColor::closeEvent(QCloseEvent* event) {
 void FrmPickColor::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
   // Minimizing hides the window to the tray, where there is one.
-  if (event->type() == QEvent::WindowStateChange && isMinimized() && isVisible() &&
-      CanHideToTray())
+  if (event->type() == QEvent::WindowStateChange && isMinimized() && isVisible() && CanHideToTray())
     QTimer::singleShot(0, this, [this] {
       if (isMinimized() && isVisible()) mnuShow_Click();
     });
@@ -199,21 +200,11 @@ void FrmPickColor::Form_Resize() {
   PlaceActionLabels();
 }
 
-void FrmPickColor::ImgstickOff_Click() {
-  setWindowFlag(Qt::WindowStaysOnTopHint, true);
-  show();  // changing the flags takes the window off the screen
-  ImgstickOff->hide();
-  ImgstickOn->show();
-}
+void FrmPickColor::ImgstickOff_Click() { pin_->ImgstickOff_Click(); }
 
-void FrmPickColor::ImgstickOn_Click() {
-  setWindowFlag(Qt::WindowStaysOnTopHint, false);
-  show();
-  ImgstickOff->show();
-  ImgstickOn->hide();
-}
+void FrmPickColor::ImgstickOn_Click() { pin_->ImgstickOn_Click(); }
 
-bool FrmPickColor::Sticky() const { return windowFlags().testFlag(Qt::WindowStaysOnTopHint); }
+bool FrmPickColor::Sticky() const { return pin_->Sticky(); }
 
 bool FrmPickColor::Form_KeyDown(QKeyEvent* event) {
   // Only Shift, Ctrl and Alt count, and the combination must match exactly.

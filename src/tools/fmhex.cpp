@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "mainwindow/stickypin.h"
 #include "mainwindow/widgets.h"
 #include "platform/twips.h"
 #include "updowntext/updowntextfont.h"
@@ -88,19 +89,9 @@ FmHex::FmHex(QWidget* parent)
     Command1[static_cast<std::size_t>(i)] = b;
   }
 
-  // The sticky pins lie on one spot; exactly one shows.
-  ImgstickOff = Make<QLabel>(this, "ImgstickOff");
-  ImgstickOff->setPixmap(PinPicture(false));
-  ImgstickOn = Make<QLabel>(this, "ImgstickOn");
-  ImgstickOn->setPixmap(PinPicture(true));
-  ImgstickOn->setToolTip(QStringLiteral("Sticky"));
-  for (QLabel* pin : {ImgstickOff, ImgstickOn}) {
-    Place(pin, 90, 2985, 240, 240);
-    pin->setAlignment(Qt::AlignCenter);
-    pin->setCursor(Qt::PointingHandCursor);
-    pin->installEventFilter(this);
-  }
-  ImgstickOn->hide();
+  pin_ = new StickyPin(this, 90, 2985);
+  ImgstickOff = pin_->ImgstickOff;
+  ImgstickOn = pin_->ImgstickOn;
 }
 
 FmHex* FmHex::ShowConverter(QWidget* owner) {
@@ -132,32 +123,10 @@ void FmHex::Command1_Click(int index) {
   lbl->setText(QString::fromStdString(outcome.result));
 }
 
-void FmHex::ImgstickOff_Click() {
-  setWindowFlag(Qt::WindowStaysOnTopHint, true);
-  show();  // changing the flags takes the window off the screen
-  ImgstickOff->hide();
-  ImgstickOn->show();
-}
+void FmHex::ImgstickOff_Click() { pin_->ImgstickOff_Click(); }
 
-void FmHex::ImgstickOn_Click() {
-  setWindowFlag(Qt::WindowStaysOnTopHint, false);
-  show();
-  ImgstickOff->show();
-  ImgstickOn->hide();
-}
+void FmHex::ImgstickOn_Click() { pin_->ImgstickOn_Click(); }
 
-bool FmHex::Sticky() const { return windowFlags().testFlag(Qt::WindowStaysOnTopHint); }
-
-bool FmHex::eventFilter(QObject* watched, QEvent* event) {
-  // Only the pins are watched; they act when pressed and released over them.
-  if (event->type() != QEvent::MouseButtonRelease) return false;
-  auto* mouse = static_cast<QMouseEvent*>(event);
-  auto* pin = static_cast<QWidget*>(watched);
-  if (mouse->button() != Qt::LeftButton || !pin->rect().contains(mouse->position().toPoint())) {
-    return false;
-  }
-  pin == ImgstickOff ? ImgstickOff_Click() : ImgstickOn_Click();
-  return true;
-}
+bool FmHex::Sticky() const { return pin_->Sticky(); }
 
 }  // namespace hk

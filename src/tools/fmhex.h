@@ -15,6 +15,8 @@ class QRadioButton;
 
 namespace hk {
 
+class StickyPin;
+
 class FmHex : public QWidget {
   Q_OBJECT
  public:
@@ -39,11 +41,9 @@ class FmHex : public QWidget {
   QLabel* Label2;
   QLineEdit* lbl;
   std::array<QPushButton*, 2> Command1{};
+  StickyPin* pin_;
   QLabel* ImgstickOff;
   QLabel* ImgstickOn;
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   HexConversion conversion_ = HexConversion::DecToHex;
