@@ -30,13 +30,6 @@ namespace hk {
 
 namespace {
 
-template <typename T>
-T* Make(QWidget* parent, const char* name) {
-  auto* w = new T(parent);
-  w->setObjectName(QString::fromLatin1(name));
-  return w;
-}
-
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption) {
   auto* l = Make<QLabel>(parent, name);
   l->setText(caption);

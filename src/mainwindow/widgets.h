@@ -19,6 +19,14 @@ QPixmap DropMark();
 // in (kept on top). The main window and the tools share one picture.
 QPixmap PinPicture(bool pressed);
 
+// A control of `parent` under its designer name.
+template <typename T>
+T* Make(QWidget* parent, const char* name) {
+  auto* w = new T(parent);
+  w->setObjectName(QString::fromLatin1(name));
+  return w;
+}
+
 // Positions a control by its design rectangle in twips.
 void Place(QWidget* w, int left, int top, int width, int height);
 

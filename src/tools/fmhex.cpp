@@ -18,13 +18,6 @@ namespace hk {
 
 namespace {
 
-template <typename T>
-T* Make(QWidget* parent, const char* name) {
-  auto* w = new T(parent);
-  w->setObjectName(QString::fromLatin1(name));
-  return w;
-}
-
 // The one open converter; it deletes itself when closed.
 QPointer<FmHex>& OpenConverter() {
   static QPointer<FmHex> open;
