@@ -63,9 +63,7 @@ void FitLabel(QLabel* label) {
 FrmPickColor::FrmPickColor(QWidget* parent)
     // A fixed single border: the user may minimize the window but never resize or
     // maximize it; only the program changes its height.
-    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
-                          Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint) {
+    : QWidget(parent, kFixedSingleBorder) {
   setObjectName(QStringLiteral("FrmPickColor"));
   setWindowTitle(QStringLiteral("Hue Keeper"));
   setFont(TahomaOrClosest(8));

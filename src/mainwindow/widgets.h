@@ -19,6 +19,12 @@ QPixmap DropMark();
 // in (kept on top). The main window and the tools share one picture.
 QPixmap PinPicture(bool pressed);
 
+// A window with a fixed single border: it can be minimized and closed, never resized
+// or maximized by the user.
+inline constexpr Qt::WindowFlags kFixedSingleBorder =
+    Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+    Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint;
+
 // A control of `parent` under its designer name.
 template <typename T>
 T* Make(QWidget* parent, const char* name) {

@@ -28,9 +28,7 @@ QPointer<FmHex>& OpenConverter() {
 
 FmHex::FmHex(QWidget* parent)
     // A fixed single border without a maximize button.
-    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
-                          Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint) {
+    : QWidget(parent, kFixedSingleBorder) {
   setObjectName(QStringLiteral("fmHex"));
   setWindowTitle(QStringLiteral("HexConv"));
   setFont(TahomaOrClosest(8));
