@@ -19,6 +19,7 @@
 
 #include "archive/savedcoloursmodel.h"
 #include "colour/modhslv.h"
+#include "mainwindow/actionlabels.h"
 #include "mainwindow/stickypin.h"
 #include "mainwindow/widgets.h"
 #include "platform/qtdialogs.h"
@@ -86,6 +87,10 @@ FrmPickColor::FrmPickColor(QWidget* parent)
 }
 
 FrmPickColor::~FrmPickColor() {
+  // A label that goes while lit under the mouse is told the mouse left it; the light's
+  // handler would then paint labels already gone. It goes before them.
+  delete actions_;
+  actions_ = nullptr;
   // The child widgets and the list model read the archive and the table: they go
   // first, while those still exist.
   const QList<QWidget*> children = findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);

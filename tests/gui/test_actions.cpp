@@ -75,6 +75,14 @@ TEST_F(Actions, OneLabelLightsAtATimeAndEachDoesItsAction) {
   EXPECT_EQ(Read("Colorx.dat"), QByteArray("\x01\0\0\0two", 7).leftJustified(29));
 }
 
+TEST_F(Actions, TheWindowGoesQuietlyWithALabelLitUnderTheMouse) {
+  Start();
+  QTest::mouseMove(Label(ActionLabels::Measure));
+  ASSERT_TRUE(w->actionLabels().Lit(ActionLabels::Measure));
+  // Its labels go one by one; the light's handler must not paint the ones already gone.
+  EXPECT_EXIT((w.reset(), std::exit(0)), ::testing::ExitedWithCode(0), "");
+}
+
 TEST_F(Actions, RenameAndDeleteShowWithTheSavedListOpenAndWorkOnlyWithColours) {
   Write("pref.ini", "EXPANDED=E\r\n");
   Start();
