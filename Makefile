@@ -4,7 +4,7 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 20
 JOBS       ?= $(shell nproc)
 
-.PHONY: run test deps build unit fuzz bench clean
+.PHONY: run test deps build unit fuzz bench clean screenshot
 
 deps:
 	@scripts/install-deps
@@ -43,3 +43,7 @@ bench: build
 
 clean:
 	@rm -rf $(BUILD) $(FUZZ_BUILD)
+
+# The README's picture of the window, made on a private Xvfb.
+screenshot: build
+	@scripts/screenshot $(BUILD)/huekeeper docs/screenshot.png
