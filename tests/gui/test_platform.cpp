@@ -78,8 +78,8 @@ TEST(ProgramFolder, InstalledOrReadOnlyCopiesKeepTheirFilesPerUser) {
     f.close();
     const ProgramFolder folder = ChooseProgramFolder(bin);
     EXPECT_EQ(CheckInstalled(bin), c.installed) << c.file.toStdString();
-    EXPECT_EQ(std::pair(folder.path, folder.perUser),
-              std::pair(c.perUser ? perUser : bin, c.perUser))
+    EXPECT_EQ(std::tuple(folder.path, folder.perUser, folder.writable),
+              std::tuple(c.perUser ? perUser : bin, c.perUser, true))
         << c.file.toStdString();
   }
   if (::geteuid() == 0) return;  // root may write anywhere
