@@ -78,6 +78,10 @@ pids+=($app)
 xdo() { xdotool "$@" >/dev/null; }
 window=$(await xdotool search --onlyvisible --name '^Hue Keeper$' | head -n 1) ||
   fail "no window: $(cat "$work/log")"
+# The desktop finds the menu entry of the window by its class.
+wmclass=$(sed -n 's/^StartupWMClass=//p' "${entries[0]}")
+xprop -id "$window" WM_CLASS | grep -q "= \"$wmclass\"," ||
+  fail "the window's class is not the entry's $wmclass: $(xprop -id "$window" WM_CLASS)"
 # The Long text box and the add button, in window pixels (their design rectangles in
 # twips, 15 to the pixel): type 4227327 (#4080FF) and add it under a name.
 xdo mousemove --window "$window" 85 168 click 1
