@@ -4,7 +4,7 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 20
 JOBS       ?= $(shell nproc)
 
-.PHONY: run test deps build unit fuzz bench clean screenshot
+.PHONY: run test deps build package unit fuzz bench clean screenshot
 
 deps:
 	@scripts/install-deps
@@ -21,9 +21,18 @@ run: build
 	fi
 	@$(BUILD)/huekeeper
 
-# Every test: unit, GUI (offscreen), end-to-end (Xvfb), then each fuzzer briefly.
+# The .deb of what `cmake --install` puts under /usr, in $(BUILD).
+package: build
+	@rm -f $(BUILD)/huekeeper_*.deb
+	@cd $(BUILD) && out=$$(cpack 2>&1) || { echo "$$out"; exit 1; }
+	@ls $(BUILD)/huekeeper_*.deb
+
+# Every test: unit, GUI (offscreen), end-to-end (Xvfb), the installed package (Xvfb),
+# then each fuzzer briefly.
 test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	@$(MAKE) --no-print-directory package >/dev/null
+	@tests/package/check-deb.sh $(BUILD)/huekeeper_*.deb
 	@$(MAKE) --no-print-directory fuzz
 
 fuzz: deps

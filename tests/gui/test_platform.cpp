@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include <QColor>
+#include <QDir>
 #include <QFile>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -49,18 +50,44 @@ TEST(SingleInstance, SocketLeftByADeadCopyDoesNotStopTheNext) {
   EXPECT_FALSE(SingleInstance(QFile::decodeName(path)).Claim()) << "the new copy now answers";
 }
 
-TEST(ProgramFolder, ReadOnlyInstallFallsBackToTheUserDataFolder) {
-  QTemporaryDir dir;
-  ASSERT_TRUE(QFile(dir.filePath("uninst-Huekeeper.exe")).open(QIODevice::WriteOnly));
-  EXPECT_FALSE(CheckInstalled(dir.path())) << "an empty uninstaller counts as absent";
-  const ProgramFolder own = ChooseProgramFolder(dir.path());
-  EXPECT_EQ(std::pair(own.path, own.perUser), std::pair(dir.path(), false));
+// A copy run from a plain folder keeps its files beside itself; an installed one, or one
+// whose folder is read-only, keeps them per user. Root can write into /usr/bin, so the
+// desktop entry installed with the program is what tells an installed copy there.
+TEST(ProgramFolder, InstalledOrReadOnlyCopiesKeepTheirFilesPerUser) {
+  const QString perUser = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+  const QString entry = QStringLiteral("share/applications/" HK_APP_ID ".desktop");
+  const struct {
+    QString file;
+    QByteArray bytes;
+    bool installed, perUser;
+  } cases[] = {
+      {"bin/huekeeper", "x", false, false},
+      {"bin/uninst-Huekeeper.exe", "", false, false},  // an empty uninstaller counts as absent
+      {"bin/uninst-Huekeeper.exe", "x", true, false},
+      {entry, "[Desktop Entry]\n", true, true},
+      {"share/applications/huekeeper.desktop", "[Desktop Entry]\n", false, false},
+      {"bin/share/applications/" HK_APP_ID ".desktop", "[Desktop Entry]\n", false, false},
+  };
+  for (const auto& c : cases) {
+    QTemporaryDir root;
+    const QString bin = root.filePath("bin");
+    ASSERT_TRUE(QDir(root.path()).mkpath("bin") &&
+                QDir(root.path()).mkpath(QFileInfo(c.file).path()));
+    QFile f(root.filePath(c.file));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(c.bytes) == c.bytes.size());
+    f.close();
+    const ProgramFolder folder = ChooseProgramFolder(bin);
+    EXPECT_EQ(CheckInstalled(bin), c.installed) << c.file.toStdString();
+    EXPECT_EQ(std::tuple(folder.path, folder.perUser, folder.writable),
+              std::tuple(c.perUser ? perUser : bin, c.perUser, true))
+        << c.file.toStdString();
+  }
   if (::geteuid() == 0) return;  // root may write anywhere
+  QTemporaryDir dir;
   QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
   const ProgramFolder f = ChooseProgramFolder(dir.path());
   QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-  EXPECT_EQ(std::pair(f.path, f.perUser),
-            std::pair(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), true));
+  EXPECT_EQ(std::pair(f.path, f.perUser), std::pair(perUser, true));
 }
 
 // Qt carries its own table of the same named colours, written apart from ours.
