@@ -104,6 +104,14 @@ void ColourDisplay::paintEvent(QPaintEvent*) {
   }
 }
 
+QString NotationsDescription(const NotationTexts& t) {
+  const auto q = [](const std::string& s) { return QString::fromStdString(s); };
+  QString text = QStringLiteral("Long ") + q(t.longText) + QStringLiteral("; Hex ") + q(t.hex) +
+                 QStringLiteral("; Web ") + q(t.web);
+  if (!t.html.empty()) text += QStringLiteral("; HTML ") + q(t.html);
+  return text + QStringLiteral("; RGB ") + q(t.rgb) + QStringLiteral("; CMYK ") + q(t.cmyk);
+}
+
 bool EventRouter::eventFilter(QObject* watched, QEvent* event) {
   // Only widgets of this window: the same event also passes the top-level QWindow.
   const QEvent::Type type = event->type();

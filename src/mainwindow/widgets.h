@@ -6,9 +6,11 @@
 #include <functional>
 
 #include "colour/longcolour.h"
+#include "colour/notations.h"
 #include "mainwindow/colourdiagram.h"
 
 class QLineEdit;
+class QString;
 
 namespace hk {
 
@@ -39,6 +41,9 @@ void Place(QWidget* w, int left, int top, int width, int height);
 // A text field's background: the error highlight of a text that was not understood
 // or found, else the system window colour.
 void ShowErrorHighlight(QLineEdit* field, bool on);
+
+// What a swatch tells assistive technology: the colour in the six notations.
+QString NotationsDescription(const NotationTexts& texts);
 
 // A plain area painted in one Long colour, optionally with a one-pixel border.
 class Swatch : public QWidget {
