@@ -232,6 +232,8 @@ void FrmPickColor::ApplyPadUpdate(const PadUpdate& update) {
     if (txtCol->currentText() != text) txtCol->setEditText(text);
   }
   lblCol->setText(QString::fromStdString(table_->Caption()));
+  // The caption names the pad, though it stands outside the pad's frame.
+  PAD->setAccessibleName(QString(lblCol->text()).remove(QLatin1Char('&')));
   Image2->setVisible(table_->SmallerShown());
   Image3->setVisible(table_->BiggerShown());
   PAD->update();

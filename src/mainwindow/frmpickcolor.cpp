@@ -127,15 +127,13 @@ void FrmPickColor::SetTabOrder() {
   // As the window reads: the zoom and the pin left of the magnifier, then the colour
   // mode, the display and the editors right of it, the notation rows, the button row,
   // the table and at last the slide button along the bottom edge.
-  QWidget* const order[] = {magnifier_->ZoomButton(), ImgstickOff, ImgstickOn, PicFrame2,
-                            lblDisp, editors_[0], editors_[1], editors_[2], editors_[3],
-                            Option2[0], Option2[1],
-                            Text4, Command2[4], Text5, Command2[5],
-                            Text2, Command2[2], Text1, Command2[0],
-                            txtCol, Command2[1], txtHTML, Command2[3],
-                            Text3, CmdSearch, CmdApply, Pixel, CmdOpen, CmdAdd, cmdCopyPIX,
-                            Command1, Option1[0], Option1[1], Image2, Image3, PAD, ImgUP_DN};
-  for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+  hk::SetTabOrder(this, {magnifier_->ZoomButton(), ImgstickOff, ImgstickOn, PicFrame2, lblDisp,
+                         editors_[0], editors_[1], editors_[2], editors_[3], Option2[0], Option2[1],
+                         Text4, Command2[4], Text5, Command2[5],
+                         Text2, Command2[2], Text1, Command2[0],
+                         txtCol, Command2[1], txtHTML, Command2[3],
+                         Text3, CmdSearch, CmdApply, Pixel, CmdOpen, CmdAdd, cmdCopyPIX, Command1,
+                         Option1[0], Option1[1], Image2, Image3, PAD, ImgUP_DN});
 }
 
 void FrmPickColor::BuildBands() {

@@ -15,6 +15,20 @@ void Place(QWidget* w, int left, int top, int width, int height) {
                  TwipsToPixels(height));
 }
 
+void SetTabOrder(QWidget* window, std::initializer_list<QWidget*> order) {
+  // The chain is a ring through the window. Taking part for a moment, the window
+  // pins the ring's start to the first control, and no control counts as already
+  // placed because the ring wraps around to it.
+  const Qt::FocusPolicy policy = window->focusPolicy();
+  window->setFocusPolicy(Qt::TabFocus);
+  QWidget* previous = window;
+  for (QWidget* control : order) {
+    QWidget::setTabOrder(previous, control);
+    previous = control;
+  }
+  window->setFocusPolicy(policy);
+}
+
 void ShowErrorHighlight(QLineEdit* field, bool on) {
   QPalette p = field->palette();
   p.setColor(QPalette::Base, ToQColor(on ? kErrorHighlight : kSysWindowBackground));

@@ -4,6 +4,7 @@
 #include <QPixmap>
 #include <QWidget>
 #include <functional>
+#include <initializer_list>
 
 #include "colour/longcolour.h"
 #include "colour/notations.h"
@@ -37,6 +38,10 @@ T* Make(QWidget* parent, const char* name) {
 
 // Positions a control by its design rectangle in twips.
 void Place(QWidget* w, int left, int top, int width, int height);
+
+// Tab visits the controls of `order` in turn, the first of them first after the window
+// opens.
+void SetTabOrder(QWidget* window, std::initializer_list<QWidget*> order);
 
 // A text field's background: the error highlight of a text that was not understood
 // or found, else the system window colour.
