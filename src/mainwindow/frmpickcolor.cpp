@@ -354,9 +354,11 @@ bool FrmPickColor::eventFilter(QObject* watched, QEvent* event) {
       }
       // Only digits, "." and Backspace may be typed into the Long field; keys that
       // type nothing (arrows, Delete, Home) edit as usual.
-      // Shortcuts (Ctrl+A, Ctrl+C, Ctrl+V ...) are not typing and keep working.
+      // Shortcuts (Ctrl+A, Ctrl+C, Ctrl+V ...) are not typing and keep working, nor
+      // is Tab, which must lead out of the field.
       const QString text = key->text();
-      if (text.isEmpty() || key->key() == Qt::Key_Backspace ||
+      if (text.isEmpty() || key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Tab ||
+          key->key() == Qt::Key_Backtab ||
           key->modifiers().testFlag(Qt::ControlModifier))
         return false;
       return !TxtColAccepts(text.toUcs4().value(0));
