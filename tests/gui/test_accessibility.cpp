@@ -118,6 +118,10 @@ TEST_F(Accessibility, TheSwatchesTellTheColourInTheSixNotations) {
 
 TEST_F(Accessibility, SpaceOrEnterWorksThePicturesThatActOnAClick) {
   Start();
+  // Tab leads out of the Long field, which takes only digits.
+  w->findChild<QWidget*>("txtCol")->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(w->focusWidget(), Qt::Key_Tab);
+  EXPECT_EQ(NameOf(w->focusWidget()).toStdString(), "Command2[1]");
   auto* slide = w->findChild<QWidget*>("ImgUP_DN");
   const QString table = w->TableState();
   QTest::keyClick(slide, Qt::Key_Space);
@@ -130,10 +134,6 @@ TEST_F(Accessibility, SpaceOrEnterWorksThePicturesThatActOnAClick) {
   EXPECT_EQ(w->focusWidget(), w->findChild<QWidget*>("ImgstickOn"));
   QTest::keyClick(w->focusWidget(), Qt::Key_Space);
   EXPECT_FALSE(w->Sticky());
-  // Tab leads out of the Long field, which takes only digits.
-  w->findChild<QWidget*>("txtCol")->setFocus(Qt::TabFocusReason);
-  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-  EXPECT_EQ(NameOf(QApplication::focusWidget()).toStdString(), "Command2[1]");
   // The colour mode box opens its menu, whose keys choose.
   QTest::keyClick(w->findChild<QWidget*>("PicFrame2"), Qt::Key_Enter, Qt::KeypadModifier);
   auto* menu = w->findChild<QMenu*>("mnuColor");
