@@ -5,6 +5,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QMenu>
 #include <QTest>
 #include <functional>
@@ -13,6 +14,7 @@
 #include "tools/fmhex.h"
 #include "tools/frmhls.h"
 #include "tools/frmmeasure.h"
+#include "updowntext/updowntext.h"
 #include "window_fixture.h"
 
 namespace hk {
@@ -116,8 +118,21 @@ TEST_F(Accessibility, TheSwatchesTellTheColourInTheSixNotations) {
                                    "CMYK 170, 85, 0, 252") << swatch;
 }
 
-TEST_F(Accessibility, SpaceOrEnterWorksThePicturesThatActOnAClick) {
+TEST_F(Accessibility, TheKeyboardWorksWhatTheMouseWorks) {
   Start();
+  // A channel editor is a spin box named by its label; the Menu key opens its menu.
+  w->SetColor(RGB(12, 0, 0));
+  auto* red = w->findChild<UpDownText*>("TxtR");
+  QAccessibleInterface* spin = QAccessible::queryAccessibleInterface(red);
+  EXPECT_EQ(spin->role(), QAccessible::SpinBox);
+  EXPECT_EQ(spin->text(QAccessible::Name).toStdString() + " " +
+                spin->text(QAccessible::Value).toStdString(),
+            "Red 12");
+  QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(), red->mapToGlobal(QPoint()));
+  QApplication::sendEvent(red, &menuKey);
+  EXPECT_TRUE(red->mnuMain()->isVisible());
+  red->mnuMain()->hide();
+
   // Tab leads out of the Long field, which takes only digits.
   w->findChild<QWidget*>("txtCol")->setFocus(Qt::TabFocusReason);
   QTest::keyClick(w->focusWidget(), Qt::Key_Tab);
