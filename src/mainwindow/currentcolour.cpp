@@ -60,11 +60,9 @@ void FrmPickColor::SetColor(const LongColour& nColor) {
   HexVal();
   Show(Text4, texts_.rgb);
   Show(Text5, texts_.cmyk);
-  // One string for every swatch; assistive technology reads it only when asked.
-  const QString description = NotationsDescription(texts_);
-  for (QWidget* swatch : {static_cast<QWidget*>(Label1), static_cast<QWidget*>(PicPX),
-                          static_cast<QWidget*>(PicFrame3)})
-    swatch->setAccessibleDescription(description);
+  for (ColourView* view : {static_cast<ColourView*>(Label1), static_cast<ColourView*>(PicPX),
+                           static_cast<ColourView*>(PicFrame3)})
+    view->DescriptionChanged();
   inSetColor_ = false;
 }
 

@@ -282,6 +282,10 @@ void FrmPickColor::BuildDisplay() {
   PicFrame3->setObjectName(QStringLiteral("PicFrame3"));
   Place(PicFrame3, 3525, 45, 1080, 1500);
   PicFrame3->setAccessibleName(QStringLiteral("Color space display"));
+  // The swatches and the display tell the colour as the notation fields show it.
+  for (ColourView* view : {static_cast<ColourView*>(Label1), static_cast<ColourView*>(PicPX),
+                           static_cast<ColourView*>(PicFrame3)})
+    view->SetDescriber([this] { return NotationsDescription(texts_); });
   diagram_ = MakeDiagramGeometry(PicFrame3->width(), PicFrame3->height());
 
   lblDisp = MakeLabel(PicFrame3, "lblDisp", QStringLiteral("RGB Display"));

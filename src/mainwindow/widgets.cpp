@@ -1,5 +1,7 @@
 #include "mainwindow/widgets.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
@@ -9,6 +11,44 @@
 #include "platform/twips.h"
 
 namespace hk {
+
+namespace {
+
+class ColourViewAccessible : public QAccessibleWidget {
+ public:
+  explicit ColourViewAccessible(ColourView* w) : QAccessibleWidget(w, QAccessible::Graphic) {}
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Description) {
+      const QString colour = static_cast<ColourView*>(widget())->Description();
+      if (!colour.isEmpty()) return colour;
+    }
+    return QAccessibleWidget::text(t);
+  }
+};
+
+QAccessibleInterface* ColourViewFactory(const QString&, QObject* object) {
+  auto* view = qobject_cast<ColourView*>(object);
+  return view != nullptr ? new ColourViewAccessible(view) : nullptr;
+}
+
+}  // namespace
+
+void ColourView::SetDescriber(std::function<QString()> describe) {
+  static const bool installed = [] {
+    QAccessible::installFactory(&ColourViewFactory);
+    return true;
+  }();
+  (void)installed;
+  describe_ = std::move(describe);
+}
+
+QString ColourView::Description() const { return describe_ ? describe_() : QString(); }
+
+void ColourView::DescriptionChanged() {
+  if (!QAccessible::isActive()) return;
+  QAccessibleEvent event(this, QAccessible::DescriptionChanged);
+  QAccessible::updateAccessibility(&event);
+}
 
 void Place(QWidget* w, int left, int top, int width, int height) {
   w->setGeometry(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
@@ -36,7 +76,7 @@ void ShowErrorHighlight(QLineEdit* field, bool on) {
   field->setProperty("errorHighlight", on);
 }
 
-Swatch::Swatch(QWidget* parent, bool border) : QWidget(parent), border_(border) {
+Swatch::Swatch(QWidget* parent, bool border) : ColourView(parent), border_(border) {
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -92,7 +132,7 @@ QPixmap DropMark() {
   return pm;
 }
 
-ColourDisplay::ColourDisplay(QWidget* parent) : QWidget(parent) {
+ColourDisplay::ColourDisplay(QWidget* parent) : ColourView(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 

@@ -50,8 +50,23 @@ void ShowErrorHighlight(QLineEdit* field, bool on);
 // What a swatch tells assistive technology: the colour in the six notations.
 QString NotationsDescription(const NotationTexts& texts);
 
+// A widget that shows a colour. Assistive technology reads its description, which is
+// put into words only when it is read: showing a colour costs nothing more.
+class ColourView : public QWidget {
+  Q_OBJECT
+ public:
+  using QWidget::QWidget;
+  void SetDescriber(std::function<QString()> describe);
+  QString Description() const;
+  // The colour changed: tells assistive technology, where one listens.
+  void DescriptionChanged();
+
+ private:
+  std::function<QString()> describe_;
+};
+
 // A plain area painted in one Long colour, optionally with a one-pixel border.
-class Swatch : public QWidget {
+class Swatch : public ColourView {
   Q_OBJECT
  public:
   explicit Swatch(QWidget* parent, bool border = false);
@@ -68,7 +83,7 @@ class Swatch : public QWidget {
 
 // The colour-space display: button face below the line, and in the ink display
 // modes the diagram of the current colour's inks.
-class ColourDisplay : public QWidget {
+class ColourDisplay : public ColourView {
   Q_OBJECT
  public:
   static constexpr int kLineY = 16;  // Line1, the top edge of the drawing area (pixels)

@@ -108,6 +108,11 @@ void frmHLS::BuildControls() {
   picColorSample->setObjectName(QStringLiteral("picColorSample"));
   Place(picColorSample, kValuesLeft, kPlaneTop, kValuesWidth, 600);
   picColorSample->setAccessibleName(QStringLiteral("Chosen color"));
+  picColorSample->SetDescriber([this] {
+    NotationTexts texts;
+    FormatAll(picColorSample->colour(), web_, texts);
+    return NotationsDescription(texts);
+  });
   Frame1 = new QGroupBox(this);
   Frame1->setObjectName(QStringLiteral("Frame1"));
   Place(Frame1, kValuesLeft, kPlaneTop + 690, kValuesWidth, kPlaneTwips - 690);
@@ -153,8 +158,7 @@ void frmHLS::Load(LongColour colour) {
 
 void frmHLS::UpdateColor(LongColour colour, bool recompute) {
   picColorSample->setColour(colour);
-  FormatAll(colour, web_, texts_);
-  picColorSample->setAccessibleDescription(NotationsDescription(texts_));
+  picColorSample->DescriptionChanged();
   cRGB record;
   record.setRGB(colour);
   const std::int32_t rgb[3] = {record.R(), record.G(), record.B()};

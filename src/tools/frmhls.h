@@ -8,7 +8,6 @@
 #include <optional>
 
 #include "colour/longcolour.h"
-#include "colour/notations.h"
 #include "colour/webcolors.h"
 
 class QGroupBox;
@@ -64,8 +63,7 @@ class frmHLS : public QDialog {
     HueScale& operator=(const HueScale&) = delete;
     float saved;
   } scale_;
-  WebColors web_;
-  NotationTexts texts_;
+  WebColors web_;  // the HTML names the sample's description gives
   QImage plane_;  // painted once: the plane only changes with the hue maximum
   std::optional<QPoint> cross_;
   // The plane's chosen hue and saturation, and the bar's chosen lightness.
