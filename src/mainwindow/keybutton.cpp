@@ -85,14 +85,15 @@ bool KeyButton::eventFilter(QObject* watched, QEvent* event) {
       const auto* key = static_cast<QKeyEvent*>(event);
       const bool act = key->key() == Qt::Key_Space || key->key() == Qt::Key_Return ||
                        key->key() == Qt::Key_Enter;
-      if (!act || key->isAutoRepeat() ||
-          (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+      if (!act || key->isAutoRepeat() || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
         break;
       press_();
       return true;
     }
     case QEvent::FocusIn:
-    case QEvent::FocusOut: widget_->update(); break;
+    case QEvent::FocusOut:
+      widget_->update();
+      break;
     case QEvent::Paint: {
       if (!widget_->hasFocus()) break;
       // The widget paints itself first (its own handler, past the filters); the focus
@@ -105,7 +106,8 @@ bool KeyButton::eventFilter(QObject* watched, QEvent* event) {
       widget_->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &p, widget_);
       return true;
     }
-    default: break;
+    default:
+      break;
   }
   return QObject::eventFilter(watched, event);
 }

@@ -46,10 +46,18 @@ void KeyboardPick::Key(int key, Qt::KeyboardModifiers modifiers) {
   const int step = modifiers.testFlag(Qt::ShiftModifier) ? kShiftStep : 1;
   ScreenSource* source = picker_.Source();
   switch (key) {
-    case Qt::Key_Left: source->MovePointer(-step, 0); break;
-    case Qt::Key_Right: source->MovePointer(step, 0); break;
-    case Qt::Key_Up: source->MovePointer(0, -step); break;
-    case Qt::Key_Down: source->MovePointer(0, step); break;
+    case Qt::Key_Left:
+      source->MovePointer(-step, 0);
+      break;
+    case Qt::Key_Right:
+      source->MovePointer(step, 0);
+      break;
+    case Qt::Key_Up:
+      source->MovePointer(0, -step);
+      break;
+    case Qt::Key_Down:
+      source->MovePointer(0, step);
+      break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
       // The colour under the pointer now, not the one the last tick read.
@@ -60,7 +68,8 @@ void KeyboardPick::Key(int key, Qt::KeyboardModifiers modifiers) {
       Finish();
       emit Cancelled(before_);
       break;
-    default: break;
+    default:
+      break;
   }
 }
 
@@ -77,10 +86,10 @@ bool KeyboardPick::eventFilter(QObject* watched, QEvent* event) {
     if (type == QEvent::KeyPress) Key(key->key(), key->modifiers());
     return true;
   }
-  const bool starts = type == QEvent::KeyPress && !key->isAutoRepeat() &&
-                      (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
-                      (key->key() == Qt::Key_Space || key->key() == Qt::Key_Return ||
-                       key->key() == Qt::Key_Enter);
+  const bool starts =
+      type == QEvent::KeyPress && !key->isAutoRepeat() &&
+      (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
+      (key->key() == Qt::Key_Space || key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter);
   if (!starts || picker_.Picking()) return QObject::eventFilter(watched, event);
   Start();
   return true;

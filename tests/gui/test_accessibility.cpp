@@ -36,9 +36,9 @@ bool Named(QAccessibleInterface* control) {
 // Every control the user can reach or work that has no name, through the whole tree.
 void Unnamed(QAccessibleInterface* node, QStringList& out) {
   static const QList<QAccessible::Role> kControls = {
-      QAccessible::Button,     QAccessible::ButtonMenu, QAccessible::CheckBox,
+      QAccessible::Button,      QAccessible::ButtonMenu,   QAccessible::CheckBox,
       QAccessible::RadioButton, QAccessible::EditableText, QAccessible::SpinBox,
-      QAccessible::ComboBox,   QAccessible::List,       QAccessible::Table};
+      QAccessible::ComboBox,    QAccessible::List,         QAccessible::Table};
   if (node == nullptr) return;
   if ((node->state().focusable || kControls.contains(node->role())) && !Named(node))
     out << NameOf(node->object());
@@ -80,15 +80,16 @@ TEST_F(Accessibility, EveryControlOfEveryWindowHasAName) {
 TEST_F(Accessibility, TabFollowsEachWindowFromTopLeftToBottomRight) {
   const std::map<QString, QStringList> expected = {
       {"FrmPickColor",
-       {"PicFrame1", "ImgstickOff", "ImgstickOn", "PicFrame2", "lblDisp", "TxtR", "TxtG", "TxtB",
-        "TxtK", "Option2[0]", "Option2[1]", "Text4", "Command2[4]", "Text5", "Command2[5]",
-        "Text2", "Command2[2]", "Text1", "Command2[0]", "txtCol", "Command2[1]", "txtHTML",
-        "Command2[3]", "Text3", "CmdSearch", "CmdApply", "Pixel", "CmdOpen", "CmdAdd",
-        "cmdCopyPIX", "Command1", "Option1[0]", "Option1[1]", "Image2", "Image3", "PAD",
+       {"PicFrame1",   "ImgstickOff", "ImgstickOn",  "PicFrame2",  "lblDisp",     "TxtR",
+        "TxtG",        "TxtB",        "TxtK",        "Option2[0]", "Option2[1]",  "Text4",
+        "Command2[4]", "Text5",       "Command2[5]", "Text2",      "Command2[2]", "Text1",
+        "Command2[0]", "txtCol",      "Command2[1]", "txtHTML",    "Command2[3]", "Text3",
+        "CmdSearch",   "CmdApply",    "Pixel",       "CmdOpen",    "CmdAdd",      "cmdCopyPIX",
+        "Command1",    "Option1[0]",  "Option1[1]",  "Image2",     "Image3",      "PAD",
         "ImgUP_DN"}},
       {"fmHex",
-       {"Option1[0]", "Option1[1]", "Option1[2]", "Option1[3]", "Option1[4]", "Option1[5]",
-        "Text1", "lbl", "ImgstickOff", "ImgstickOn", "Command1[0]", "Command1[1]"}},
+       {"Option1[0]", "Option1[1]", "Option1[2]", "Option1[3]", "Option1[4]", "Option1[5]", "Text1",
+        "lbl", "ImgstickOff", "ImgstickOn", "Command1[0]", "Command1[1]"}},
       {"frmHLS",
        {"picHLS", "picLum", "Text1_0", "Text1_1", "Text1_2", "Text1_3", "Text1_4", "Text1_5",
         "Text1_6", "Text1_7", "Text1_8", "Text1_9"}},
@@ -114,8 +115,10 @@ TEST_F(Accessibility, TheSwatchesTellTheColourInTheSixNotations) {
   // A colour without a web name has no HTML part.
   w->SetColor(RGB(1, 2, 3));
   for (const char* swatch : {"Label1", "PicPX", "PicFrame3"})
-    EXPECT_EQ(description(swatch), "Long 197121; Hex 30201; Web #010203; RGB 1, 2, 3; "
-                                   "CMYK 170, 85, 0, 252") << swatch;
+    EXPECT_EQ(description(swatch),
+              "Long 197121; Hex 30201; Web #010203; RGB 1, 2, 3; "
+              "CMYK 170, 85, 0, 252")
+        << swatch;
 }
 
 TEST_F(Accessibility, TheKeyboardWorksWhatTheMouseWorks) {
@@ -158,7 +161,8 @@ TEST_F(Accessibility, TheKeyboardWorksWhatTheMouseWorks) {
   QTest::keyClick(menu, Qt::Key_Return);
   EXPECT_EQ(w->ColorMode(), 1);
   // A pressed picture tells assistive technology it can be pressed.
-  QAccessibleInterface* zoom = QAccessible::queryAccessibleInterface(w->findChild<QWidget*>("PicFrame1"));
+  QAccessibleInterface* zoom =
+      QAccessible::queryAccessibleInterface(w->findChild<QWidget*>("PicFrame1"));
   EXPECT_EQ(zoom->role(), QAccessible::Button);
   EXPECT_EQ(zoom->text(QAccessible::Name), "Toggle zoom level");
 }
