@@ -36,12 +36,8 @@ class KeyButtonAccessible : public QAccessibleWidget {
     return QStringList(pressAction()) + QAccessibleWidget::actionNames();
   }
   void doAction(const QString& action) override {
-    KeyButton* b = KeyButton::Of(object());
-    if (action == pressAction() && b != nullptr) {
-      b->Press();
-    } else {
-      QAccessibleWidget::doAction(action);
-    }
+    if (action != pressAction()) return QAccessibleWidget::doAction(action);
+    if (KeyButton* b = KeyButton::Of(object())) b->Press();
   }
 };
 

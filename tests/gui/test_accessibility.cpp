@@ -165,6 +165,8 @@ TEST_F(Accessibility, TheKeyboardWorksWhatTheMouseWorks) {
       QAccessible::queryAccessibleInterface(w->findChild<QWidget*>("PicFrame1"));
   EXPECT_EQ(zoom->role(), QAccessible::Button);
   EXPECT_EQ(zoom->text(QAccessible::Name), "Toggle zoom level");
+  zoom->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  EXPECT_TRUE(w->findChild<QMenu*>("mnuZoom")->isVisible());
 }
 
 }  // namespace
