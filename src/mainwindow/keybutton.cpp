@@ -57,7 +57,13 @@ KeyButton* KeyButton::Make(QWidget* widget, std::function<void()> press, bool ch
     return true;
   }();
   (void)installed;
-  return new KeyButton(widget, std::move(press), checkable, checked);
+  auto* button = new KeyButton(widget, std::move(press), checkable, checked);
+  // An interface made before the widget became a button (setting a caption or a name
+  // asks for one) would go on describing a label: it makes way for a button's.
+  QAccessibleInterface* made = QAccessible::queryAccessibleInterface(widget);
+  if (made != nullptr && dynamic_cast<KeyButtonAccessible*>(made) == nullptr)
+    QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+  return button;
 }
 
 KeyButton* KeyButton::Of(const QObject* widget) {

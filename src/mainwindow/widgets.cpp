@@ -33,12 +33,16 @@ QAccessibleInterface* ColourViewFactory(const QString&, QObject* object) {
 
 }  // namespace
 
-void ColourView::SetDescriber(std::function<QString()> describe) {
+ColourView::ColourView(QWidget* parent) : QWidget(parent) {
+  // Before anything asks for this widget's interface: the first answer is kept.
   static const bool installed = [] {
     QAccessible::installFactory(&ColourViewFactory);
     return true;
   }();
   (void)installed;
+}
+
+void ColourView::SetDescriber(std::function<QString()> describe) {
   describe_ = std::move(describe);
 }
 

@@ -55,7 +55,7 @@ QString NotationsDescription(const NotationTexts& texts);
 class ColourView : public QWidget {
   Q_OBJECT
  public:
-  using QWidget::QWidget;
+  explicit ColourView(QWidget* parent);
   void SetDescriber(std::function<QString()> describe);
   QString Description() const;
   // The colour changed: tells assistive technology, where one listens.
