@@ -18,15 +18,20 @@ namespace {
 struct Design {
   const char* caption;
   const char* tip;
-  int width;  // twips; a caption never gets cut short
+  int width;        // twips; a caption never gets cut short
+  const char* key;  // what runs it from the keyboard
 };
+// A label takes no focus, so a key runs it as an access key runs a button. Exit's
+// Alt+X is the window's own key; Measure's M belongs to the magenta editor in the ink
+// modes, and the home page and the converter show no access key: theirs are letters
+// no other control of the window uses.
 constexpr Design kDesign[ActionLabels::kCount] = {
-    {"Re&name", "Rename the selected color", 555},
-    {"&Delete", "Delete the selected color", 435},
-    {"E&xit", "Close the application (Not just minimize)", 255},
-    {"Home Page", "Visit my homepage...", 765},
-    {"HexConv", "Convert between ASCII / Decimal / Hex / Octal ...", 615},
-    {"&Measure", "On screen element measurement tool", 555},
+    {"Re&name", "Rename the selected color", 555, "Alt+N"},
+    {"&Delete", "Delete the selected color", 435, "Alt+D"},
+    {"E&xit", "Close the application (Not just minimize)", 255, "Alt+X"},
+    {"Home Page", "Visit my homepage...", 765, "Alt+P"},
+    {"HexConv", "Convert between ASCII / Decimal / Hex / Octal ...", 615, "Alt+E"},
+    {"&Measure", "On screen element measurement tool", 555, "Alt+A"},
 };
 constexpr int kHeightTwips = 180;
 constexpr LongColour kLitText = 0xFF0000;  // pure blue
@@ -49,6 +54,9 @@ ActionLabels::ActionLabels(QWidget* window) : QObject(window) {
     l->setProperty("caption", QString::fromLatin1(kDesign[i].caption));
     l->setTextFormat(Qt::RichText);
     l->setToolTip(QString::fromLatin1(kDesign[i].tip));
+    const QKeySequence key(QString::fromLatin1(kDesign[i].key));
+    l->setAccessibleDescription(l->toolTip() + QStringLiteral(" (") +
+                                key.toString(QKeySequence::NativeText) + QLatin1Char(')'));
     l->setAutoFillBackground(true);
     l->setAlignment(Qt::AlignCenter);
     l->setMouseTracking(true);
@@ -57,11 +65,7 @@ ActionLabels::ActionLabels(QWidget* window) : QObject(window) {
     FitLabel(l);
     l->installEventFilter(this);
     lblAction[static_cast<std::size_t>(i)] = l;
-    // A label takes no focus, so its access key runs its action as a button's would.
-    const QKeySequence key = QKeySequence::mnemonic(QString::fromLatin1(kDesign[i].caption));
-    // Alt+X is the window's own exit key, and Alt+M is the magenta editor's in the
-    // ink modes: those two keys stay theirs.
-    if (!key.isEmpty() && i != Exit && i != Measure) {
+    if (i != Exit) {
       auto* shortcut = new QShortcut(key, window);
       connect(shortcut, &QShortcut::activated, this, [this, i] {
         if (label(i)->isVisible() && label(i)->isEnabled()) emit Clicked(i);

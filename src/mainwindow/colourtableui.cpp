@@ -17,6 +17,7 @@
 #include "archive/padwidget.h"
 #include "archive/savedcoloursmodel.h"
 #include "mainwindow/frmpickcolor.h"
+#include "mainwindow/keybutton.h"
 #include "mainwindow/widgets.h"
 #include "platform/colours.h"
 #include "platform/qtdialogs.h"
@@ -95,16 +96,21 @@ void FrmPickColor::BuildTable() {
   if (auto* list = qobject_cast<QListView*>(txtCol->view())) list->setUniformItemSizes(true);
   // Picking an item from the list (by the user) makes it current.
   connect(txtCol, &QComboBox::activated, this, [this](int index) { txtCol_Click(index); });
+  // The box takes its name from its label; its edit field and list are named apart.
+  txtCol->lineEdit()->setAccessibleName(QStringLiteral("Long"));
+  txtCol->view()->setAccessibleName(QStringLiteral("Saved colors"));
 
   CmdApply = new QPushButton(this);
   CmdApply->setObjectName(QStringLiteral("CmdApply"));
   CmdApply->setToolTip(QStringLiteral("Apply Color Value in ComboBox to Color Palette"));
+  CmdApply->setAccessibleName(CmdApply->toolTip());
   CmdApply->setIcon(ApplyIcon());
   Place(CmdApply, 2325, 2760, 360, 315);
   connect(CmdApply, &QPushButton::clicked, this, [this] { CmdApply_Click(); });
   CmdAdd = new QPushButton(this);
   CmdAdd->setObjectName(QStringLiteral("CmdAdd"));
   CmdAdd->setToolTip(QStringLiteral("Add color value to file"));
+  CmdAdd->setAccessibleName(CmdAdd->toolTip());
   CmdAdd->setIcon(AddIcon());
   Place(CmdAdd, 3480, 2760, 360, 315);
   connect(CmdAdd, &QPushButton::clicked, this, [this] { CmdAdd_Click(); });
@@ -141,12 +147,14 @@ void FrmPickColor::BuildTable() {
   Image2->setToolTip(QStringLiteral("Smaller Color Tips"));
   Image2->setPixmap(SignPicture(false));
   Image2->setAlignment(Qt::AlignCenter);
+  KeyButton::Make(Image2, [this] { Image2_Click(); });
   Place(Image2, 4020, kOptionTop + 30, 255, 255);
   Image3 = new QLabel(this);
   Image3->setObjectName(QStringLiteral("Image3"));
   Image3->setToolTip(QStringLiteral("Bigger Color Tips"));
   Image3->setPixmap(SignPicture(true));
   Image3->setAlignment(Qt::AlignCenter);
+  KeyButton::Make(Image3, [this] { Image3_Click(); });
   Place(Image3, 4320, kOptionTop + 30, 255, 255);
   for (QLabel* l : {Image2, Image3}) {
     l->setCursor(Qt::PointingHandCursor);
@@ -185,6 +193,7 @@ void FrmPickColor::BuildTable() {
   ImgUP_DN->installEventFilter(this);
   ImgUP_DN->setPixmap(SlidePicture(true));
   ImgUP_DN->setToolTip(QStringLiteral("Slide Down"));
+  KeyButton::Make(ImgUP_DN, [this] { ImgUP_DN_Click(); });
   Place(ImgUP_DN, 2100, kDesignHeightTwips - kSlideHeight - 30, 495, kSlideHeight);
 
   for (QWidget* w : {static_cast<QWidget*>(lblCol), static_cast<QWidget*>(Option1[0]),
@@ -223,6 +232,8 @@ void FrmPickColor::ApplyPadUpdate(const PadUpdate& update) {
     if (txtCol->currentText() != text) txtCol->setEditText(text);
   }
   lblCol->setText(QString::fromStdString(table_->Caption()));
+  // The caption names the pad, though it stands outside the pad's frame.
+  PAD->setAccessibleName(QString(lblCol->text()).remove(QLatin1Char('&')));
   Image2->setVisible(table_->SmallerShown());
   Image3->setVisible(table_->BiggerShown());
   PAD->update();
@@ -232,6 +243,7 @@ void FrmPickColor::ApplyPadUpdate(const PadUpdate& update) {
 
 void FrmPickColor::ShowTableFocus() {
   // The caption bar looks like an active window's title while the table has the focus.
+  if (tearingDown_) return;
   const QWidget* focus = QApplication::focusWidget();
   const bool active = focus == PAD || focus == VS || focus == CNT || focus == Option1[0] ||
                       focus == Option1[1] || (focus && (focus == Text3 || focus == CmdSearch));

@@ -60,6 +60,9 @@ void FrmPickColor::SetColor(const LongColour& nColor) {
   HexVal();
   Show(Text4, texts_.rgb);
   Show(Text5, texts_.cmyk);
+  for (ColourView* view : {static_cast<ColourView*>(Label1), static_cast<ColourView*>(PicPX),
+                           static_cast<ColourView*>(PicFrame3)})
+    view->DescriptionChanged();
   inSetColor_ = false;
 }
 

@@ -17,11 +17,14 @@
 #include <algorithm>
 #include <functional>
 
+#include "archive/padwidget.h"
 #include "archive/savedcoloursmodel.h"
 #include "colour/modhslv.h"
 #include "mainwindow/actionlabels.h"
+#include "mainwindow/keybutton.h"
 #include "mainwindow/stickypin.h"
 #include "mainwindow/widgets.h"
+#include "picker/magnifier.h"
 #include "platform/qtdialogs.h"
 #include "platform/twips.h"
 #include "updowntext/updowntext.h"
@@ -92,7 +95,9 @@ FrmPickColor::~FrmPickColor() {
   delete actions_;
   actions_ = nullptr;
   // The child widgets and the list model read the archive and the table: they go
-  // first, while those still exist.
+  // first, while those still exist. The focus moves among them as they go; the
+  // table's focus look must not paint a caption already gone.
+  tearingDown_ = true;
   const QList<QWidget*> children = findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
   qDeleteAll(children);
   archive_->SetListener(nullptr);
@@ -103,6 +108,7 @@ void FrmPickColor::BuildControls() {
   Label1 = new Swatch(this);
   Label1->setObjectName(QStringLiteral("Label1"));
   Label1->setToolTip(QStringLiteral("Color Palette"));
+  Label1->setAccessibleName(QStringLiteral("Current color"));
   Place(Label1, 60, 45, 525, 465);
 
   // The pixel swatch: a one-pixel border around an 8 x 8 inside.
@@ -119,6 +125,20 @@ void FrmPickColor::BuildControls() {
   BuildActions();
   BuildSearch();
   BuildBands();
+  SetTabOrder();
+}
+
+void FrmPickColor::SetTabOrder() {
+  // As the window reads: the zoom and the pin left of the magnifier, then the colour
+  // mode, the display and the editors right of it, the notation rows, the button row,
+  // the table and at last the slide button along the bottom edge.
+  hk::SetTabOrder(this, {magnifier_->ZoomButton(), ImgstickOff, ImgstickOn, PicFrame2, lblDisp,
+                         editors_[0], editors_[1], editors_[2], editors_[3], Option2[0], Option2[1],
+                         Text4, Command2[4], Text5, Command2[5],
+                         Text2, Command2[2], Text1, Command2[0],
+                         txtCol, Command2[1], txtHTML, Command2[3],
+                         Text3, CmdSearch, CmdApply, Pixel, CmdOpen, CmdAdd, cmdCopyPIX, Command1,
+                         Option1[0], Option1[1], Image2, Image3, PAD, ImgUP_DN});
 }
 
 void FrmPickColor::BuildBands() {
@@ -232,6 +252,7 @@ void FrmPickColor::BuildEditors() {
 
   PicFrame2 = Make<QFrame>(this, "PicFrame2");
   PicFrame2->setToolTip(QStringLiteral("Toggle color space values"));
+  KeyButton::Make(PicFrame2, [this] { PopUpColorMenu(); });
   Place(PicFrame2, 2325, 45, 1170, 270);
   lblColor = MakeLabel(PicFrame2, "lblColor", QStringLiteral("R G B"));
   lblColor->setGeometry(1, 0, PicFrame2->width() - 14, TwipsToPixels(195) + 2);
@@ -265,6 +286,11 @@ void FrmPickColor::BuildDisplay() {
   PicFrame3 = new ColourDisplay(this);
   PicFrame3->setObjectName(QStringLiteral("PicFrame3"));
   Place(PicFrame3, 3525, 45, 1080, 1500);
+  PicFrame3->setAccessibleName(QStringLiteral("Color space display"));
+  // The swatches and the display tell the colour as the notation fields show it.
+  for (ColourView* view : {static_cast<ColourView*>(Label1), static_cast<ColourView*>(PicPX),
+                           static_cast<ColourView*>(PicFrame3)})
+    view->SetDescriber([this] { return NotationsDescription(texts_); });
   diagram_ = MakeDiagramGeometry(PicFrame3->width(), PicFrame3->height());
 
   lblDisp = MakeLabel(PicFrame3, "lblDisp", QStringLiteral("RGB Display"));
@@ -272,6 +298,7 @@ void FrmPickColor::BuildDisplay() {
   small.setPointSizeF(7);
   lblDisp->setFont(small);
   lblDisp->setToolTip(QStringLiteral("Toggle color space display"));
+  KeyButton::Make(lblDisp, [this] { PopUpDispMenu(); });
   lblDisp->setGeometry(1, 0, TwipsToPixels(855), TwipsToPixels(195) + 2);
   Image6 = Make<QLabel>(PicFrame3, "Image6");
   Image6->setPixmap(DropMark());
@@ -336,9 +363,11 @@ bool FrmPickColor::eventFilter(QObject* watched, QEvent* event) {
       }
       // Only digits, "." and Backspace may be typed into the Long field; keys that
       // type nothing (arrows, Delete, Home) edit as usual.
-      // Shortcuts (Ctrl+A, Ctrl+C, Ctrl+V ...) are not typing and keep working.
+      // Shortcuts (Ctrl+A, Ctrl+C, Ctrl+V ...) are not typing and keep working, nor
+      // is Tab, which must lead out of the field.
       const QString text = key->text();
-      if (text.isEmpty() || key->key() == Qt::Key_Backspace ||
+      if (text.isEmpty() || key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Tab ||
+          key->key() == Qt::Key_Backtab ||
           key->modifiers().testFlag(Qt::ControlModifier))
         return false;
       return !TxtColAccepts(text.toUcs4().value(0));

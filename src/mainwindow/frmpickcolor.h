@@ -178,6 +178,7 @@ class FrmPickColor : public QWidget {
   void BuildMenus();
   void BuildTable();
   void BuildBands();
+  void SetTabOrder();
   void ApplyPadUpdate(const PadUpdate& update);
   void ShowTableFocus();
   void PlaceBottomRow();
@@ -260,6 +261,7 @@ class FrmPickColor : public QWidget {
   bool installed_ = false;
   bool prefsInStore_ = false;
   bool shutdownDone_ = false;
+  bool tearingDown_ = false;
   std::function<void()> exitHook_;
   QWidget* Shape3 = nullptr;
   QWidget* Shape4 = nullptr;

@@ -11,6 +11,7 @@
 #include "mainwindow/widgets.h"
 #include "picker/capturefile.h"
 #include "picker/eyedropper.h"
+#include "picker/keyboardpick.h"
 #include "picker/magnifier.h"
 #include "picker/screenpicker.h"
 #include "picker/x11screensource.h"
@@ -26,12 +27,18 @@ void FrmPickColor::BuildPicker() {
   Pixel->setToolTip(
       QStringLiteral("Press the left mouse button and drag to any part of screen and release"));
   Pixel->setAccessibleName(QStringLiteral("Pick a color from the screen"));
+  Pixel->setAccessibleDescription(
+      Pixel->toolTip() +
+      QStringLiteral(". Or press Space: the arrow keys move the pointer (with Shift by 10 pixels), "
+                     "Enter takes the color under it, Escape cancels."));
   Pixel->setIcon(QIcon(EyedropperPicture()));
   Place(Pixel, 2715, 2760, 360, 315);
   picker_ = new ScreenPicker(Pixel, *magnifier_);
   connect(picker_, &ScreenPicker::ColourPicked, this, [this](LongColour c) { PickedColour(c); });
   connect(picker_, &ScreenPicker::Unreadable, this, [this] { ScreenUnreadable(); });
   picker_->SetSource(X11ScreenSource::Create());
+  auto* keyboard = new KeyboardPick(*picker_, Pixel, [this] { return CurrentColour(); });
+  connect(keyboard, &KeyboardPick::Cancelled, this, [this](LongColour c) { PickedColour(c); });
 
   cmdCopyPIX = new QPushButton(this);
   cmdCopyPIX->setObjectName(QStringLiteral("cmdCopyPIX"));
@@ -41,6 +48,7 @@ void FrmPickColor::BuildPicker() {
   Place(cmdCopyPIX, 3855, 2760, 360, 315);
   connect(cmdCopyPIX, &QPushButton::clicked, this, [this] { cmdCopyPIX_Click(); });
   PicPX->setToolTip(QStringLiteral("Copy a 8x8 Pixel image of current color"));
+  PicPX->setAccessibleName(PicPX->toolTip());
   PicPX->installEventFilter(this);
 }
 

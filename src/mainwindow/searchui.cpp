@@ -73,6 +73,7 @@ void FrmPickColor::BuildSearch() {
   CmdSearch = new QPushButton(this);
   CmdSearch->setObjectName(QStringLiteral("CmdSearch"));
   CmdSearch->setToolTip(QString::fromLatin1(kSearchTip));
+  CmdSearch->setAccessibleName(CmdSearch->toolTip());
   CmdSearch->setIcon(SearchIcon());
   Place(CmdSearch, 1920, 2760, 360, 300);
   CmdSearch->setEnabled(false);  // nothing to search for yet

@@ -22,5 +22,7 @@ list(APPEND HK_UI_SOURCES
   src/mainwindow/windowactions.cpp
   src/mainwindow/stickypin.cpp
   src/mainwindow/stickypin.h
+  src/mainwindow/keybutton.cpp
+  src/mainwindow/keybutton.h
   src/mainwindow/searchui.cpp
 )

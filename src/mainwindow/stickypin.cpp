@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 
+#include "mainwindow/keybutton.h"
 #include "mainwindow/widgets.h"
 
 namespace hk {
@@ -15,6 +16,9 @@ StickyPin::StickyPin(QWidget* window, int left, int top) : QObject(window), wind
   ImgstickOn->setObjectName(QStringLiteral("ImgstickOn"));
   ImgstickOn->setPixmap(PinPicture(true));
   ImgstickOn->setToolTip(QStringLiteral("Sticky"));
+  ImgstickOff->setAccessibleName(QStringLiteral("Sticky"));
+  KeyButton::Make(ImgstickOff, [this] { ImgstickOff_Click(); }, true, false);
+  KeyButton::Make(ImgstickOn, [this] { ImgstickOn_Click(); }, true, true);
   for (QLabel* pin : {ImgstickOff, ImgstickOn}) {
     Place(pin, left, top, 240, 240);
     pin->setAlignment(Qt::AlignCenter);
@@ -27,15 +31,21 @@ StickyPin::StickyPin(QWidget* window, int left, int top) : QObject(window), wind
 void StickyPin::ImgstickOff_Click() {
   window_->setWindowFlag(Qt::WindowStaysOnTopHint, true);
   window_->show();  // changing the flags takes the window off the screen
-  ImgstickOff->hide();
-  ImgstickOn->show();
+  Swap(ImgstickOff, ImgstickOn);
 }
 
 void StickyPin::ImgstickOn_Click() {
   window_->setWindowFlag(Qt::WindowStaysOnTopHint, false);
   window_->show();
-  ImgstickOff->show();
-  ImgstickOn->hide();
+  Swap(ImgstickOn, ImgstickOff);
+}
+
+void StickyPin::Swap(QLabel* from, QLabel* to) {
+  // The focus goes with the pin, so Space toggles it back.
+  const bool focused = window_->focusWidget() == from;
+  to->show();
+  if (focused) to->setFocus(Qt::OtherFocusReason);
+  from->hide();
 }
 
 bool StickyPin::Sticky() const { return window_->windowFlags().testFlag(Qt::WindowStaysOnTopHint); }

@@ -26,6 +26,8 @@ class StickyPin : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void Swap(QLabel* from, QLabel* to);
+
   QWidget* window_;
 };
 

@@ -1,5 +1,7 @@
 #include "mainwindow/widgets.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
@@ -10,9 +12,65 @@
 
 namespace hk {
 
+namespace {
+
+class ColourViewAccessible : public QAccessibleWidget {
+ public:
+  explicit ColourViewAccessible(ColourView* w) : QAccessibleWidget(w, QAccessible::Graphic) {}
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Description) {
+      const QString colour = static_cast<ColourView*>(widget())->Description();
+      if (!colour.isEmpty()) return colour;
+    }
+    return QAccessibleWidget::text(t);
+  }
+};
+
+QAccessibleInterface* ColourViewFactory(const QString&, QObject* object) {
+  auto* view = qobject_cast<ColourView*>(object);
+  return view != nullptr ? new ColourViewAccessible(view) : nullptr;
+}
+
+}  // namespace
+
+ColourView::ColourView(QWidget* parent) : QWidget(parent) {
+  // Before anything asks for this widget's interface: the first answer is kept.
+  static const bool installed = [] {
+    QAccessible::installFactory(&ColourViewFactory);
+    return true;
+  }();
+  (void)installed;
+}
+
+void ColourView::SetDescriber(std::function<QString()> describe) {
+  describe_ = std::move(describe);
+}
+
+QString ColourView::Description() const { return describe_ ? describe_() : QString(); }
+
+void ColourView::DescriptionChanged() {
+  if (!QAccessible::isActive()) return;
+  QAccessibleEvent event(this, QAccessible::DescriptionChanged);
+  QAccessible::updateAccessibility(&event);
+}
+
 void Place(QWidget* w, int left, int top, int width, int height) {
   w->setGeometry(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width),
                  TwipsToPixels(height));
+}
+
+void SetTabOrder(QWidget* window, std::initializer_list<QWidget*> order) {
+  // The chain is a ring through the window. Taking part for a moment, the window
+  // pins the ring's start to the first control, and no control counts as already
+  // placed because the ring wraps around to it.
+  const Qt::FocusPolicy policy = window->focusPolicy();
+  window->setFocusPolicy(Qt::TabFocus);
+  QWidget* previous = window;
+  for (QWidget* control : order) {
+    QWidget::setTabOrder(previous, control);
+    previous = control;
+  }
+  window->setFocusPolicy(policy);
 }
 
 void ShowErrorHighlight(QLineEdit* field, bool on) {
@@ -22,7 +80,7 @@ void ShowErrorHighlight(QLineEdit* field, bool on) {
   field->setProperty("errorHighlight", on);
 }
 
-Swatch::Swatch(QWidget* parent, bool border) : QWidget(parent), border_(border) {
+Swatch::Swatch(QWidget* parent, bool border) : ColourView(parent), border_(border) {
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -78,7 +136,7 @@ QPixmap DropMark() {
   return pm;
 }
 
-ColourDisplay::ColourDisplay(QWidget* parent) : QWidget(parent) {
+ColourDisplay::ColourDisplay(QWidget* parent) : ColourView(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -102,6 +160,14 @@ void ColourDisplay::paintEvent(QPaintEvent*) {
     p.fillRect(QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1)),
                ToQColor(r.colour, palette()));
   }
+}
+
+QString NotationsDescription(const NotationTexts& t) {
+  const auto q = [](const std::string& s) { return QString::fromStdString(s); };
+  QString text = QStringLiteral("Long ") + q(t.longText) + QStringLiteral("; Hex ") + q(t.hex) +
+                 QStringLiteral("; Web ") + q(t.web);
+  if (!t.html.empty()) text += QStringLiteral("; HTML ") + q(t.html);
+  return text + QStringLiteral("; RGB ") + q(t.rgb) + QStringLiteral("; CMYK ") + q(t.cmyk);
 }
 
 bool EventRouter::eventFilter(QObject* watched, QEvent* event) {

@@ -4,11 +4,14 @@
 #include <QPixmap>
 #include <QWidget>
 #include <functional>
+#include <initializer_list>
 
 #include "colour/longcolour.h"
+#include "colour/notations.h"
 #include "mainwindow/colourdiagram.h"
 
 class QLineEdit;
+class QString;
 
 namespace hk {
 
@@ -36,12 +39,34 @@ T* Make(QWidget* parent, const char* name) {
 // Positions a control by its design rectangle in twips.
 void Place(QWidget* w, int left, int top, int width, int height);
 
+// Tab visits the controls of `order` in turn, the first of them first after the window
+// opens.
+void SetTabOrder(QWidget* window, std::initializer_list<QWidget*> order);
+
 // A text field's background: the error highlight of a text that was not understood
 // or found, else the system window colour.
 void ShowErrorHighlight(QLineEdit* field, bool on);
 
+// What a swatch tells assistive technology: the colour in the six notations.
+QString NotationsDescription(const NotationTexts& texts);
+
+// A widget that shows a colour. Assistive technology reads its description, which is
+// put into words only when it is read: showing a colour costs nothing more.
+class ColourView : public QWidget {
+  Q_OBJECT
+ public:
+  explicit ColourView(QWidget* parent);
+  void SetDescriber(std::function<QString()> describe);
+  QString Description() const;
+  // The colour changed: tells assistive technology, where one listens.
+  void DescriptionChanged();
+
+ private:
+  std::function<QString()> describe_;
+};
+
 // A plain area painted in one Long colour, optionally with a one-pixel border.
-class Swatch : public QWidget {
+class Swatch : public ColourView {
   Q_OBJECT
  public:
   explicit Swatch(QWidget* parent, bool border = false);
@@ -58,7 +83,7 @@ class Swatch : public QWidget {
 
 // The colour-space display: button face below the line, and in the ink display
 // modes the diagram of the current colour's inks.
-class ColourDisplay : public QWidget {
+class ColourDisplay : public ColourView {
   Q_OBJECT
  public:
   static constexpr int kLineY = 16;  // Line1, the top edge of the drawing area (pixels)

@@ -10,6 +10,7 @@
 #include <cmath>
 #include <vector>
 
+#include "mainwindow/keybutton.h"
 #include "mainwindow/widgets.h"
 #include "picker/eyedropper.h"
 #include "platform/twips.h"
@@ -119,6 +120,7 @@ Magnifier::Magnifier(QWidget* window) : QObject(window), window_(window) {
   PicFrame1 = new QWidget(window);
   PicFrame1->setObjectName(QStringLiteral("PicFrame1"));
   PicFrame1->setToolTip(QStringLiteral("Toggle zoom level"));
+  KeyButton::Make(PicFrame1, [this] { PopUpZoomMenu(); });
   PicFrame1->setAutoFillBackground(true);
   QPalette white = PicFrame1->palette();
   white.setColor(QPalette::Window, Qt::white);

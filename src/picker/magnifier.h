@@ -57,6 +57,8 @@ class Magnifier : public QObject {
   // One wheel step during a pick: up zooms in, down out, within 1x to 16x.
   void WheelZoom(bool up);
   void PopUpZoomMenu();
+  // The zoom box, a button for the keyboard too.
+  QWidget* ZoomButton() const { return PicFrame1; }
   void LayoutZoom();
   void PaintZoom();
   // A pick starts: centre the enlarged view and show the marker; and ends.

@@ -28,6 +28,7 @@ class ScreenPicker : public QObject {
   // What reads the screen; none where it cannot be read, and the desktop portal is
   // asked for a colour instead.
   void SetSource(std::unique_ptr<ScreenSource> source);
+  ScreenSource* Source() const { return source_.get(); }
 
   void Pixel_MouseDown();
   void Pixel_MouseUp();

@@ -25,6 +25,9 @@ class ScreenSource {
   // A copy of `area`; what lies outside every monitor is kNeutralFill. Nothing
   // when the screen cannot be read: a pick never shows a made-up colour.
   virtual std::optional<PixelImage> Capture(const PixelRect& area) = 0;
+  // Moves the pointer by whole screen pixels, for a pick made with the keyboard.
+  // A source that cannot move it leaves it where it is.
+  virtual void MovePointer(int /*dx*/, int /*dy*/) {}
 };
 
 // What the capture shows where no monitor is: a mid grey.

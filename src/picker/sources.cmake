@@ -12,6 +12,8 @@ list(APPEND HK_UI_SOURCES
   src/picker/eyedropper.h
   src/picker/screenpicker.cpp
   src/picker/screenpicker.h
+  src/picker/keyboardpick.cpp
+  src/picker/keyboardpick.h
   src/picker/capturefile.cpp
   src/picker/capturefile.h
   src/picker/x11screensource.cpp

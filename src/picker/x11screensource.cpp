@@ -95,6 +95,13 @@ std::optional<ScreenPoint> X11ScreenSource::PointerPosition() {
   return ScreenPoint{pointer->root_x, pointer->root_y};
 }
 
+void X11ScreenSource::MovePointer(int dx, int dy) {
+  // Relative to where it is: no source or destination window.
+  xcb_warp_pointer(connection_, XCB_NONE, XCB_NONE, 0, 0, 0, 0, static_cast<std::int16_t>(dx),
+                   static_cast<std::int16_t>(dy));
+  xcb_flush(connection_);
+}
+
 std::vector<PixelRect> X11ScreenSource::Monitors() {
   // Both asked at once, so the layout costs one round trip. Asked on every
   // capture: a monitor plugged in or moved mid-pick is seen at once.

@@ -24,6 +24,7 @@ class X11ScreenSource : public ScreenSource {
 
   std::optional<ScreenPoint> PointerPosition() override;
   std::optional<PixelImage> Capture(const PixelRect& area) override;
+  void MovePointer(int dx, int dy) override;
 
   // The monitors as the server reports them now, each clipped to the root; the
   // whole root when it reports none.

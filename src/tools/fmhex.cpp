@@ -83,6 +83,10 @@ FmHex::FmHex(QWidget* parent)
   pin_ = new StickyPin(this, 90, 2985);
   ImgstickOff = pin_->ImgstickOff;
   ImgstickOn = pin_->ImgstickOn;
+
+  // As the window reads: the options, the two fields, then the bottom row.
+  SetTabOrder(this, {Option1[0], Option1[1], Option1[2], Option1[3], Option1[4], Option1[5], Text1,
+                     lbl, ImgstickOff, ImgstickOn, Command1[0], Command1[1]});
 }
 
 FmHex* FmHex::ShowConverter(QWidget* owner) {

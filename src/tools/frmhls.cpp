@@ -1,10 +1,14 @@
 #include "tools/frmhls.h"
 
+#include <algorithm>
+
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleOptionFocusRect>
 #include <QTimer>
 
 #include "colour/modcmyk.h"
@@ -95,10 +99,20 @@ void frmHLS::BuildControls() {
     w->setAttribute(Qt::WA_OpaquePaintEvent, w != Picture1);
     w->installEventFilter(this);
   }
+  // The plane and the bar take the focus, so the arrow keys can pick too.
+  picHLS->setAccessibleName(QStringLiteral("Hue and saturation"));
+  picLum->setAccessibleName(QStringLiteral("Lightness"));
+  for (QWidget* w : {picHLS, picLum}) w->setFocusPolicy(Qt::StrongFocus);
 
   picColorSample = new Swatch(this, true);
   picColorSample->setObjectName(QStringLiteral("picColorSample"));
   Place(picColorSample, kValuesLeft, kPlaneTop, kValuesWidth, 600);
+  picColorSample->setAccessibleName(QStringLiteral("Chosen color"));
+  picColorSample->SetDescriber([this] {
+    NotationTexts texts;
+    FormatAll(picColorSample->colour(), web_, texts);
+    return NotationsDescription(texts);
+  });
   Frame1 = new QGroupBox(this);
   Frame1->setObjectName(QStringLiteral("Frame1"));
   Place(Frame1, kValuesLeft, kPlaneTop + 690, kValuesWidth, kPlaneTwips - 690);
@@ -114,6 +128,9 @@ void frmHLS::BuildControls() {
     Label1[i]->setBuddy(Text1[i]);
     Text1[i]->installEventFilter(this);
   }
+  // As the dialog reads: the plane, the bar, then the values from the top.
+  SetTabOrder(this, {picHLS, picLum, Text1[0], Text1[1], Text1[2], Text1[3], Text1[4], Text1[5],
+                     Text1[6], Text1[7], Text1[8], Text1[9]});
 }
 
 void frmHLS::PaintPlane() {
@@ -141,6 +158,7 @@ void frmHLS::Load(LongColour colour) {
 
 void frmHLS::UpdateColor(LongColour colour, bool recompute) {
   picColorSample->setColour(colour);
+  picColorSample->DescriptionChanged();
   cRGB record;
   record.setRGB(colour);
   const std::int32_t rgb[3] = {record.R(), record.G(), record.B()};
@@ -194,8 +212,32 @@ void frmHLS::Picture1_MouseMove(double y) {
   ShowChosen(step->lightness);
 }
 
+bool frmHLS::MoveByKey(QObject* picture, int key, Qt::KeyboardModifiers modifiers) {
+  const int step = modifiers.testFlag(Qt::ShiftModifier) ? 10 : 1;
+  const int dx = key == Qt::Key_Left ? -step : key == Qt::Key_Right ? step : 0;
+  const int dy = key == Qt::Key_Up ? -step : key == Qt::Key_Down ? step : 0;
+  if (dx == 0 && dy == 0) return false;
+  if (picture == picHLS) {
+    const QPoint at = cross_.value_or(QPoint(0, 0));
+    picHLS_MouseDown(std::clamp(at.x() + dx, 0, kPlaneSize - 1),
+                     std::clamp(at.y() + dy, 0, kPlaneSize - 1));
+  } else if (dy != 0) {
+    const double y = BarY(lumTag_.value_or(lightness_), kBarHeight);
+    picLum_MouseDown(std::clamp(WholePixel(y) + dy, 0, kBarHeight - 1));
+  }
+  return true;
+}
+
 bool frmHLS::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
+  if (type == QEvent::KeyPress && (watched == picHLS || watched == picLum)) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (MoveByKey(watched, key->key(), key->modifiers())) return true;
+    return QDialog::eventFilter(watched, event);
+  }
+  if ((type == QEvent::FocusIn || type == QEvent::FocusOut) &&
+      (watched == picHLS || watched == picLum))
+    static_cast<QWidget*>(watched)->update();
   if (type == QEvent::FocusIn) {
     // Focus selects the whole value, ready to copy. Later, so the click that gave
     // the focus does not place the caret over the selection.
@@ -215,6 +257,11 @@ bool frmHLS::eventFilter(QObject* watched, QEvent* event) {
       for (int band = 0; band < kBarBands; ++band)
         p.fillRect(ToQRect(BarBand(band, picLum->width())),
                    ToQColor(BarColour(planeHue_, planeSat_, band)));
+    }
+    if (static_cast<QWidget*>(watched)->hasFocus()) {
+      QStyleOptionFocusRect frame;
+      frame.initFrom(static_cast<QWidget*>(watched));
+      style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &p, static_cast<QWidget*>(watched));
     }
     return true;
   }

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "colour/longcolour.h"
+#include "colour/webcolors.h"
 
 class QGroupBox;
 class QLabel;
@@ -37,6 +38,8 @@ class frmHLS : public QDialog {
   void Load(LongColour colour);
   void UpdateColor(LongColour colour, bool recompute);
   void ShowChosen(float lightness);
+  // Arrow keys on the plane and the bar: one pixel a press, ten with Shift.
+  bool MoveByKey(QObject* picture, int key, Qt::KeyboardModifiers modifiers);
 
   void picHLS_MouseDown(double x, double y);
   void picLum_MouseDown(double y);
@@ -60,6 +63,7 @@ class frmHLS : public QDialog {
     HueScale& operator=(const HueScale&) = delete;
     float saved;
   } scale_;
+  WebColors web_;  // the HTML names the sample's description gives
   QImage plane_;  // painted once: the plane only changes with the hue maximum
   std::optional<QPoint> cross_;
   // The plane's chosen hue and saturation, and the bar's chosen lightness.

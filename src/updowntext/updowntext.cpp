@@ -1,8 +1,11 @@
 #include "updowntext/updowntext.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFocusEvent>
 #include <QFontMetricsF>
 #include <QKeyEvent>
@@ -66,6 +69,23 @@ std::pair<int, int> DeviceSpan(int from, int length, double twipsPerDevicePixel)
   return {edge(from), edge(static_cast<double>(from) + length)};
 }
 
+// What assistive technology sees: a spin box named by its label, holding its number.
+class UpDownTextAccessible : public QAccessibleWidget {
+ public:
+  explicit UpDownTextAccessible(UpDownText* w) : QAccessibleWidget(w, QAccessible::SpinBox) {}
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Value)
+      return QString::number(static_cast<const UpDownText*>(widget())->value());
+    return QAccessibleWidget::text(t);
+  }
+};
+
+QAccessibleInterface* UpDownTextFactory(const QString& className, QObject* object) {
+  return className == QLatin1String("hk::UpDownText")
+             ? new UpDownTextAccessible(static_cast<UpDownText*>(object))
+             : nullptr;
+}
+
 }  // namespace
 
 // ---- the bridge from the model to Qt ----------------------------------------------
@@ -125,6 +145,11 @@ class UpDownText::Bridge : public UpDownTextHost {
 
 UpDownText::UpDownText(QWidget* parent)
     : QWidget(parent), bridge_(std::make_unique<Bridge>(*this)), model_(*bridge_) {
+  static const bool accessible = [] {
+    QAccessible::installFactory(&UpDownTextFactory);
+    return true;
+  }();
+  (void)accessible;
   setFocusPolicy(Qt::StrongFocus);
   setMouseTracking(true);  // MouseMove is raised without a button held too
   setAttribute(Qt::WA_InputMethodEnabled, false);
@@ -381,6 +406,16 @@ void UpDownText::mousePressEvent(QMouseEvent* event) {
 void UpDownText::mouseMoveEvent(QMouseEvent* event) {
   model_.MouseMoved(ButtonsOf(event->buttons()), ShiftOf(event->modifiers()),
                     Twips(event->position().x()), Twips(event->position().y()));
+}
+
+void UpDownText::contextMenuEvent(QContextMenuEvent* event) {
+  // The mouse's menu opens on the right button's release, through the model.
+  if (event->reason() == QContextMenuEvent::Mouse) {
+    event->ignore();
+    return;
+  }
+  menuPos_ = mapToGlobal(rect().bottomLeft());
+  ShowMenuAtPointer();
 }
 
 void UpDownText::mouseReleaseEvent(QMouseEvent* event) {

@@ -146,6 +146,8 @@ class UpDownText : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  // The Menu key (or Shift+F10) opens the right-click menu below the control.
+  void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
   class Bridge;

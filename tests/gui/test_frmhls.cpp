@@ -2,12 +2,14 @@
 // is given, what the plane, the bar and the marker pick, and what it returns.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFocusEvent>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 
@@ -140,6 +142,36 @@ TEST_F(HLSDialogTest, PlaneBarAndMarkerPickWithTheLeftButton) {
     EXPECT_EQ(bar.pixel(5, 239), qRgb(0, 4, 0));
   });
   EXPECT_EQ(picked, RGB(0, 234, 0));
+}
+
+TEST_F(HLSDialogTest, ArrowKeysPickOnThePlaneAndTheBarAsTheMouseDoes) {
+  Show(RGB(90, 0, 0), 240, [](frmHLS& d) {
+    QWidget* plane = Child(d, "picHLS");
+    // From the cross at the top left: ten right, one down; left of the edge stays.
+    QTest::keyClick(plane, Qt::Key_Right, Qt::ShiftModifier);
+    QTest::keyClick(plane, Qt::Key_Down);
+    QTest::keyClick(plane, Qt::Key_Up);
+    QTest::keyClick(plane, Qt::Key_Up);
+    QTest::keyClick(plane, Qt::Key_Down);
+    const QStringList keyed = Fields(d);
+    Mouse(plane, QEvent::MouseButtonPress, {0, 0}, Qt::LeftButton, Qt::LeftButton);
+    EXPECT_NE(Fields(d), keyed);
+    Mouse(plane, QEvent::MouseButtonPress, {10, 1}, Qt::LeftButton, Qt::LeftButton);
+    EXPECT_EQ(Fields(d), keyed);
+    // Up on the bar is lighter, one pixel a press.
+    QTest::keyClick(Child(d, "picLum"), Qt::Key_Up);
+    QTest::keyClick(Child(d, "picLum"), Qt::Key_Up);
+    EXPECT_EQ(Tip(d), 196);
+    const QStringList lighter = Fields(d);
+    EXPECT_NE(lighter, keyed);
+    Mouse(Child(d, "picLum"), QEvent::MouseButtonPress, {5, 196}, Qt::LeftButton, Qt::LeftButton);
+    EXPECT_EQ(Fields(d), lighter);
+    // The sample tells its colour in the notations.
+    const QString rgb = QStringLiteral("; RGB ") + Fields(d).mid(0, 3).join(QStringLiteral(", "));
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(Child(d, "picColorSample"))
+                    ->text(QAccessible::Description)
+                    .contains(rgb));
+  });
 }
 
 }  // namespace

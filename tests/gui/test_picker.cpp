@@ -25,6 +25,7 @@ class FakeScreen : public ScreenSource {
  public:
   static std::uint32_t At(int x, int y) { return (x & 0xFF) << 16 | (y & 0xFF) << 8 | 0x40; }
   std::optional<ScreenPoint> PointerPosition() override { return pointer; }
+  void MovePointer(int dx, int dy) override { pointer = {pointer.x + dx, pointer.y + dy}; }
   std::optional<PixelImage> Capture(const PixelRect& area) override {
     ++captures;
     PixelImage image(area.width, area.height);
@@ -104,6 +105,45 @@ TEST_F(Picker, APickFollowsThePointerUntilTheReleaseAndTheWheelZooms) {
   // The right button does not start a pick.
   QTest::mousePress(pixel, Qt::RightButton);
   EXPECT_FALSE(w->picker().Picking());
+}
+
+TEST_F(Picker, SpaceOnThePickButtonPicksWithTheArrowKeysAndEscapePutsTheColourBack) {
+  StartWithScreen();
+  auto* pixel = Child<QPushButton>("Pixel");
+  pixel->setFocus();
+  w->SetColor(RGB(7, 8, 9));
+  struct Step {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    bool picking;
+    ScreenPoint pointer;
+  };
+  const Step steps[] = {
+      {Qt::Key_Space, Qt::NoModifier, true, {300, 200}},
+      {Qt::Key_Right, Qt::NoModifier, true, {301, 200}},
+      {Qt::Key_Down, Qt::ShiftModifier, true, {301, 210}},
+      {Qt::Key_Left, Qt::NoModifier, true, {300, 210}},
+      {Qt::Key_Up, Qt::NoModifier, true, {300, 209}},
+      {Qt::Key_Return, Qt::NoModifier, false, {300, 209}},
+  };
+  for (const Step& s : steps) {
+    QTest::keyClick(pixel, s.key, s.modifiers);
+    EXPECT_EQ(w->picker().Picking(), s.picking) << s.key;
+    EXPECT_EQ(pixel->isDown(), s.picking) << s.key;  // pressed, never clicked
+    EXPECT_EQ(screen->pointer, s.pointer) << s.key;
+  }
+  // Enter took the colour under the pointer.
+  EXPECT_EQ(w->CurrentColour(), LongOf(FakeScreen::At(300, 209)));
+
+  // Escape ends a pick where the timer already read colours, and the old one is back.
+  QTest::keyClick(pixel, Qt::Key_Enter, Qt::KeypadModifier);
+  QTest::keyClick(pixel, Qt::Key_Right);
+  w->picker().Timer1_Timer();
+  EXPECT_EQ(w->CurrentColour(), LongOf(FakeScreen::At(301, 209)));
+  QTest::keyClick(pixel, Qt::Key_Escape);
+  EXPECT_FALSE(w->picker().Picking());
+  EXPECT_EQ(w->CurrentColour(), LongOf(FakeScreen::At(300, 209)));
+  EXPECT_EQ(LongText(), QString::number(w->CurrentColour()));
 }
 
 TEST_F(Picker, APressOnTheViewPicksTheBlockUnderItUnlessAPickRuns) {
