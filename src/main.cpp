@@ -2,17 +2,66 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStyle>
+#include <cstdio>
+#include <string_view>
+#include <vector>
 
 #include "mainwindow/appicon.h"
 #include "mainwindow/frmpickcolor.h"
+#include "picker/commandlinepick.h"
 #include "platform/caretrest.h"
+#include "platform/commandline.h"
 #include "platform/messages.h"
 #include "platform/quitsignals.h"
 #include "platform/singleinstance.h"
 
+namespace {
+
+hk::CommandLine Parse(int argc, char* argv[]) {
+  return hk::ParseCommandLine(std::vector<std::string_view>(argv + 1, argv + argc));
+}
+
+// Help and version need no display; anything else is read again once Qt has taken its
+// own options (-platform ...) out of the list.
+bool Answered(const hk::CommandLine& line) {
+  if (line.action == hk::CommandLine::Action::Help) {
+    std::fputs(hk::kUsage, stdout);
+  } else if (line.action == hk::CommandLine::Action::Version) {
+    std::puts("Hue Keeper " HK_VERSION);
+  } else {
+    return false;
+  }
+  return true;
+}
+
+// Qt cannot start without a display and would abort; a script is told why instead.
+bool NoDisplay() {
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+    if (!qEnvironmentVariableIsEmpty(name)) return false;
+  return true;
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
+  const hk::CommandLine given = Parse(argc, argv);
+  if (Answered(given)) return hk::kExitDone;
+  if (given.action == hk::CommandLine::Action::Pick && NoDisplay()) {
+    std::fputs("huekeeper: no display to pick from: neither DISPLAY nor WAYLAND_DISPLAY is set\n",
+               stderr);
+    return hk::kExitFailed;
+  }
   QApplication app(argc, argv);
+  const hk::CommandLine line = Parse(argc, argv);
+  if (Answered(line)) return hk::kExitDone;
+  if (line.action == hk::CommandLine::Action::Error) {
+    std::fprintf(stderr, "huekeeper: %s\n\n%s", line.error.c_str(), hk::kUsage);
+    return hk::kExitFailed;
+  }
   QApplication::setApplicationName(QStringLiteral("Hue Keeper"));
+  // A pick for a script: no window of ours and no hand-over.
+  if (line.action == hk::CommandLine::Action::Pick) return hk::PickFromCommandLine(line.format);
+
   QApplication::setWindowIcon(hk::AppIcon());
   // The program ends only through Exit; a hidden window is not the end.
   QApplication::setQuitOnLastWindowClosed(false);

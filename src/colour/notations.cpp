@@ -148,6 +148,24 @@ void FormatAll(LongColour c, const WebColors& table, NotationTexts& out) {
   FormatListInto(out.cmyk, {inks.c, inks.m, inks.y, inks.k});
 }
 
+const std::string& NotationTexts::Of(Notation n) const {
+  switch (n) {
+    case Notation::Long:
+      return longText;
+    case Notation::Hex:
+      return hex;
+    case Notation::Html:
+      return html;
+    case Notation::RGB:
+      return rgb;
+    case Notation::CMYK:
+      return cmyk;
+    case Notation::Web:
+      break;
+  }
+  return web;
+}
+
 std::optional<LongColour> ReadLong(std::string_view text) { return ReadInt32(text); }
 
 LongColour DecodeFromWeb(std::string_view webVal) {

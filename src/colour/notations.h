@@ -21,8 +21,12 @@ std::string HtmlName(LongColour c, const WebColors& table);  // first name, or "
 std::string RGBText(LongColour c);     // "255, 128, 64"
 std::string CMYKText(const CMYK& inks);  // "0, 127, 191, 0"
 
+enum class Notation { Long, Hex, Web, Html, RGB, CMYK };
+
 struct NotationTexts {
   std::string longText, hex, web, html, rgb, cmyk;
+  // The text of one of the six.
+  const std::string& Of(Notation n) const;
 };
 // All six texts at once, reusing the strings' storage.
 void FormatAll(LongColour c, const WebColors& table, NotationTexts& out);

@@ -21,3 +21,7 @@ list(APPEND HK_UI_SOURCES
   src/picker/portalpicker.cpp
   src/picker/portalpicker.h
 )
+list(APPEND HK_UI_SOURCES
+  src/picker/commandlinepick.cpp
+  src/picker/commandlinepick.h
+)

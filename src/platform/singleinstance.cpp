@@ -45,10 +45,29 @@ SingleInstance::~SingleInstance() {
 }
 
 QString SingleInstance::DefaultName() {
+  // On a Wayland desktop a copy running through XWayland belongs to the same session.
+  QString display = qEnvironmentVariable("WAYLAND_DISPLAY");
+  if (display.isEmpty()) display = qEnvironmentVariable("DISPLAY");
+  return DefaultName(std::move(display));
+}
+
+QString SingleInstance::DefaultName(QString display) {
+  // ":0" and ":0.0" are one X server, whose screens share one copy.
+  if (const qsizetype colon = display.lastIndexOf(QLatin1Char(':')); colon >= 0) {
+    if (const qsizetype dot = display.indexOf(QLatin1Char('.'), colon); dot >= 0)
+      display.truncate(dot);
+  }
+  // Only characters that are safe in a file name: a Wayland display may be a path.
+  for (QChar& ch : display)
+    if (!(ch.isLetterOrNumber() && ch.unicode() < 128) && ch != QLatin1Char('-') &&
+        ch != QLatin1Char('.'))
+      ch = QLatin1Char('_');
+  const QString file = display.isEmpty() ? QStringLiteral("huekeeper.socket")
+                                         : QStringLiteral("huekeeper-%1.socket").arg(display);
   // The runtime folder is private to the user (mode 0700), so the socket in it is too.
   QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
   if (folder.isEmpty()) folder = QDir::tempPath();
-  return QDir(folder).filePath(QStringLiteral("huekeeper.socket"));
+  return QDir(folder).filePath(file);
 }
 
 bool SingleInstance::AskRunningCopyToShow() {

@@ -1,4 +1,4 @@
-// One running copy per user: a second copy asks the first to show itself and ends.
+// One running copy per user and display: a second copy asks the first to show itself and ends.
 // A plain local socket, so no network library needs to load at start.
 #pragma once
 
@@ -17,8 +17,11 @@ class SingleInstance : public QObject {
   explicit SingleInstance(QString name = DefaultName(), QObject* parent = nullptr);
   ~SingleInstance() override;
 
-  // The per-user socket path in the user's private runtime folder.
+  // The per-user socket path in the user's private runtime folder, one for each display
+  // (WAYLAND_DISPLAY, else DISPLAY), so that each desktop session runs its own copy.
   static QString DefaultName();
+  // The same for `display` as the environment names it; its X screen number is left out.
+  static QString DefaultName(QString display);
 
   // Becomes the running copy, or, when another copy answers, tells it to show
   // itself and returns false: this copy must then end at once. A socket left by a

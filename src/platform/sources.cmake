@@ -10,6 +10,9 @@ list(APPEND HK_UI_SOURCES
 list(APPEND HK_CORE_SOURCES
   src/platform/filewrite.cpp
 )
+list(APPEND HK_CORE_SOURCES
+  src/platform/commandline.cpp
+)
 list(APPEND HK_UI_SOURCES
   src/platform/singleinstance.cpp
   src/platform/singleinstance.h

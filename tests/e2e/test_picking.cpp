@@ -3,6 +3,7 @@
 // is dragged from the pick button with xdotool, and the window, the clipboard and the
 // capture file say which pixel was read, at each Qt scale factor.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
 #include <cmath>
 #include <cstdint>
@@ -118,6 +119,47 @@ TEST(Picking, TheEyedropperReadsThePixelUnderItsTipAtEveryScale) {
     EXPECT_EQ(at(0, 2 * b - 1), "808080");
     EXPECT_EQ(bmp->size(), 54 + stride * static_cast<std::size_t>(c.captureHeight));
   }
+}
+
+// huekeeper --pick, as a script runs it: the eyedropper until one click, the colour under
+// it on standard output; Escape or a right click cancel; without screen or portal it fails.
+TEST(Picking, TheCommandLinePickPrintsThePixelClickedInTheNotationAsked) {
+  Process backdrop(std::string(HK_BACKDROP) + " " + kEven + " " + kOdd);
+  ASSERT_TRUE(WaitUntil([] { return PixelOf("root", 1, 0) == kOdd; })) << "no backdrop";
+  App app;
+  const std::string eyedropper = "32x32 hot 7,22\n";
+  const struct {
+    const char* options;
+    const char* act;  // once the eyedropper shows
+    int status;
+    const char* printed;
+  } cases[] = {{"--pick --format rgb", "mousemove 101 201 click 1", 0, "32, 64, 128\n"},
+               {"--pick", "mousemove 102 201 click 1", 0, "#C06010\n"},
+               {"--pick", "key Escape", 1, ""},
+               {"--pick --format long", "click 3", 1, ""}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.options) + ", " + c.act);
+    const auto run =
+        app.Start("sh -c '\"$0\" " + std::string(c.options) + " >\"$0.out\" 2>\"$0.err\"'");
+    ASSERT_TRUE(WaitUntil([&] { return Sh(HK_CURSORPROBE) == eyedropper; })) << "no eyedropper";
+    ASSERT_TRUE(Xdotool(c.act));
+    const auto status = run->Wait();
+    ASSERT_TRUE(status && WIFEXITED(*status));
+    EXPECT_EQ(WEXITSTATUS(*status), c.status);
+    EXPECT_EQ(app.Read("huekeeper.out"), c.printed);
+    EXPECT_EQ(app.Read("huekeeper.err"), "");
+    EXPECT_NE(Sh(HK_CURSORPROBE), eyedropper) << "the grab has ended";
+  }
+
+  // A Wayland session, whose screen cannot be read, with no portal on a bus that is not there.
+  const auto wayland =
+      Sh("env XDG_SESSION_TYPE=wayland DBUS_SESSION_BUS_ADDRESS=unix:path=" + app.dir.string() +
+         "/no-bus '" + (app.dir / "huekeeper").string() + "' --pick 2>&1; echo $?");
+  ASSERT_TRUE(wayland);
+  EXPECT_TRUE(wayland->ends_with(
+      "huekeeper: the screen cannot be read here and no desktop portal answered: picking a "
+      "colour needs an X11 session or a desktop portal\n2\n"))
+      << *wayland;
 }
 
 }  // namespace

@@ -1,18 +1,19 @@
-// The desktop layer: one copy per user, the program folder, the desktop's named colours.
+// The desktop layer: one copy per user and display, the program folder, the desktop's
+// named colours.
 #include <gtest/gtest.h>
-
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
 
-#include <cstring>
-
 #include <QColor>
 #include <QDir>
 #include <QFile>
+#include <QSet>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <cstring>
+#include <utility>
 
 #include "colour/longcolour.h"
 #include "colour/webcolors.h"
@@ -48,6 +49,30 @@ TEST(SingleInstance, SocketLeftByADeadCopyDoesNotStopTheNext) {
   SingleInstance next(QFile::decodeName(path));
   EXPECT_TRUE(next.Claim());
   EXPECT_FALSE(SingleInstance(QFile::decodeName(path)).Claim()) << "the new copy now answers";
+}
+
+TEST(SingleInstance, EachDisplayHasASocketOfItsOwnInThePrivateRuntimeFolder) {
+  const QString x0 = SingleInstance::DefaultName(":0");
+  EXPECT_EQ(SingleInstance::DefaultName(":0.1"), x0) << "one X server, one copy";
+  const QStringList names = {
+      x0, SingleInstance::DefaultName(":1"), SingleInstance::DefaultName("otherhost:0"),
+      SingleInstance::DefaultName("wayland-0"), SingleInstance::DefaultName("")};
+  EXPECT_EQ(QSet<QString>(names.begin(), names.end()).size(), names.size())
+      << names.join(' ').toStdString();
+  // A Wayland display given as a path is still one file in the runtime folder.
+  const QFileInfo path(SingleInstance::DefaultName("/run/user/1000/wayland-1"));
+  EXPECT_EQ(path.path(), QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation));
+  EXPECT_EQ(path.fileName(), "huekeeper-_run_user_1000_wayland-1.socket");
+
+  // The session's display: Wayland's, which a copy on XWayland shares, else X's.
+  const QByteArray wayland = qgetenv("WAYLAND_DISPLAY"), x = qgetenv("DISPLAY");
+  qputenv("WAYLAND_DISPLAY", "wayland-0");
+  qputenv("DISPLAY", ":0");
+  EXPECT_EQ(SingleInstance::DefaultName(), SingleInstance::DefaultName("wayland-0"));
+  qunsetenv("WAYLAND_DISPLAY");
+  EXPECT_EQ(SingleInstance::DefaultName(), x0);
+  for (const auto& [name, value] : {std::pair("WAYLAND_DISPLAY", wayland), std::pair("DISPLAY", x)})
+    value.isEmpty() ? qunsetenv(name) : qputenv(name, value);
 }
 
 // A copy run from a plain folder keeps its files beside itself; an installed one, or one
