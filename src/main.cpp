@@ -77,7 +77,7 @@ int main(int argc, char* argv[]) {
                    [&window] { window.ShowAgain(); });
   hk::QuitSignals quitSignals;
   QObject::connect(&quitSignals, &hk::QuitSignals::QuitRequested, &window,
-                   [&window] { window.mnuExit_Click(); });
+                   [&window] { window.ExitUnattended(); });
   // The desktop session ending saves as Exit does.
   QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
                    [&window] { window.SaveAll(); });

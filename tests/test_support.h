@@ -1,12 +1,15 @@
 // What the tests share: a Dialogs double that answers from a script and records every
-// box it was asked to show, a scratch folder, and file bytes.
+// box it was asked to show, a file size limit, a scratch folder, and file bytes.
 #pragma once
 
+#include <signal.h>
 #include <stdlib.h>
+#include <sys/resource.h>
 
 #include <deque>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
 #include <string_view>
@@ -33,17 +36,22 @@ inline DialogCall Input(std::string_view prompt, std::string_view title, std::st
 }
 
 // Input boxes answer from `typed` in order ("" is Cancel, as is a script run out),
-// message boxes from `pressed` (then OK, or Yes in a Yes/No box).
+// message boxes from `pressed` (then OK, Yes in a Yes/No box, Discard in a
+// Retry/Discard box). `asked`, when set, runs as each message box opens.
 class ScriptedDialogs : public Dialogs {
  public:
   std::deque<std::string> typed;
   std::deque<MsgResult> pressed;
   std::vector<DialogCall> calls;
+  std::function<void()> asked;
 
   MsgResult MsgBox(std::string_view prompt, MsgButtons buttons, MsgIcon icon,
                    std::string_view title) override {
     calls.push_back(Msg(prompt, title, buttons, icon));
-    return Next(pressed, buttons == MsgButtons::YesNo ? MsgResult::Yes : MsgResult::OK);
+    if (asked) asked();
+    return Next(pressed, buttons == MsgButtons::YesNo          ? MsgResult::Yes
+                         : buttons == MsgButtons::RetryDiscard ? MsgResult::Discard
+                                                               : MsgResult::OK);
   }
   std::string InputBox(std::string_view prompt, std::string_view title,
                        std::string_view defaultText) override {
@@ -57,6 +65,20 @@ class ScriptedDialogs : public Dialogs {
     if (!script.empty()) otherwise = std::move(script.front()), script.pop_front();
     return otherwise;
   }
+};
+
+// Lets writes beyond `bytes` fail with EFBIG, as a full disk would, for one scope.
+struct FileSizeLimit {
+  rlimit saved{};
+  explicit FileSizeLimit(rlim_t bytes) {
+    signal(SIGXFSZ, SIG_IGN);  // the write fails rather than ending the program
+    getrlimit(RLIMIT_FSIZE, &saved);
+    const rlimit limit{bytes, saved.rlim_max};
+    setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved); }
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
 };
 
 // A fresh folder under the system's temporary folder, removed with its contents.

@@ -10,6 +10,8 @@
 #include <new>
 #include <system_error>
 
+#include "platform/filewrite.h"
+
 namespace hk {
 
 namespace {
@@ -17,13 +19,6 @@ namespace {
 // Records read or written per system call: large enough that a million records take
 // a few dozen calls, small enough to keep the buffer under a megabyte.
 constexpr std::size_t kChunkRecords = 32768;
-
-std::string Failure(const std::filesystem::path& file, int err) {
-  std::string text = file.string();
-  text += ": ";
-  text += std::strerror(err);
-  return text;
-}
 
 // Closes on scope exit; errors of close() are checked where they matter.
 class Fd {
@@ -111,7 +106,7 @@ LoadResult ReadRecords(const std::filesystem::path& file, std::vector<LongColour
   if (!fd.ok()) {
     if (errno == ENOENT) return result;  // no archive yet
     result.status = LoadStatus::ReadError;
-    result.error = Failure(file, errno);
+    result.error = FileError(file, errno);
     return result;
   }
   struct stat st {};
@@ -121,7 +116,7 @@ LoadResult ReadRecords(const std::filesystem::path& file, std::vector<LongColour
                                                     : 0;
   if (statError != 0) {
     result.status = LoadStatus::ReadError;
-    result.error = Failure(file, statError);
+    result.error = FileError(file, statError);
     return result;
   }
   result.status = LoadStatus::Loaded;
@@ -152,7 +147,7 @@ LoadResult ReadRecords(const std::filesystem::path& file, std::vector<LongColour
     remaining -= whole;
     if (err != 0) {
       result.status = LoadStatus::ReadError;
-      result.error = Failure(file, err);
+      result.error = FileError(file, err);
       break;
     }
     if (got < want) {
@@ -169,7 +164,7 @@ LoadResult ReadRecords(const std::filesystem::path& file, std::vector<LongColour
   }
   if (capped && result.status == LoadStatus::Loaded) {
     result.status = LoadStatus::ReadError;
-    result.error = Failure(file, EFBIG);
+    result.error = FileError(file, EFBIG);
   }
   result.records = static_cast<int>(values.size());
   return result;
@@ -202,7 +197,7 @@ LoadResult ColourArchive::LoadColors(const std::filesystem::path& file) {
   } catch (const std::bad_alloc&) {
     // A file too large for memory: keep what fitted, and never write over the rest.
     result.status = LoadStatus::ReadError;
-    result.error = Failure(file, ENOMEM);
+    result.error = FileError(file, ENOMEM);
     result.records = Count();
   }
   loadIncomplete_ = result.status == LoadStatus::ReadError;
@@ -329,16 +324,16 @@ SaveResult ColourArchive::Append(const std::filesystem::path& file) {
   SaveResult result{SaveAction::Append, false, {}};
   Fd fd(::open(file.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666));
   if (!fd.ok()) {
-    result.error = Failure(file, errno);
+    result.error = FileError(file, errno);
     return result;
   }
   struct stat st {};
   if (::fstat(fd.get(), &st) != 0) {
-    result.error = Failure(file, errno);
+    result.error = FileError(file, errno);
     return result;
   }
   if (!S_ISREG(st.st_mode)) {
-    result.error = Failure(file, EINVAL);
+    result.error = FileError(file, EINVAL);
     return result;
   }
   const off_t length = st.st_size;
@@ -357,11 +352,11 @@ SaveResult ColourArchive::Append(const std::filesystem::path& file) {
   if (err != 0) {
     // Leave the earlier records exactly as they were, without a torn record after them.
     if (::ftruncate(fd.get(), length) == 0) ::fsync(fd.get());
-    result.error = Failure(file, err);
+    result.error = FileError(file, err);
     return result;
   }
   if ((err = fd.Close()) != 0) {
-    result.error = Failure(file, err);
+    result.error = FileError(file, err);
     return result;
   }
   SyncFolder(FolderOf(file));
@@ -397,13 +392,13 @@ SaveResult WriteArchiveFile(const std::filesystem::path& file,
   }
   Fd fd(raw);
   if (!fd.ok()) {
-    result.error = Failure(target, errno);
+    result.error = FileError(target, errno);
     return result;
   }
   auto fail = [&](int err) {
     fd.Close();
     ::unlink(temp.c_str());
-    result.error = Failure(target, err);
+    result.error = FileError(target, err);
     return result;
   };
   if (hadFile) KeepModeAndOwner(fd.get(), old);
@@ -424,13 +419,13 @@ SaveResult WriteArchiveFile(const std::filesystem::path& file,
   if (::fsync(fd.get()) != 0) return fail(errno);
   if (const int err = fd.Close(); err != 0) {
     ::unlink(temp.c_str());
-    result.error = Failure(target, err);
+    result.error = FileError(target, err);
     return result;
   }
   if (::rename(temp.c_str(), target.c_str()) != 0) {
     const int err = errno;
     ::unlink(temp.c_str());
-    result.error = Failure(target, err);
+    result.error = FileError(target, err);
     return result;
   }
   SyncFolder(folder);

@@ -18,6 +18,7 @@
 #include "colour/webcolors.h"
 #include "mainwindow/colourdiagram.h"
 #include "mainwindow/colourstate.h"
+#include "platform/filewrite.h"
 
 class QAction;
 class QComboBox;
@@ -115,11 +116,17 @@ class FrmPickColor : public QWidget {
   // The start-up sequence; `executableFolder` is where the program lies.
   void Form_Load(const QString& executableFolder);
   // Exit: saves the preferences, the archive and the capture, then ends the program.
+  // A save that fails asks the user to retry it or to give it up (Discard); the
+  // program ends once every file is saved or given up.
   void mnuExit_Click();
+  // Ends the program as Exit does where nobody can answer (a signal): a save that
+  // fails, even one the user is being asked about, is told on standard error.
+  void ExitUnattended();
   // Runs the shutdown once, however the program is asked to end.
   void Shutdown();
-  // Saves the preferences and the archive now; the desktop asks for this when the
-  // session may end, and the session may still go on afterwards.
+  // Saves the preferences, the archive and the capture now; the desktop asks for
+  // this when the session may end, and the session may still go on afterwards. A
+  // save that fails asks only during an Exit; otherwise it is told on standard error.
   void SaveAll();
   bool ShutdownDone() const { return shutdownDone_; }
   // What ends the process after the shutdown; tests put their own in.
@@ -191,7 +198,11 @@ class FrmPickColor : public QWidget {
   void PickedColour(LongColour colour);
   void ScreenUnreadable();
   void LoadCapturePicture();
-  void SaveCapturePicture();
+  WriteResult SaveCapturePicture();
+  // Runs `save` until it succeeds or the user gives it up; `what` is the file's
+  // content as the user knows it ("the colors").
+  void SaveOrAsk(std::string_view what, const std::function<WriteResult()>& save);
+  void EndProgram();
 
   // Enter in a notation field.
   void Text1_Enter();
@@ -262,6 +273,9 @@ class FrmPickColor : public QWidget {
   bool prefsInStore_ = false;
   bool shutdownDone_ = false;
   bool tearingDown_ = false;
+  // Whether a failed save may ask the user: only during an Exit from the window.
+  bool mayAsk_ = false;
+  bool saving_ = false;
   std::function<void()> exitHook_;
   QWidget* Shape3 = nullptr;
   QWidget* Shape4 = nullptr;

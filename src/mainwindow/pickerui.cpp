@@ -107,10 +107,10 @@ void FrmPickColor::LoadCapturePicture() {
   magnifier_->PaintZoom();
 }
 
-void FrmPickColor::SaveCapturePicture() {
+WriteResult FrmPickColor::SaveCapturePicture() {
   // Only a capture taken in this run is new; a pasted picture alone is not kept.
-  if (!picker_->CaptureTaken() || magnifier_->Picture().isNull()) return;
-  SaveCapture(programFolder_, magnifier_->Picture());
+  if (!picker_->CaptureTaken()) return {};
+  return SaveCapture(programFolder_, magnifier_->Picture());
 }
 
 }  // namespace hk

@@ -121,8 +121,8 @@ Preferences LoadPrefFile(const std::filesystem::path& path) {
   return ParsePrefFile(bytes);
 }
 
-bool SavePrefFile(const std::filesystem::path& path, const Preferences& prefs,
-                  std::string_view tableState) {
+WriteResult SavePrefFile(const std::filesystem::path& path, const Preferences& prefs,
+                         std::string_view tableState) {
   return WriteFileAtomically(path, FormatPrefFile(prefs, tableState));
 }
 
@@ -161,20 +161,30 @@ StoreReading ReadUserStore(SettingsStore& store) {
   return r;
 }
 
-bool WriteUserStore(SettingsStore& store, const Preferences& p, std::string_view tableState,
-                    const PrefDirty& dirty) {
-  if (dirty.SizeChanged && !store.Save("Size", std::to_string(p.TipSize))) return false;
-  if (dirty.TabChanged && !store.Save("Tab", std::to_string(p.CurrentTab))) return false;
-  if (dirty.TableChanged && !store.Save("Table", tableState)) return false;
+WriteResult WriteUserStore(SettingsStore& store, const Preferences& p, std::string_view tableState,
+                           const PrefDirty& dirty) {
   std::string selection = std::to_string(p.LastUserColor);
   selection += '/';
   selection += std::to_string(p.LastWebColor);
-  if (!store.Save("Selecton", selection)) return false;
-  if (dirty.ColorModeChanged && !store.Save("ColorMode", std::to_string(p.ColorMode)))
-    return false;
-  if (dirty.DispModeChanged && !store.Save("DispMode", std::to_string(p.DispMode))) return false;
-  if (dirty.MaxHueChanged && !store.Save("MaxHue", MaxHueText(p.MaxHue))) return false;
-  return true;
+  const struct {
+    bool write;
+    const char* key;
+    std::string value;
+  } settings[] = {
+      {dirty.SizeChanged, "Size", std::to_string(p.TipSize)},
+      {dirty.TabChanged, "Tab", std::to_string(p.CurrentTab)},
+      {dirty.TableChanged, "Table", std::string(tableState)},
+      {true, "Selecton", selection},
+      {dirty.ColorModeChanged, "ColorMode", std::to_string(p.ColorMode)},
+      {dirty.DispModeChanged, "DispMode", std::to_string(p.DispMode)},
+      {dirty.MaxHueChanged, "MaxHue", MaxHueText(p.MaxHue)},
+  };
+  for (const auto& s : settings) {
+    if (!s.write) continue;
+    WriteResult r = store.Save(s.key, s.value);
+    if (!r.ok) return r;
+  }
+  return {};
 }
 
 }  // namespace hk

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/filewrite.h"
+
 namespace hk {
 
 struct Preferences {
@@ -42,9 +44,9 @@ Preferences ParsePrefFile(std::string_view bytes);
 std::string FormatPrefFile(const Preferences& prefs, std::string_view tableState);
 // A missing or unreadable file gives the defaults.
 Preferences LoadPrefFile(const std::filesystem::path& path);
-// Writes the file whole or not at all; returns whether it was written.
-bool SavePrefFile(const std::filesystem::path& path, const Preferences& prefs,
-                  std::string_view tableState);
+// Writes the file whole or not at all; a failure says why.
+WriteResult SavePrefFile(const std::filesystem::path& path, const Preferences& prefs,
+                         std::string_view tableState);
 
 // ---- the per-user store ----
 class SettingsStore {
@@ -52,7 +54,8 @@ class SettingsStore {
   virtual ~SettingsStore() = default;
   // The text under `key` of the "Preference" section, or `fallback` when absent.
   virtual std::string Get(std::string_view key, std::string_view fallback) = 0;
-  virtual bool Save(std::string_view key, std::string_view value) = 0;
+  // Writes the setting through to the disk; a failure names the store's file and why.
+  virtual WriteResult Save(std::string_view key, std::string_view value) = 0;
 };
 
 // Reads the store; a number that does not fit its setting is an error, reported
@@ -63,8 +66,8 @@ struct StoreReading {
 };
 StoreReading ReadUserStore(SettingsStore& store);
 // Writes the changed settings and always the selection; stops at the first
-// failed write and returns false.
-bool WriteUserStore(SettingsStore& store, const Preferences& prefs, std::string_view tableState,
-                    const PrefDirty& dirty);
+// failed write and returns its failure.
+WriteResult WriteUserStore(SettingsStore& store, const Preferences& prefs,
+                           std::string_view tableState, const PrefDirty& dirty);
 
 }  // namespace hk

@@ -11,7 +11,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QResizeEvent>
+#include <QScopedValueRollback>
 #include <QTimer>
+#include <cstdio>
 
 #include "colour/modhslv.h"
 #include "mainwindow/frmpickcolor.h"
@@ -32,6 +34,8 @@ namespace {
 std::filesystem::path PathOf(const QString& folder) {
   return std::filesystem::path(QFile::encodeName(folder).toStdString());
 }
+
+constexpr char kNotSavedTitle[] = "Not Saved";
 }  // namespace
 
 void FrmPickColor::Form_Load(const QString& executableFolder) {
@@ -116,7 +120,19 @@ void FrmPickColor::Form_Load(const QString& executableFolder) {
 }
 
 void FrmPickColor::mnuExit_Click() {
+  mayAsk_ = true;
   Shutdown();
+  EndProgram();
+}
+
+void FrmPickColor::ExitUnattended() {
+  // Also stops a question already on the screen: the exit below ends its box.
+  mayAsk_ = false;
+  Shutdown();
+  EndProgram();
+}
+
+void FrmPickColor::EndProgram() {
   if (exitHook_) {
     exitHook_();
   } else {
@@ -133,6 +149,9 @@ void FrmPickColor::Shutdown() {
 
 void FrmPickColor::SaveAll() {
   if (programFolder_.isEmpty()) return;  // never started: nothing of ours to save
+  // The desktop may ask for a save while Exit is asking about one; that exit saves.
+  if (saving_) return;
+  const QScopedValueRollback<bool> busy(saving_, true);
 
   Preferences prefs;
   prefs.CurrentTab = table_->CurrentTab() == PadList::Web ? 1 : 0;
@@ -144,17 +163,36 @@ void FrmPickColor::SaveAll() {
       static_cast<std::int16_t>(std::clamp(table_->LastUserColor(), -32768, 32767));
   prefs.LastWebColor = static_cast<std::int16_t>(std::clamp(table_->LastWebColor(), -32768, 32767));
   const std::string tableState = tableTag_.toStdString();
-  if (prefsInStore_) {
+  // A file that cannot be written must not cost the others: each is tried in turn.
+  SaveOrAsk("the preferences", [&] {
+    if (!prefsInStore_) return SavePrefFile(PathOf(programFolder_) / "pref.ini", prefs, tableState);
     QtSettingsStore store;
     const PrefDirty dirty{SizeChanged,      TabChanged,      TableChanged,
                           ColorModeChanged, DispModeChanged, MaxHueChanged};
-    // A settings store that cannot be written must not cost the saved colours.
-    WriteUserStore(store, prefs, tableState, dirty);
-  } else {
-    SavePrefFile(PathOf(programFolder_) / "pref.ini", prefs, tableState);
+    return WriteUserStore(store, prefs, tableState, dirty);
+  });
+  SaveOrAsk("the colors", [this] {
+    const SaveResult r = SaveColors();
+    return WriteResult{r.ok, r.error};
+  });
+  SaveOrAsk("the screen capture", [this] { return SaveCapturePicture(); });
+}
+
+void FrmPickColor::SaveOrAsk(std::string_view what, const std::function<WriteResult()>& save) {
+  for (WriteResult r = save(); !r.ok; r = save()) {
+    const std::string said = "Hue Keeper could not save " + std::string(what);
+    if (mayAsk_) {
+      const MsgResult choice = dialogs_->MsgBox(
+          said + ".\n\n" + r.error + "\n\nRetry tries again; Discard leaves the file as it was.",
+          MsgButtons::RetryDiscard, MsgIcon::Critical, kNotSavedTitle);
+      if (choice == MsgResult::Retry) continue;
+      if (choice == MsgResult::Discard) return;
+      // The box was ended without an answer: the program is being made to quit.
+      mayAsk_ = false;
+    }
+    std::fprintf(stderr, "%s: %s\n", said.c_str(), r.error.c_str());
+    return;
   }
-  SaveColors();
-  SaveCapturePicture();
 }
 
 void FrmPickColor::ShowAgain() { RestoreFromTray(); }

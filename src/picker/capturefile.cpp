@@ -19,8 +19,8 @@ QImage LoadCapture(const QString& folder) {
   return picture;
 }
 
-bool SaveCapture(const QString& folder, const QImage& picture) {
-  if (picture.isNull()) return false;
+WriteResult SaveCapture(const QString& folder, const QImage& picture) {
+  if (picture.isNull()) return {};
   const QByteArray path =
       QFile::encodeName(QDir(folder).filePath(QString::fromLatin1(kCaptureFileName)));
   return WriteFileAtomically(std::filesystem::path(path.toStdString()),

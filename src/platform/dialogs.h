@@ -7,15 +7,17 @@
 
 namespace hk {
 
-enum class MsgButtons { OK, OKCancel, YesNo, YesNoCancel };
+enum class MsgButtons { OK, OKCancel, YesNo, YesNoCancel, RetryDiscard };
 enum class MsgIcon { None, Critical, Question, Exclamation, Information };
-enum class MsgResult { OK, Cancel, Yes, No };
+enum class MsgResult { OK, Cancel, Yes, No, Retry, Discard };
 
 class Dialogs {
  public:
   virtual ~Dialogs() = default;
   // A modal message box; returns the button the user pressed (closing the box
-  // counts as Cancel, or as No where there is no Cancel button).
+  // counts as Cancel, or as No where there is no Cancel button). A Retry/Discard
+  // box cannot be closed without a choice; it answers Cancel only when it was ended
+  // from outside, as when the program is made to quit.
   virtual MsgResult MsgBox(std::string_view prompt, MsgButtons buttons, MsgIcon icon,
                            std::string_view title) = 0;
   // A modal input box; returns the text typed, or "" when the user cancelled.

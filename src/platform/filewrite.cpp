@@ -5,43 +5,55 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 #include <string>
 
 namespace hk {
 
 namespace {
 
-bool WriteAll(int fd, std::string_view bytes) {
+// Returns 0 or the errno of the failed write.
+int WriteAll(int fd, std::string_view bytes) {
   while (!bytes.empty()) {
     const ssize_t n = ::write(fd, bytes.data(), bytes.size());
     if (n < 0) {
       if (errno == EINTR) continue;
-      return false;
+      return errno;
     }
     bytes.remove_prefix(static_cast<std::size_t>(n));
   }
-  return true;
+  return 0;
 }
 
 }  // namespace
 
-bool WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
+std::string FileError(const std::filesystem::path& file, int err) {
+  std::string text = file.string();
+  text += ": ";
+  text += std::strerror(err);
+  return text;
+}
+
+WriteResult WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
   const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
   std::string name = ".";
   name += path.filename().string();
   name += ".XXXXXX";
   std::string tmpl = (folder / name).string();
   const int fd = ::mkstemp(tmpl.data());
-  if (fd < 0) return false;
+  if (fd < 0) return {false, FileError(path, errno)};
   // Keep the old file's permissions when replacing it; a new file gets the usual ones.
   struct stat old {};
   const mode_t mode = ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
-  bool ok = ::fchmod(fd, mode) == 0 && WriteAll(fd, bytes) && ::fsync(fd) == 0;
-  ok = (::close(fd) == 0) && ok;
-  if (ok) ok = ::rename(tmpl.c_str(), path.c_str()) == 0;
-  if (!ok) {
+  // The first failure is the reason; the steps after it only tidy up.
+  int err = ::fchmod(fd, mode) == 0 ? 0 : errno;
+  if (err == 0) err = WriteAll(fd, bytes);
+  if (err == 0 && ::fsync(fd) != 0) err = errno;
+  if (::close(fd) != 0 && err == 0) err = errno;
+  if (err == 0 && ::rename(tmpl.c_str(), path.c_str()) != 0) err = errno;
+  if (err != 0) {
     ::unlink(tmpl.c_str());
-    return false;
+    return {false, FileError(path, err)};
   }
   // Make the rename itself durable.
   const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
@@ -49,7 +61,7 @@ bool WriteFileAtomically(const std::filesystem::path& path, std::string_view byt
     ::fsync(dir);
     ::close(dir);
   }
-  return true;
+  return {};
 }
 
 namespace {

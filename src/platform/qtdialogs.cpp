@@ -30,11 +30,19 @@ MsgResult QtDialogs::MsgBox(std::string_view prompt, MsgButtons buttons, MsgIcon
     case MsgButtons::YesNoCancel:
       box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
       break;
+    case MsgButtons::RetryDiscard:
+      // No Escape button: only a choice closes the box.
+      box.setStandardButtons(QMessageBox::Retry | QMessageBox::Discard);
+      box.setDefaultButton(QMessageBox::Retry);
+      break;
   }
-  switch (box.exec()) {
+  box.exec();
+  switch (box.standardButton(box.clickedButton())) {
     case QMessageBox::Ok: return MsgResult::OK;
     case QMessageBox::Yes: return MsgResult::Yes;
     case QMessageBox::No: return MsgResult::No;
+    case QMessageBox::Retry: return MsgResult::Retry;
+    case QMessageBox::Discard: return MsgResult::Discard;
     default: return buttons == MsgButtons::YesNo ? MsgResult::No : MsgResult::Cancel;
   }
 }

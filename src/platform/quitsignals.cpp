@@ -34,6 +34,9 @@ QuitSignals::QuitSignals(QObject* parent) : QObject(parent) {
   sigemptyset(&sa.sa_mask);
   sa.sa_flags = SA_RESTART;
   for (int sig : {SIGTERM, SIGINT, SIGHUP}) ::sigaction(sig, &sa, nullptr);
+  // A write past the file size limit would end the program in the middle of a save;
+  // ignored, the write fails (EFBIG) and the save says so.
+  ::signal(SIGXFSZ, SIG_IGN);
 }
 
 QuitSignals::~QuitSignals() {

@@ -1,5 +1,6 @@
 // SIGTERM, SIGINT and SIGHUP end the program the way Exit does: the handler only
-// writes to a pipe, and the event loop runs the exit on the UI thread.
+// writes to a pipe, and the event loop runs the exit on the UI thread. SIGXFSZ does
+// not end it: a file that may not grow fails to save like one on a full disk.
 #pragma once
 
 #include <QObject>

@@ -11,7 +11,7 @@ class QtSettingsStore : public SettingsStore {
  public:
   explicit QtSettingsStore(const QString& application = QStringLiteral("Hue Keeper"));
   std::string Get(std::string_view key, std::string_view fallback) override;
-  bool Save(std::string_view key, std::string_view value) override;
+  WriteResult Save(std::string_view key, std::string_view value) override;
 
  private:
   QSettings settings_;

@@ -1,5 +1,6 @@
 #include "harness.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <spawn.h>
@@ -81,18 +82,39 @@ std::optional<std::string> Sh(const std::string& command) {
   return pclose(pipe) == 0 ? std::optional(out) : std::nullopt;
 }
 
-Process::Process(const std::string& command) {
-  const std::string line = "exec " + command + " >/dev/null 2>&1";
+Process::Process(const std::string& command, bool keepStderr) {
+  const std::string line = "exec " + command + (keepStderr ? " >/dev/null" : " >/dev/null 2>&1");
   const char* argv[] = {"sh", "-c", line.c_str(), nullptr};
-  if (posix_spawnp(&pid_, "sh", nullptr, nullptr, const_cast<char**>(argv), environ)) pid_ = -1;
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  int fds[2] = {-1, -1};
+  if (keepStderr && pipe2(fds, O_CLOEXEC) == 0) {
+    posix_spawn_file_actions_adddup2(&actions, fds[1], STDERR_FILENO);
+    stderr_ = fds[0];
+    fcntl(stderr_, F_SETFL, O_NONBLOCK);
+  }
+  if (posix_spawnp(&pid_, "sh", &actions, nullptr, const_cast<char**>(argv), environ)) pid_ = -1;
+  posix_spawn_file_actions_destroy(&actions);
+  if (fds[1] >= 0) close(fds[1]);
 }
 
-Process::~Process() { Wait(SIGKILL); }
+Process::~Process() {
+  Wait(SIGKILL);
+  if (stderr_ >= 0) close(stderr_);
+}
 
 bool Process::Running() {
+  Stderr();  // drained as it comes, so a full pipe never holds the program up
   int status = 0;
   if (pid_ > 0 && !status_ && waitpid(pid_, &status, WNOHANG) == pid_) status_ = status;
   return pid_ > 0 && !status_;
+}
+
+const std::string& Process::Stderr() {
+  char buf[4096];
+  for (ssize_t n = 0; stderr_ >= 0 && (n = read(stderr_, buf, sizeof buf)) > 0;)
+    errors_.append(buf, static_cast<std::size_t>(n));
+  return errors_;
 }
 
 std::optional<int> Process::Wait(int signal) {
@@ -132,8 +154,8 @@ App::App() : dir(MakeTempDir()) { fs::copy_file(HK_BINARY, dir / "huekeeper"); }
 
 App::~App() { fs::remove_all(dir); }
 
-std::unique_ptr<Process> App::Start(const std::string& wrapper) const {
-  return std::make_unique<Process>(wrapper + " '" + (dir / "huekeeper").string() + "'");
+std::unique_ptr<Process> App::Start(const std::string& wrapper, bool keepStderr) const {
+  return std::make_unique<Process>(wrapper + " '" + (dir / "huekeeper").string() + "'", keepStderr);
 }
 
 std::optional<std::string> App::Read(const std::string& name) const {

@@ -23,20 +23,25 @@ bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds
 // A shell command on the test display: what it printed, nothing when it failed.
 std::optional<std::string> Sh(const std::string& command);
 
-// A shell command run on the test display, its output dropped; killed if running at the end.
+// A shell command run on the test display, its output dropped (its standard error kept
+// when asked); killed if running at the end.
 class Process {
  public:
-  explicit Process(const std::string& command);
+  explicit Process(const std::string& command, bool keepStderr = false);
   ~Process();
   Process(const Process&) = delete;
   Process& operator=(const Process&) = delete;
   bool Running();
   // Sends `signal` if still running, then the wait status (0: exited with 0), nothing on a hang.
   std::optional<int> Wait(int signal = 0);
+  // What it wrote to standard error so far, when kept.
+  const std::string& Stderr();
 
  private:
   pid_t pid_ = -1;
   std::optional<int> status_;
+  int stderr_ = -1;  // read end of its standard error, through a pipe: no file size limit
+  std::string errors_;
 };
 
 // The first visible window titled to match `title` (a regex); waited for while `owner` runs.
@@ -52,7 +57,7 @@ struct App {
   App(const App&) = delete;
   App& operator=(const App&) = delete;
   // Starts it, after `wrapper` (a command that runs the rest of its arguments) if given.
-  std::unique_ptr<Process> Start(const std::string& wrapper = "") const;
+  std::unique_ptr<Process> Start(const std::string& wrapper = "", bool keepStderr = false) const;
   std::optional<std::string> Read(const std::string& name) const;
   const fs::path dir;
 };

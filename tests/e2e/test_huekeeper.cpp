@@ -1,7 +1,7 @@
 // The real program on a real display: the files it leaves at exit and reads at start,
-// the signals that end it, the second copy's hand-over and the X clipboard.
+// the signals that end it (and what they cannot save), the second copy's hand-over and
+// the X clipboard.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <csignal>
 #include <cstdint>
@@ -123,29 +123,43 @@ TEST(HueKeeper, TermIntAndHupEachSaveAsExitDoes) {
   }
 }
 
-TEST(HueKeeper, ACrashHalfwayThroughTheArchiveRewriteKeepsTheOldFileAndTheNextStartTidiesUp) {
+TEST(HueKeeper, SavesThatFailAtASignalAreToldOnStandardErrorAndTheOldFilesStayWhole) {
   std::string old;
-  for (std::uint32_t i = 0; i < 20000; ++i)
+  for (std::uint32_t i = 0; i < 100; ++i)
     old += Record(i * 2654435761U & 0xFFFFFF, "Colour " + std::to_string(i));
   App app;
   std::ofstream(app.dir / "Colorx.dat", std::ios::binary) << old;
-  const auto archives = [&] { return Sh("ls -a '" + app.dir.string() + "' | grep -c Colorx.dat"); };
-  // Files of half the archive's size at most: the rewrite dies halfway, of SIGXFSZ.
-  auto run = app.Start("prlimit --fsize=" + std::to_string(old.size() / 2) + " --core=0 --");
-  const auto window = Window(kTitle, run.get());
-  ASSERT_TRUE(window);
-  // Deleting the first colour makes the exit rewrite the whole file.
-  ASSERT_TRUE(Click(*window, CellX(0), CellY(0)) && Keys("Delete"));
-  ASSERT_NO_FATAL_FAILURE(InDialog(*run, "^Delete \\?$", [] { return Keys("y"); }));
-  ASSERT_TRUE(Focus(*window) && Keys("ctrl+x"));
-  const auto status = run->Wait();
-  ASSERT_TRUE(status && WIFSIGNALED(*status) && WTERMSIG(*status) == SIGXFSZ)
-      << status.value_or(-1);
-  EXPECT_TRUE(app.Read("Colorx.dat") == old) << "the old archive is not whole";
-  ASSERT_EQ(archives(), "2\n") << "no half-written archive beside it";
-  run = app.Start();
-  ASSERT_TRUE(Window(kTitle, run.get()));
-  EXPECT_EQ(archives(), "1\n");
+  std::ofstream(app.dir / "pref.ini", std::ios::binary) << PrefFile('1');
+  std::ofstream(app.dir / "Colorx.dat.new1-0") << "what a killed run left";
+  const auto files = [&] { return Sh("ls -A '" + app.dir.string() + "' | tr '\\n' ' '"); };
+  const std::string said =
+      "Hue Keeper could not save the preferences: " + (app.dir / "pref.ini").string() +
+      ": File too large\n" +
+      "Hue Keeper could not save the colors: " + (app.dir / "Colorx.dat").string() +
+      ": File too large\n";
+  // A signal ends the program at once; one while Exit asks about a failed save ends
+  // the question too.
+  for (const bool asking : {false, true}) {
+    SCOPED_TRACE(asking ? "while asking" : "at once");
+    // No file may grow past 40 bytes: every save fails, as on a full disk.
+    auto run = app.Start("prlimit --fsize=40 --", true);
+    const auto window = Window(kTitle, run.get());
+    ASSERT_TRUE(window);
+    EXPECT_EQ(files(), "Colorx.dat huekeeper pref.ini ") << "the start tidies up";
+    // Deleting the first colour makes the exit rewrite the whole archive.
+    ASSERT_TRUE(Click(*window, CellX(0), CellY(0)) && Keys("Delete"));
+    ASSERT_NO_FATAL_FAILURE(InDialog(*run, "^Delete \\?$", [] { return Keys("y"); }));
+    if (asking) {
+      ASSERT_TRUE(Focus(*window) && Keys("ctrl+x"));
+      ASSERT_TRUE(Window("^Not Saved$", run.get())) << "Exit asks";
+      EXPECT_TRUE(run->Running());
+    }
+    EXPECT_EQ(run->Wait(SIGTERM), 0);
+    EXPECT_NE(run->Stderr().find(said), std::string::npos) << run->Stderr();
+    EXPECT_TRUE(app.Read("Colorx.dat") == old) << "the old archive is not whole";
+    EXPECT_EQ(app.Read("pref.ini"), PrefFile('1'));
+    EXPECT_EQ(files(), "Colorx.dat huekeeper pref.ini ") << "nothing half-written beside them";
+  }
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
-// Start-up from the saved settings, the exit that saves them, the window keys,
-// the slide button and the sticky pin, through the real window.
+// Start-up from the saved settings, the exit that saves them (or asks what to do
+// when a save fails), the window keys, the slide button and the sticky pin, through
+// the real window.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -15,6 +16,9 @@
 
 #include "colour/modhslv.h"
 #include "mainwindow/frmpickcolor.h"
+#include "picker/bmpfile.h"
+#include "picker/magnifier.h"
+#include "picker/screenpicker.h"
 #include "window_fixture.h"
 #include "updowntext/updowntext.h"
 
@@ -115,6 +119,67 @@ TEST_F(Lifecycle, AnUnreadableArchiveIsNamedNotShownAsEmpty) {
   EXPECT_TRUE(said.startsWith("Some saved colors could not be read: ") && said.contains("Colorx.dat"))
       << said.toStdString();
   EXPECT_EQ(w->height(), 364) << "start-up goes on";
+}
+
+TEST_F(Lifecycle, AnExitWhoseSavesFailAsksForEachFileToRetryOrDiscardItAndEndsAfter) {
+  const QByteArray pref = "EXPANDED=E\r\nLASTUSERCOLOR=1\r\n";
+  const QByteArray colours = QByteArray("\xFF\0\0\0Red", 7).leftJustified(29);
+  const QByteArray picture = "the capture of the last run";
+  Write("pref.ini", pref);
+  Write("Colorx.dat", colours);
+  Write("screen_tmp.bmp", picture);
+  Start();
+  // A colour added and a capture taken: every file is due at exit.
+  w->SetColor(65280);
+  dialogs.typed = {"Lime"};
+  w->CmdAdd_Click();
+  struct GreyScreen : ScreenSource {
+    std::optional<ScreenPoint> PointerPosition() override { return ScreenPoint{300, 200}; }
+    std::optional<PixelImage> Capture(const PixelRect& a) override {
+      return PixelImage(a.width, a.height, 0x808080);
+    }
+  };
+  w->SetScreenSource(std::make_unique<GreyScreen>());
+  QWidget* pick = w->findChild<QWidget*>("Pixel");
+  QTest::mousePress(pick, Qt::LeftButton);
+  w->picker().Timer1_Timer();
+  QTest::mouseRelease(pick, Qt::LeftButton);
+  const QImage captured = w->magnifier().Picture();
+  ASSERT_FALSE(captured.isNull());
+
+  // No file may grow past 16 bytes, as on a full disk, until the room is made at the
+  // fourth question. The preferences fail twice and are given up, the colours are given
+  // up, and the capture is tried again after the room is made.
+  std::optional<testing::FileSizeLimit> full(std::in_place, 16);
+  std::vector<int> exitsWhileAsked;
+  dialogs.calls.clear();
+  dialogs.pressed = {MsgResult::Retry, MsgResult::Discard, MsgResult::Discard, MsgResult::Retry};
+  dialogs.asked = [&] {
+    exitsWhileAsked.push_back(exits);
+    if (dialogs.calls.size() == 4) full.reset();
+  };
+  QTest::keyClick(w.get(), Qt::Key_X, Qt::AltModifier);
+  QApplication::processEvents();
+
+  const auto asked = [&](const char* what, const char* file) {
+    return testing::Msg(
+        "Hue Keeper could not save " + std::string(what) + ".\n\n" +
+            QDir(w->ProgramFolder()).filePath(file).toStdString() +
+            ": File too large\n\nRetry tries again; Discard leaves the file as it was.",
+        "Not Saved", MsgButtons::RetryDiscard, MsgIcon::Critical);
+  };
+  EXPECT_EQ(dialogs.calls,
+            (std::vector{asked("the preferences", "pref.ini"), asked("the preferences", "pref.ini"),
+                         asked("the colors", "Colorx.dat"),
+                         asked("the screen capture", "screen_tmp.bmp")}));
+  EXPECT_EQ(exitsWhileAsked, std::vector(4, 0)) << "the program runs on while it asks";
+  EXPECT_EQ(exits, 1);
+  EXPECT_EQ(Read("pref.ini"), pref);
+  EXPECT_EQ(Read("Colorx.dat"), colours);
+  EXPECT_EQ(Read("screen_tmp.bmp"), QByteArray::fromStdString(EncodeBmp24(FromQImage(captured))));
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+            QStringList({"Colorx.dat", "pref.ini", "screen_tmp.bmp"}))
+      << "no temporary is left behind";
 }
 
 TEST_F(Lifecycle, SlideButtonReturnsToTheExactHeight) {

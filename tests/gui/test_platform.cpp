@@ -1,5 +1,5 @@
-// The desktop layer: one copy per user and display, the program folder, the desktop's
-// named colours.
+// The desktop layer: one copy per user and display, the program folder, the settings
+// store, the desktop's named colours.
 #include <gtest/gtest.h>
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -9,15 +9,18 @@
 #include <QDir>
 #include <QFile>
 #include <QSet>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <cstring>
 #include <utility>
 
+#include "../test_support.h"
 #include "colour/longcolour.h"
 #include "colour/webcolors.h"
 #include "platform/programfolder.h"
+#include "platform/settingsstore.h"
 #include "platform/singleinstance.h"
 
 namespace hk {
@@ -113,6 +116,31 @@ TEST(ProgramFolder, InstalledOrReadOnlyCopiesKeepTheirFilesPerUser) {
   const ProgramFolder f = ChooseProgramFolder(dir.path());
   QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
   EXPECT_EQ(std::pair(f.path, f.perUser), std::pair(perUser, true));
+}
+
+// QSettings tells only that it failed; the store finds the system's reason itself.
+TEST(SettingsStore, AFailedWriteNamesTheFileAndWhyAndKeepsTheOldBytes) {
+  QTemporaryDir dir;
+  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
+  QtSettingsStore store;
+  ASSERT_TRUE(store.Save("Tab", "1").ok);
+  const QString file = dir.filePath("Hue Keeper/Hue Keeper.ini");
+  const auto bytes = [&] {
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+  };
+  const QByteArray before = bytes();
+  WriteResult r;
+  {
+    testing::FileSizeLimit full(8);
+    r = store.Save("Selecton", "12/34");
+  }
+  EXPECT_FALSE(r.ok);
+  EXPECT_EQ(r.error, file.toStdString() + ": File too large");
+  EXPECT_EQ(bytes(), before);
+  EXPECT_EQ(QDir(dir.filePath("Hue Keeper")).entryList(QDir::Files | QDir::Hidden),
+            QStringList{"Hue Keeper.ini"})
+      << "nothing is left beside it";
 }
 
 // Qt carries its own table of the same named colours, written apart from ours.

@@ -5,13 +5,16 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "mainwindow/preferences.h"
+#include "picker/bmpfile.h"
 #include "platform/filewrite.h"
+#include "../test_support.h"
 
 namespace hk {
 namespace {
@@ -55,9 +58,10 @@ struct MapStore : SettingsStore {
     const auto it = values.find(std::string(key));
     return it == values.end() ? std::string(fallback) : it->second;
   }
-  bool Save(std::string_view key, std::string_view value) override {
-    if (failOn != key) writes.push_back(std::string(key) + "=" + std::string(value));
-    return failOn != key;
+  WriteResult Save(std::string_view key, std::string_view value) override {
+    if (failOn == key) return {false, "store.ini: Permission denied"};
+    writes.push_back(std::string(key) + "=" + std::string(value));
+    return {};
   }
   std::map<std::string, std::string> values;
   std::vector<std::string> writes;
@@ -100,7 +104,9 @@ TEST(UserStore, WritesOnlyWhatChangedAndAlwaysTheSelection) {
   for (const auto& [dirty, failOn, ok, writes] : cases) {
     MapStore store;
     store.failOn = failOn;
-    EXPECT_EQ(WriteUserStore(store, p, "E", dirty), ok) << failOn;
+    const WriteResult r = WriteUserStore(store, p, "E", dirty);
+    EXPECT_EQ(r.ok, ok) << failOn;
+    EXPECT_EQ(r.error, ok ? "" : "store.ini: Permission denied") << "the store's reason is kept";
     EXPECT_EQ(store.writes, writes) << failOn;
   }
 }
@@ -120,12 +126,45 @@ class Folder : public ::testing::Test {
 };
 
 TEST_F(Folder, ReplacesWholeAndLeavesNoTemporary) {
-  ASSERT_TRUE(WriteFileAtomically(dir / "pref.ini", "one\r\n"));
-  ASSERT_TRUE(WriteFileAtomically(dir / "pref.ini", "two\r\n"));
-  std::ifstream in(dir / "pref.ini", std::ios::binary);
-  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "two\r\n");
+  ASSERT_TRUE(WriteFileAtomically(dir / "pref.ini", "one\r\n").ok);
+  ASSERT_TRUE(WriteFileAtomically(dir / "pref.ini", "two\r\n").ok);
+  EXPECT_EQ(testing::ReadBytes(dir / "pref.ini"), "two\r\n");
   EXPECT_EQ(Names(), std::set<std::string>{"pref.ini"});
-  EXPECT_FALSE(WriteFileAtomically(dir / "missing" / "pref.ini", "x")) << "no folder, no file";
+}
+
+TEST_F(Folder, AFailedWriteNamesTheFileAndWhyAndKeepsTheOldBytes) {
+  const std::string pref = FormatPrefFile(Preferences{}, "E");
+  const std::string picture = EncodeBmp24(PixelImage(8, 8, 0x4080FF));
+  const struct {
+    const char* name;
+    std::function<WriteResult(const fs::path&)> save;
+    rlim_t limit;  // how far files may grow
+    const char* why;
+  } cases[] = {
+      {"pref.ini", [](const fs::path& f) { return SavePrefFile(f, Preferences{}, "E"); }, 0,
+       "File too large"},
+      {"pref.ini", [&](const fs::path& f) { return WriteFileAtomically(f, pref); }, 40,
+       "File too large"},  // full halfway
+      {"screen_tmp.bmp", [&](const fs::path& f) { return WriteFileAtomically(f, picture); }, 100,
+       "File too large"},
+      {"missing/pref.ini", [&](const fs::path& f) { return WriteFileAtomically(f, pref); },
+       RLIM_INFINITY, "No such file or directory"},
+  };
+  const std::string old = "the old bytes, longer than the limits of the cases below........";
+  for (const auto& c : cases) {
+    const fs::path file = dir / c.name;
+    testing::WriteBytes(dir / fs::path(c.name).filename(), old);
+    const auto before = Names();
+    WriteResult r;
+    {
+      testing::FileSizeLimit full(c.limit);
+      r = c.save(file);
+    }
+    EXPECT_FALSE(r.ok) << c.name;
+    EXPECT_EQ(r.error, file.string() + ": " + c.why);
+    EXPECT_EQ(testing::ReadBytes(dir / fs::path(c.name).filename()), old) << c.name;
+    EXPECT_EQ(Names(), before) << "no temporary is left behind";
+  }
 }
 
 TEST_F(Folder, LeftoversOfAKilledRunAreRemovedAndNothingElse) {
