@@ -59,6 +59,8 @@ int main(int argc, char* argv[]) {
     return hk::kExitFailed;
   }
   QApplication::setApplicationName(QStringLiteral("Hue Keeper"));
+  // Ties the window to the menu entry on Wayland, where no window class does.
+  QGuiApplication::setDesktopFileName(QStringLiteral(HK_APP_ID));
   // A pick for a script: no window of ours and no hand-over.
   if (line.action == hk::CommandLine::Action::Pick) return hk::PickFromCommandLine(line.format);
 
