@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
@@ -169,10 +170,13 @@ TEST_F(Picker, APressOnTheViewPicksTheBlockUnderItUnlessAPickRuns) {
   QTest::mousePress(view, Qt::RightButton, {}, QPoint(3 * 60 + 2, 3 * 40));
   EXPECT_EQ(w->CurrentColour(), LongOf(FakeScreen::At(60, 40)));
   EXPECT_EQ(LongText(), QString::number(w->CurrentColour()));
+  QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(3 * 61, 3 * 40));
+  EXPECT_EQ(w->CurrentColour(), LongOf(FakeScreen::At(61, 40)));
+  EXPECT_FALSE(w->findChild<QMenu*>("mnuZoom")->isVisible()) << "only the zoom box opens it";
 
   QTest::mousePress(Child("Pixel"), Qt::LeftButton);
   QTest::mousePress(view, Qt::LeftButton, {}, QPoint(3, 3));
-  EXPECT_EQ(w->CurrentColour(), LongOf(FakeScreen::At(60, 40)));
+  EXPECT_EQ(w->CurrentColour(), LongOf(FakeScreen::At(61, 40)));
 }
 
 TEST_F(Picker, TheSwatchCopiesAnEightByEightImageAndCtrlVPastesAPictureThatIsNotKept) {
