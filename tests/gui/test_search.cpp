@@ -135,6 +135,11 @@ TEST_F(SearchUi, FocusOnTheSearchRowLightsTheCaptionAndSelectsTheText) {
     Child<QWidget>(name)->setFocus();
     EXPECT_EQ(captionColour(), colour) << name;
   }
+  for (QRadioButton* list : w->findChildren<QRadioButton*>("Option1")) {  // the list options
+    Child<QWidget>("Text1")->setFocus();
+    list->setFocus();
+    EXPECT_EQ(captionColour(), active) << list->text().toStdString();
+  }
   QApplication::setPalette(platform);
 }
 
