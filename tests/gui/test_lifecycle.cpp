@@ -51,11 +51,6 @@ TEST_F(Lifecycle, SettingsAndTheFirstColourFromStartToExit) {
        225, 16777200, "Web Color &Table[140] AZURE", "H S L",
        "TAB=1\r\nCORORSIZE=255\r\nCOLORMODE=3\r\nDISPLAYMODE=2\r\nMAXHUE=360\r\nEXPANDED=\r\n"
        "LASTUSERCOLOR=1\r\nLASTWEBCOLOR=5\r\n"},
-      // A web position beyond the list selects nothing and is kept.
-      {colours, "TAB=1\r\nEXPANDED=E\r\nLASTWEBCOLOR=200\r\n", 364, 0, "Web Color &Table[140]",
-       "R G B",
-       "TAB=1\r\nCORORSIZE=180\r\nCOLORMODE=0\r\nDISPLAYMODE=0\r\nMAXHUE=240\r\nEXPANDED=E\r\n"
-       "LASTUSERCOLOR=1\r\nLASTWEBCOLOR=200\r\n"},
       // The saved colour is selected first; black then becomes current, and stays.
       {colours, "EXPANDED=E\r\nLASTUSERCOLOR=2\r\n", 364, 0, "Custom Color &Table[2] two", "R G B",
        "TAB=0\r\nCORORSIZE=180\r\nCOLORMODE=0\r\nDISPLAYMODE=0\r\nMAXHUE=240\r\nEXPANDED=E\r\n"
@@ -78,7 +73,7 @@ TEST_F(Lifecycle, SettingsAndTheFirstColourFromStartToExit) {
     EXPECT_EQ(Read("pref.ini"), c.after) << "a second Exit ends again but saves nothing twice";
     w.reset();
   }
-  EXPECT_EQ(exits, 8);
+  EXPECT_EQ(exits, 6);
 }
 
 TEST_F(Lifecycle, InstalledCopyUsesTheSettingsStoreOnly) {
