@@ -281,6 +281,8 @@ TEST_F(PadTable, StartingOnTheWebListSelectsAtTheFirstLayout) {
 }
 
 TEST_F(PadTable, DeletingTheOnlyColourLeavesNothingSelected) {
+  Load(1);
+  EXPECT_TRUE(table_.ActionsEnabled()) << "one colour is enough to rename or delete";
   Run(1, {{'s', 1, 1000, "1 0 Custom Color &Table[1] C1"},
           {'d', 0, -1, "0 -1 Custom Color &Table[0]"},
           {'k', kDel, -1, "0 -1 Custom Color &Table[0]"},
