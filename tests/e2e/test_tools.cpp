@@ -47,11 +47,27 @@ int HexConvLabel(Size inner) {
   return inner.width - Px(90) - Px(255) - Px(kGap) - Px(765) - Px(kGap) - Px(615) / 2;
 }
 
-TEST(Tools, TheColourChooserGivesBackWhatItHoldsWhenClosed) {
+// The program started on the test display, its window found.
+class Tools : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    run = app.Start();
+    window = Window("^Hue Keeper$", run.get());
+    ASSERT_TRUE(window);
+    inner = InnerSize(*window);
+  }
+  // Ctrl+X ends it, cleanly.
+  void Quit() {
+    ASSERT_TRUE(Xdotool("windowactivate --sync " + *window + " key ctrl+x"));
+    EXPECT_EQ(run->Wait(), 0);
+  }
   App app;
-  auto run = app.Start();
-  const auto window = Window("^Hue Keeper$", run.get());
-  ASSERT_TRUE(window);
+  std::unique_ptr<Process> run;
+  std::optional<std::string> window;
+  Size inner;
+};
+
+TEST_F(Tools, TheColourChooserGivesBackWhatItHoldsWhenClosed) {
   ASSERT_TRUE(ClickAt(*window, Mid(3090, 360), Mid(2760, 315)));
   const auto dialog = Window("^Hue Saturation Lightness - Hue Keeper$", run.get());
   ASSERT_TRUE(dialog);
@@ -61,16 +77,10 @@ TEST(Tools, TheColourChooserGivesBackWhatItHoldsWhenClosed) {
   ASSERT_TRUE(WaitUntil([] { return !Window("^Hue Saturation"); })) << "the dialog closes";
   ASSERT_TRUE(ClickAt(*window, Mid(4245, 360), Mid(1995, 315)));  // copy the hexadecimal
   EXPECT_TRUE(WaitUntil([] { return Clipboard() == "FFFFFF"; })) << Clipboard().value_or("");
-  ASSERT_TRUE(Xdotool("windowactivate --sync " + *window + " key ctrl+x"));
-  EXPECT_EQ(run->Wait(), 0);
+  Quit();
 }
 
-TEST(Tools, TheConverterConvertsAndStaysOneWindow) {
-  App app;
-  auto run = app.Start();
-  const auto window = Window("^Hue Keeper$", run.get());
-  ASSERT_TRUE(window);
-  const Size inner = InnerSize(*window);
+TEST_F(Tools, TheConverterConvertsAndStaysOneWindow) {
   ASSERT_TRUE(ClickAt(*window, HexConvLabel(inner), LabelRow(inner)));
   const auto converter = Window("^HexConv$", run.get());
   ASSERT_TRUE(converter);
@@ -87,16 +97,10 @@ TEST(Tools, TheConverterConvertsAndStaysOneWindow) {
   EXPECT_EQ(Visible("^HexConv$"), 1);
   ASSERT_TRUE(Xdotool("key alt+c"));
   EXPECT_TRUE(WaitUntil([] { return Visible("^HexConv$") == 0; })) << "Cancel closes it";
-  ASSERT_TRUE(Xdotool("windowactivate --sync " + *window + " key ctrl+x"));
-  EXPECT_EQ(run->Wait(), 0);
+  Quit();
 }
 
-TEST(Tools, TheMeasureWindowNamesThePointInTwips) {
-  App app;
-  auto run = app.Start();
-  const auto window = Window("^Hue Keeper$", run.get());
-  ASSERT_TRUE(window);
-  const Size inner = InnerSize(*window);
+TEST_F(Tools, TheMeasureWindowNamesThePointInTwips) {
   ASSERT_TRUE(ClickAt(*window, MeasureLabel(), LabelRow(inner)));
   const auto measure = Window("^Measure$", run.get());
   ASSERT_TRUE(measure);
@@ -108,8 +112,7 @@ TEST(Tools, TheMeasureWindowNamesThePointInTwips) {
   EXPECT_TRUE(WaitUntil([] { return Visible("^Measure") == 0; }));
   ASSERT_TRUE(ClickAt(*window, MeasureLabel(), LabelRow(inner)));
   EXPECT_TRUE(Window("^Measure$", run.get())) << "it opens again, afresh";
-  ASSERT_TRUE(Xdotool("windowactivate --sync " + *window + " key ctrl+x"));
-  EXPECT_EQ(run->Wait(), 0);
+  Quit();
 }
 
 }  // namespace
