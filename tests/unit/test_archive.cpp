@@ -1,27 +1,21 @@
-// The colour archive: the bytes of Colorx.dat after loads, adds, renames, deletes
-// and saves, the questions and refusals the user sees, and saves that fail.
+// The colour archive: the bytes of Colorx.dat after loads, adds, renames, deletes and saves,
+// the questions and refusals the user sees, saves that fail, and searching names.
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <optional>
 
-#include "archive/colourarchive.h"
 #include "../test_support.h"
+#include "archive/colorsearch.h"
+#include "archive/colourarchive.h"
+#include "colour/webcolors.h"
 
 namespace hk {
 namespace {
 
 using namespace std::string_view_literals;
-using testing::DialogCall;
-using testing::FileSizeLimit;
-using testing::Input;
-using testing::Msg;
-using testing::ReadBytes;
-using testing::Record;
-using testing::ScratchFolder;
-using testing::ScriptedDialogs;
-using testing::WriteBytes;
+using namespace testing;
+using Bytes = std::optional<std::string>;  // a file's bytes; none: no file
 
 const std::string kRed = Record("\xFF\x00\x00\x00"sv, "Red");
 const std::string kWhite = Record("\xFF\xFF\xFF\x00"sv, "White");
@@ -30,110 +24,86 @@ const std::string kLime = Record("\x00\xFF\x00\x00"sv, "Lime");
 const auto kNameExists = Msg("The supplied name already exists. Please specify different name.",
                              "Name Exists!", MsgButtons::OK, MsgIcon::Exclamation);
 
-TEST(ArchiveRecord, BytesOfOneRecord) {
-  const struct { LongColour colour; std::string name, bytes; } cases[] = {
-      {255, "Red", kRed},
-      {4227327, "Orange-ish", Record("\xFF\x80\x40\x00"sv, "Orange-ish")},
+TEST(ArchiveRecord, BytesNameRulesAndRecordCount) {
+  // clang-format off
+  // Characters the code page cannot hold are one "?" each.
+  const std::tuple<LongColour, std::string, std::string> records[] = {
+      {255, "Red", kRed}, {4227327, "Orange-ish", Record("\xFF\x80\x40\x00"sv, "Orange-ish")},
       {-2147483643, "Window", Record("\x05\x00\x00\x80"sv, "Window")},
       {0, "Caf\xC3\xA9 \xE2\x82\xAC", Record("\x00\x00\x00\x00"sv, "Caf\xE9 \x80")},
-      // Characters the code page cannot hold are one "?" each.
-      {1, "\xE6\x97\xA5\xE6\x9C\xAC ink \xF0\x9F\x8E\xA8",
-       Record("\x01\x00\x00\x00"sv, "?? ink ?")},
-      {2, "abcdefghijklmnopqrstuvwxy", Record("\x02\x00\x00\x00"sv, "abcdefghijklmnopqrstuvwxy")},
-  };
-  for (const auto& c : cases) {
-    const RecordBytes r = EncodeRecord(c.colour, c.name);
-    EXPECT_EQ(std::string(r.begin(), r.end()), c.bytes) << c.name;
-  }
-}
-
-TEST(ArchiveRecord, NameRulesAndRecordCount) {
-  // Cut at 25 characters, never inside one.
+      {1, "\xE6\x97\xA5\xE6\x9C\xAC ink \xF0\x9F\x8E\xA8", Record("\x01\x00\x00\x00"sv, "?? ink ?")},
+      {2, "abcdefghijklmnopqrstuvwxy", Record("\x02\x00\x00\x00"sv, "abcdefghijklmnopqrstuvwxy")}};
+  // Names are cut at 25 characters, never inside one; spaces are trimmed later, not here.
   const std::string x24(24, 'x');
-  // é is one character, so is one stored as "?"; spaces are trimmed later, not here.
-  const struct { std::string typed, stored; } cuts[] = {
+  const std::pair<std::string, std::string> cuts[] = {
       {std::string(30, 'a'), std::string(25, 'a')}, {x24 + "\xC3\xA9z", x24 + "\xC3\xA9"},
       {x24 + "\xE6\x97\xA5z", x24 + "?"}, {"  Sky  ", "  Sky  "}, {"\xCE\xA9mega", "?mega"}};
-  for (const auto& c : cuts) EXPECT_EQ(CutName(c.typed), c.stored) << c.typed;
-
-  // The same name ignoring the case of Windows-1252 letters.
-  // émile š, ÿ Ÿ alike; ÷ × are not letters; a stray byte is only itself.
-  const struct { const char *a, *b; bool same; } names[] = {
+  // Windows-1252 letters compare without case; ÷ × are not letters; a stray byte is itself.
+  const std::tuple<const char*, const char*, bool> names[] = {
       {"Sky Blue", "sky BLUE", true}, {"\xC3\xA9mile \xC5\xA1", "\xC3\x89MILE \xC5\xA0", true},
       {"\xC3\xBF", "\xC5\xB8", true}, {"Sky", "Sky Blue", false}, {"\xC3\xB7", "\xC3\x97", false},
       {"a\x81", "a\x01", false}};
-  for (const auto& n : names) {
-    EXPECT_EQ(SameNameIgnoringCase(n.a, n.b), n.same) << ::testing::PrintToString(std::string(n.a));
-  }
-
   // Records in a file: its length over 29, rounded.
   const std::pair<std::uint64_t, std::uint64_t> counts[] = {
       {0, 0}, {14, 0}, {15, 1}, {29, 1}, {43, 1}, {44, 2}, {58, 2}, {29000000, 1000000}};
+  // clang-format on
+  for (const auto& [colour, name, bytes] : records) {
+    const RecordBytes r = EncodeRecord(colour, name);
+    EXPECT_EQ(std::string(r.begin(), r.end()), bytes) << name;
+  }
+  for (const auto& [typed, stored] : cuts) EXPECT_EQ(CutName(typed), stored) << typed;
+  for (const auto& [a, b, same] : names)
+    EXPECT_EQ(SameNameIgnoringCase(a, b), same) << ::testing::PrintToString(std::string(a));
   for (const auto& [length, count] : counts) EXPECT_EQ(RecordCount(length), count) << length;
 }
 
-// ---- a run: a load, operations on the lists, the save at exit ----
+// One step of a run: 'a' adds colour `arg` named `typed`, 'r' renames item `arg` to `typed`,
+// 'd' deletes item `arg` (answered Yes), 's' saves as the session's end asks, the run going on.
+using Step = std::tuple<char, int, std::string>;
 
-struct Step {
-  char op;  // 'a' adds colour `arg`, 'r' renames item `arg`, 'd' deletes it (answered Yes),
-            // 's' saves as the desktop's session end asks, the run going on
-  int arg;
-  std::string typed;
-};
-Step Add(int colour, std::string name) { return {'a', colour, std::move(name)}; }
-Step Rename(int index, std::string name) { return {'r', index, std::move(name)}; }
-Step Delete(int index) { return {'d', index, {}}; }
-const Step kSessionSave{'s', 0, {}};
-
-void RunSteps(ColourArchive& archive, const std::vector<Step>& steps,
-              const std::filesystem::path& file = {}) {
-  for (const Step& s : steps) {
-    ScriptedDialogs dialogs;
-    dialogs.typed.push_back(s.typed);
-    if (s.op == 'a') archive.AddColor(s.arg, dialogs);
-    if (s.op == 'r') archive.Rename(s.arg, dialogs);
-    if (s.op == 'd') archive.DeleteColor(s.arg, dialogs);
-    if (s.op == 's') archive.Save(file);
-  }
-}
-
-// An archive loaded from a scratch Colorx.dat holding `bytes` (none: no file).
+// An archive loaded from a scratch Colorx.dat holding `bytes`.
 struct Loaded {
   ScratchFolder dir;
   std::filesystem::path file = dir / kArchiveFileName;
   ColourArchive archive;
   LoadResult loaded;
-  explicit Loaded(const std::optional<std::string>& bytes, const std::vector<Step>& steps = {}) {
+  explicit Loaded(const Bytes& bytes, const std::vector<Step>& steps = {}) {
     if (bytes) WriteBytes(file, *bytes);
     loaded = archive.LoadColors(file);
-    RunSteps(archive, steps, file);
+    Run(steps);
+  }
+  void Run(const std::vector<Step>& steps) {
+    for (const auto& [op, arg, typed] : steps) {
+      ScriptedDialogs dialogs;
+      dialogs.typed.push_back(typed);
+      if (op == 'a') archive.AddColor(arg, dialogs);
+      if (op == 'r') archive.Rename(arg, dialogs);
+      if (op == 'd') archive.DeleteColor(arg, dialogs);
+      if (op == 's') archive.Save(file);
+    }
   }
   long Files() const { return std::distance(std::filesystem::directory_iterator(dir.path()), {}); }
 };
 
 TEST(ArchiveLoad, FilesOfEveryShape) {
-  const struct { const char* what; std::optional<std::string> bytes; LoadStatus status;
-                 std::vector<LongColour> values; std::vector<std::string> names; } cases[] = {
-      {"missing", std::nullopt, LoadStatus::Missing, {}, {}},
-      {"empty", "", LoadStatus::Loaded, {}, {}},
-      {"58 bytes", kRed + kWhite, LoadStatus::Loaded, {255, 16777215}, {"Red", "White"}},
-      {"14 stray bytes", kRed + "xxxxxxxxxxxxxx", LoadStatus::Loaded, {255}, {"Red"}},
-      // 15 bytes round up to a record: the colour and the name bytes that are there.
-      {"cut-off record", kRed + kLime.substr(0, 15), LoadStatus::Loaded, {255, 65280},
-       {"Red", "Lime"}},
-      {"spaces and code page", Record("\x10\x00\x00\x00"sv, "  Caf\xE9 \x80"), LoadStatus::Loaded,
-       {16}, {"Caf\xC3\xA9 \xE2\x82\xAC"}},
-      {"blank name", Record("\x07\x00\x00\x00"sv, ""), LoadStatus::Loaded, {7}, {""}},
-  };
-  for (const auto& c : cases) {
-    Loaded run(c.bytes);
-    EXPECT_EQ(run.loaded.status, c.status) << c.what;
-    EXPECT_EQ(run.loaded.records, static_cast<int>(c.values.size())) << c.what;
-    EXPECT_EQ(run.archive.Values(), c.values) << c.what;
-    EXPECT_EQ(run.archive.Names(), c.names) << c.what;
-    EXPECT_EQ(run.archive.SaveDecision(), SaveAction::Leave) << c.what;
+  // 14 stray bytes are dropped; 15 round up to a record: the colour and name bytes there are.
+  const auto ok = LoadStatus::Loaded;
+  // clang-format off
+  const std::tuple<Bytes, LoadStatus, std::vector<LongColour>, std::vector<std::string>> cases[] = {
+      {std::nullopt, LoadStatus::Missing, {}, {}}, {"", ok, {}, {}},
+      {kRed + kWhite, ok, {255, 16777215}, {"Red", "White"}},
+      {kRed + "xxxxxxxxxxxxxx", ok, {255}, {"Red"}},
+      {kRed + kLime.substr(0, 15), ok, {255, 65280}, {"Red", "Lime"}},
+      {Record("\x10\x00\x00\x00"sv, "  Caf\xE9 \x80"), ok, {16}, {"Caf\xC3\xA9 \xE2\x82\xAC"}},
+      {Record("\x07\x00\x00\x00"sv, ""), ok, {7}, {""}}};
+  // clang-format on
+  for (const auto& [bytes, status, values, names] : cases) {
+    Loaded run(bytes);
+    EXPECT_EQ(
+        std::tuple(run.loaded.status, run.loaded.records, run.archive.Values(), run.archive.Names(),
+                   run.archive.SaveDecision()),
+        std::tuple(status, static_cast<int>(values.size()), values, names, SaveAction::Leave));
   }
-
   // A folder or a pipe (which must not hang waiting for a writer) is a read error.
   ScratchFolder dir;
   std::filesystem::create_directory(dir / "folder");
@@ -141,94 +111,75 @@ TEST(ArchiveLoad, FilesOfEveryShape) {
   for (const char* name : {"folder", "pipe"}) {
     ColourArchive archive;
     const LoadResult r = archive.LoadColors(dir / name);
-    EXPECT_EQ(r.status, LoadStatus::ReadError) << name;
-    EXPECT_EQ(archive.Count(), 0) << name;
+    EXPECT_EQ(std::pair(r.status, archive.Count()), std::pair(LoadStatus::ReadError, 0)) << name;
     EXPECT_NE(r.error.find(name), std::string::npos) << r.error;
   }
 }
 
 TEST(ArchiveSave, FileBytesAfterARun) {
-  struct Case {
-    const char* what;
-    std::optional<std::string> before;  // nothing: no file
-    std::vector<Step> steps;
-    SaveAction action;
-    std::optional<std::string> after;
-  };
-  const std::string odd = kRed + std::string(3, '\x7F');
+  const std::string odd = kRed + std::string(3, '\x7F'), rwb = kRed + kWhite + kBlue;
   const auto A = SaveAction::Append, R = SaveAction::Rewrite, L = SaveAction::Leave;
-  const Case cases[] = {
-      {"no change leaves even an odd file alone", odd, {}, L, odd},
-      {"no change and no file writes none", std::nullopt, {}, L, std::nullopt},
-      {"adds are appended", kRed, {Add(65280, "Lime"), Add(16711680, "Blue")}, A,
-       kRed + kLime + kBlue},
-      {"an add creates a missing file", std::nullopt, {Add(255, "Red")}, A, kRed},
-      {"an add after a session save: appended once", kRed,
-       {Add(65280, "Lime"), kSessionSave, Add(16711680, "Blue")}, A, kRed + kLime + kBlue},
-      {"a rename rewrites in list order", kRed + kWhite + kBlue, {Rename(1, "Snow")}, R,
-       kRed + Record("\xFF\xFF\xFF\x00"sv, "Snow") + kBlue},
-      {"the same name in spaces still rewrites", kRed + kWhite, {Rename(0, " Red ")}, R,
-       kRed + kWhite},
-      {"a delete rewrites", kRed + kWhite + kBlue, {Delete(0)}, R, kWhite + kBlue},
-      {"an added colour deleted again", kRed,
-       {Add(65280, "Lime"), Add(16711680, "Blue"), Delete(1)}, R, kRed + kBlue},
-      {"an added colour renamed", kRed, {Add(65280, "Lime"), Rename(1, "Green")}, R,
-       kRed + Record("\x00\xFF\x00\x00"sv, "Green")},
-      // Appending at an odd length would shift every later record; whole records instead.
-      {"adds to a file with a cut-off record", kRed + kLime.substr(0, 20),
-       {Add(16711680, "Blue")}, R, kRed + kLime + kBlue},
-      {"adds to a file with stray bytes", odd, {Add(16711680, "Blue")}, R, kRed + kBlue},
-      {"a name outside the code page", kRed, {Add(7, "\xCE\xA9 blue")}, A,
-       kRed + Record("\x07\x00\x00\x00"sv, "? blue")},
-  };
-  for (const Case& c : cases) {
-    Loaded run(c.before, c.steps);
+  const Step lime{'a', 65280, "Lime"}, blue{'a', 16711680, "Blue"};
+  // No change leaves even an odd file alone and writes none; adds are appended, also after a
+  // session save; the same name in spaces still rewrites; adds to a file of odd length rewrite
+  // (appending would shift every later record).
+  // clang-format off
+  const std::tuple<Bytes, std::vector<Step>, SaveAction, Bytes> cases[] = {
+      {odd, {}, L, odd}, {std::nullopt, {}, L, std::nullopt},
+      {kRed, {lime, blue}, A, kRed + kLime + kBlue},
+      {std::nullopt, {{'a', 255, "Red"}}, A, kRed},
+      {kRed, {lime, {'s', 0, ""}, blue}, A, kRed + kLime + kBlue},
+      {rwb, {{'r', 1, "Snow"}}, R, kRed + Record("\xFF\xFF\xFF\x00"sv, "Snow") + kBlue},
+      {kRed + kWhite, {{'r', 0, " Red "}}, R, kRed + kWhite},
+      {rwb, {{'d', 0, ""}}, R, kWhite + kBlue}, {kRed, {lime, blue, {'d', 1, ""}}, R, kRed + kBlue},
+      {kRed, {lime, {'r', 1, "Green"}}, R, kRed + Record("\x00\xFF\x00\x00"sv, "Green")},
+      {kRed + kLime.substr(0, 20), {blue}, R, kRed + kLime + kBlue}, {odd, {blue}, R, kRed + kBlue},
+      {kRed, {{'a', 7, "\xCE\xA9 blue"}}, A, kRed + Record("\x07\x00\x00\x00"sv, "? blue")}};
+  // clang-format on
+  for (const auto& [before, steps, action, after] : cases) {
+    Loaded run(before, steps);
     const SaveResult r = run.archive.Save(run.file);
-    EXPECT_TRUE(r.ok) << c.what << ": " << r.error;
-    EXPECT_EQ(r.action, c.action) << c.what;
     // Saved once, the run is in the file: a second save adds nothing twice.
-    EXPECT_EQ(run.archive.Save(run.file).action, SaveAction::Leave) << c.what;
-    EXPECT_EQ(std::filesystem::exists(run.file), c.after.has_value()) << c.what;
-    if (c.after) {
-      EXPECT_EQ(ReadBytes(run.file), *c.after) << c.what;
-    }
-    EXPECT_EQ(run.Files(), c.after ? 1 : 0) << c.what << ": a temporary file was left behind";
+    const SaveAction again = run.archive.Save(run.file).action;
+    const bool exists = std::filesystem::exists(run.file);
+    EXPECT_EQ(std::tuple(r.ok, r.error, r.action, again, run.Files()),
+              std::tuple(true, "", action, L, after ? 1 : 0))
+        << before.value_or("none");
+    EXPECT_EQ(exists ? std::optional(ReadBytes(run.file)) : std::nullopt, after);
   }
 }
-
-// ---- what the user is asked and told ----
 
 TEST(ArchiveAdd, QuestionsRefusalsAndWhatIsStored) {
   const auto ask = Input("Specify color name (Max 25 characters).", "Color Name", "");
   const auto dup =
       Msg("This color is already in file..", "Duplicate..", MsgButtons::OK, MsgIcon::Exclamation);
-  // The new last name is `stored`, when added.
-  const struct { const char* what; LongColour colour; std::string typed; AddOutcome outcome;
-                 std::vector<DialogCall> calls; std::string stored; } cases[] = {
-      {"a colour already kept", 16777215, "Snow", AddOutcome::DuplicateColour, {dup}, ""},
-      {"a prefix of a kept value", 1677, "Pale", AddOutcome::Added, {ask}, "Pale"},
-      {"a prefix of a kept name", 1, "Sky", AddOutcome::Added, {ask}, "Sky"},
-      {"a kept name in other case", 2, "sky blue", AddOutcome::NameExists, {ask, kNameExists}, ""},
-      {"a kept name in spaces", 3, "  SKY BLUE ", AddOutcome::NameExists, {ask, kNameExists}, ""},
-      {"30 characters", 4, "abcdefghijklmnopqrstuvwxyz1234", AddOutcome::Added, {ask},
-       "abcdefghijklmnopqrstuvwxy"},
-      {"spaces only", 5, "     ", AddOutcome::NoName, {ask}, ""},
-      {"cancel", 6, "", AddOutcome::NoName, {ask}, ""},
-  };
-  for (const auto& c : cases) {
+  using enum AddOutcome;
+  // A colour kept, a prefix of a kept value or name, a kept name in other case or spaces,
+  // 30 characters, spaces only, Cancel. Last: the new last name, when added.
+  // clang-format off
+  const std::tuple<LongColour, std::string, AddOutcome, std::vector<DialogCall>, std::string>
+      cases[] = {
+      {16777215, "Snow", DuplicateColour, {dup}, ""}, {1677, "Pale", Added, {ask}, "Pale"},
+      {1, "Sky", Added, {ask}, "Sky"}, {2, "sky blue", NameExists, {ask, kNameExists}, ""},
+      {3, "  SKY BLUE ", NameExists, {ask, kNameExists}, ""},
+      {4, "abcdefghijklmnopqrstuvwxyz1234", Added, {ask}, "abcdefghijklmnopqrstuvwxy"},
+      {5, "     ", NoName, {ask}, ""}, {6, "", NoName, {ask}, ""}};
+  // clang-format on
+  for (const auto& [colour, typed, outcome, calls, stored] : cases) {
     Loaded run(Record("\xFF\xFF\xFF\x00"sv, "Sky Blue"));
     ScriptedDialogs dialogs;
-    dialogs.typed.push_back(c.typed);
-    EXPECT_EQ(run.archive.AddColor(c.colour, dialogs), c.outcome) << c.what;
-    EXPECT_EQ(dialogs.calls, c.calls) << c.what;
-    const bool added = c.outcome == AddOutcome::Added;
-    ASSERT_EQ(run.archive.Count(), added ? 2 : 1) << c.what;
-    ASSERT_EQ(run.archive.AddedLast(), added ? 0 : -1) << c.what;
+    dialogs.typed.push_back(typed);
+    EXPECT_EQ(run.archive.AddColor(colour, dialogs), outcome) << typed;
+    EXPECT_EQ(dialogs.calls, calls) << typed;
+    const bool added = outcome == Added;
+    ASSERT_EQ(std::pair(run.archive.Count(), run.archive.AddedLast()),
+              std::pair(added ? 2 : 1, added ? 0 : -1))
+        << typed;
     if (!added) continue;
-    EXPECT_EQ(run.archive.Values().back(), c.colour) << c.what;
-    EXPECT_EQ(run.archive.Names().back(), c.stored) << c.what;
-    EXPECT_EQ(run.archive.AddedColors()[0].colour, c.colour);
-    EXPECT_EQ(run.archive.AddedColors()[0].name, c.stored + std::string(25 - c.stored.size(), ' '));
+    const auto& [addedColour, addedName] = run.archive.AddedColors()[0];
+    EXPECT_EQ(
+        std::tuple(run.archive.Values().back(), run.archive.Names().back(), addedColour, addedName),
+        std::tuple(colour, stored, colour, stored + std::string(25 - stored.size(), ' ')));
   }
 }
 
@@ -237,27 +188,23 @@ TEST(ArchiveRename, QuestionsRefusalsAndTheMark) {
                          "Edit Color Name", "Red");
   const auto same =
       Msg("New name is same as old name.", "Information", MsgButtons::OK, MsgIcon::Information);
-  // `name` is item 0's afterwards.
-  const struct { const char* what; std::string typed; RenameOutcome outcome; std::string name;
-                 std::vector<DialogCall> calls; } cases[] = {
-      {"the same name", "Red", RenameOutcome::SameName, "Red", {ask, same}},
-      {"the same name in another case", "red", RenameOutcome::Renamed, "red", {ask}},
-      {"the same name in spaces", " Red ", RenameOutcome::Renamed, "Red", {ask}},
-      {"another kept name", "WHITE", RenameOutcome::NameExists, "Red", {ask, kNameExists}},
-      {"a new name, too long", "Crimson and then some more", RenameOutcome::Renamed,
-       "Crimson and then some mor", {ask}},
-      {"spaces only", "   ", RenameOutcome::NoName, "Red", {ask}},
-      {"cancel", "", RenameOutcome::NoName, "Red", {ask}},
-  };
-  for (const auto& c : cases) {
+  using enum RenameOutcome;
+  // Typed, the outcome, item 0's name afterwards, the boxes shown.
+  // clang-format off
+  const std::tuple<std::string, RenameOutcome, std::string, std::vector<DialogCall>> cases[] = {
+      {"Red", SameName, "Red", {ask, same}}, {"red", Renamed, "red", {ask}},
+      {" Red ", Renamed, "Red", {ask}}, {"WHITE", NameExists, "Red", {ask, kNameExists}},
+      {"Crimson and then some more", Renamed, "Crimson and then some mor", {ask}},
+      {"   ", NoName, "Red", {ask}}, {"", NoName, "Red", {ask}}};
+  // clang-format on
+  for (const auto& [typed, outcome, name, calls] : cases) {
     Loaded run(kRed + kWhite);
     ScriptedDialogs dialogs;
-    dialogs.typed.push_back(c.typed);
-    EXPECT_EQ(run.archive.Rename(0, dialogs), c.outcome) << c.what;
-    EXPECT_EQ(run.archive.Names()[0], c.name) << c.what;
-    EXPECT_EQ(run.archive.RenameMark(),
-              c.outcome == RenameOutcome::Renamed ? 0 : ColourArchive::kUnchanged) << c.what;
-    EXPECT_EQ(dialogs.calls, c.calls) << c.what;
+    dialogs.typed.push_back(typed);
+    const RenameOutcome got = run.archive.Rename(0, dialogs);
+    EXPECT_EQ(std::tuple(got, run.archive.Names()[0], run.archive.RenameMark(), dialogs.calls),
+              std::tuple(outcome, name, outcome == Renamed ? 0 : ColourArchive::kUnchanged, calls))
+        << typed;
   }
 }
 
@@ -270,8 +217,8 @@ TEST(ArchiveDelete, AsksFirstAndKeepsTheLowestIndex) {
   EXPECT_EQ(run.archive.DeleteColor(2, dialogs), DeleteOutcome::Deleted);
   EXPECT_EQ(run.archive.DeleteColor(0, dialogs), DeleteOutcome::Deleted);
   EXPECT_EQ(run.archive.DeleteColor(5, dialogs), DeleteOutcome::NoSuchItem);
-  EXPECT_EQ(run.archive.LowestDeleted(), 0);
-  EXPECT_EQ(run.archive.Names(), std::vector<std::string>{"White"});
+  EXPECT_EQ(std::pair(run.archive.LowestDeleted(), run.archive.Names()),
+            std::pair(0, std::vector<std::string>{"White"}));
   const auto ask = [](std::string name) {
     return Msg("Delete this color '" + name + "' ?", "Delete ?", MsgButtons::YesNo,
                MsgIcon::Question);
@@ -279,31 +226,24 @@ TEST(ArchiveDelete, AsksFirstAndKeepsTheLowestIndex) {
   EXPECT_EQ(dialogs.calls, (std::vector<DialogCall>{ask("Blue"), ask("Blue"), ask("Red")}));
 }
 
-// ---- saves that fail leave the old file as it was ----
-
 TEST(ArchiveSave, AFailedSaveLeavesTheOldBytesAndSaysSo) {
-  const struct { const char* what; Step step; rlim_t limit; } cases[] = {
-      {"rewrite, disk full on the new file", Delete(0), 40},
-      {"rewrite, disk full at once", Rename(1, "Snow"), 0},
-      {"append, disk full inside the record", Add(65280, "Lime"), 100},
-  };
+  // A rewrite with the disk full on the new file or at once, an append full inside the record.
+  const std::pair<Step, rlim_t> cases[] = {
+      {{'d', 0, ""}, 40}, {{'r', 1, "Snow"}, 0}, {{'a', 65280, "Lime"}, 100}};
   const std::string before = kRed + kWhite + kBlue;
-  for (const auto& c : cases) {
-    Loaded run(before, {c.step});
+  for (const auto& [step, limit] : cases) {
+    Loaded run(before, {step});
     const SaveAction planned = run.archive.SaveDecision();
-    SaveResult r;
-    {
-      FileSizeLimit full(c.limit);
-      r = run.archive.Save(run.file);
-    }
-    EXPECT_FALSE(r.ok) << c.what;
-    EXPECT_EQ(r.error, run.file.string() + ": File too large") << c.what;
-    EXPECT_EQ(ReadBytes(run.file), before) << c.what;
-    EXPECT_EQ(run.Files(), 1) << c.what;
+    std::optional<FileSizeLimit> full(std::in_place, limit);
+    const SaveResult r = run.archive.Save(run.file);
+    full.reset();
+    EXPECT_EQ(std::tuple(r.ok, r.error, ReadBytes(run.file), run.Files()),
+              std::tuple(false, run.file.string() + ": File too large", before, 1))
+        << limit;
     // Nothing is forgotten: once there is room the same save goes through.
-    EXPECT_EQ(run.archive.SaveDecision(), planned) << c.what;
-    EXPECT_TRUE(run.archive.Save(run.file).ok) << c.what;
-    EXPECT_NE(ReadBytes(run.file), before) << c.what;
+    EXPECT_EQ(run.archive.SaveDecision(), planned) << limit;
+    EXPECT_TRUE(run.archive.Save(run.file).ok) << limit;
+    EXPECT_NE(ReadBytes(run.file), before) << limit;
   }
 }
 
@@ -311,28 +251,57 @@ TEST(ArchiveSave, AnArchiveNotReadToItsEndIsNeverWrittenOver) {
   Loaded run(kRed);
   std::filesystem::create_directory(run.dir / "unreadable");
   ASSERT_EQ(run.archive.LoadColors(run.dir / "unreadable").status, LoadStatus::ReadError);
-  RunSteps(run.archive, {Add(1, "One"), Delete(0)});
+  run.Run({{'a', 1, "One"}, {'d', 0, ""}});
   const SaveResult r = run.archive.Save(run.file);
-  EXPECT_EQ(r.action, SaveAction::Rewrite);
-  EXPECT_FALSE(r.ok);
-  EXPECT_EQ(ReadBytes(run.file), kRed);
+  EXPECT_EQ(std::tuple(r.action, r.ok, ReadBytes(run.file)),
+            std::tuple(SaveAction::Rewrite, false, kRed));
 }
 
 TEST(ArchiveSave, ARewriteKeepsPermissionsAndLinks) {
-  ScratchFolder dir;
-  const auto real = dir / "real.dat", link = dir / kArchiveFileName;
+  Loaded run(std::nullopt);
+  const auto real = run.dir / "real.dat";
   WriteBytes(real, kRed + kWhite);
   ::chmod(real.c_str(), 0664);  // wider than the umask lets a new file be
-  std::filesystem::create_symlink(real, link);
-  ColourArchive archive;
-  archive.LoadColors(link);
-  RunSteps(archive, {Delete(0)});
-  ASSERT_TRUE(archive.Save(link).ok);
-  EXPECT_TRUE(std::filesystem::is_symlink(link));
-  EXPECT_EQ(ReadBytes(real), kWhite);
+  std::filesystem::create_symlink(real, run.file);
+  run.archive.LoadColors(run.file);
+  run.Run({{'d', 0, ""}});
+  ASSERT_TRUE(run.archive.Save(run.file).ok);
   struct stat st {};
   ::stat(real.c_str(), &st);
-  EXPECT_EQ(st.st_mode & 0777, 0664u);
+  EXPECT_EQ(std::tuple(std::filesystem::is_symlink(run.file), ReadBytes(real), st.st_mode & 0777),
+            std::tuple(true, kWhite, 0664u));
+}
+
+TEST(Search, EachSearchMovesToTheNextMatchAndWrapsAround) {
+  const WebColors web;
+  std::vector<int> dark;  // DarkBlue .. DarkViolet, then round to DarkBlue
+  for (int i = 21; i <= 37; ++i) dark.push_back(i);
+  dark.push_back(21);
+  // From the 1-based selection (0: none), each search from the one found before. Aqua is
+  // tried last, after Aquamarine; a selection beyond the list counts as none.
+  // clang-format off
+  const std::tuple<int, const char*, std::vector<int>> cases[] = {
+      {1, "dark", dark}, {1, "DaRK", dark}, {140, "yellow", {138, 139, 138}},
+      {0, "yellow", {138, 139}}, {6, "Beige", {5, 5}}, {3, "aqua", {3, 2}}, {0, "a", {0, 1}},
+      {1, "a", {1, 2}}, {142, "a", {0}}, {-1, "a", {0}}};
+  // Saved names match by the archive's case rule.
+  const std::vector<std::string> saved = {"Sky", "Émile blue", "a&b", "straße"};
+  const std::pair<const char*, std::optional<int>> names[] = {
+      {"ÉMI", 1}, {"émile B", 1}, {"e", std::nullopt}, {"A&", 2}, {"STRASSE", std::nullopt},
+      {"Straß", 3}, {"sky ", std::nullopt}, {"skyline", std::nullopt}};
+  // clang-format on
+  for (const auto& [from, text, found] : cases) {
+    int selected = from;
+    for (std::size_t k = 0; k < found.size(); ++k) {
+      const auto match = NextMatch(web.WebNames, selected, text);
+      ASSERT_EQ(match, found[k]) << text << " search " << k << " from " << selected;
+      selected = *match + 1;
+    }
+  }
+  for (const char* text : {" dark", "ZZ", "darkz", "AliceBlueX", "Alice Blue"})
+    EXPECT_EQ(NextMatch(web.WebNames, 1, text), std::nullopt) << text;
+  EXPECT_EQ(NextMatch({}, 0, "dark"), std::nullopt);
+  for (const auto& [text, index] : names) EXPECT_EQ(NextMatch(saved, 0, text), index) << text;
 }
 
 }  // namespace

@@ -1,21 +1,19 @@
-// The colour table pad: its grid for each tip size and list length, the marker, the
-// mouse and the arrow keys, and what the window shows after each (caption, txtCol
-// selection, current colour).
+// The colour table pad: its grid for each tip size and list length, the marker, the mouse
+// and the arrow keys, and what the window shows after each (caption, txtCol, current colour).
 #include <gtest/gtest.h>
 
 #include <optional>
 #include <string>
 #include <tuple>
 
-#include "archive/colourtable.h"
 #include "../test_support.h"
+#include "archive/colourtable.h"
 
 namespace hk {
 namespace {
 
 // The designed pad: 4095 twips wide, six rows of the default tips high.
-constexpr int kWidth = 4095;
-constexpr int kHeight = 1440;
+constexpr int kWidth = 4095, kHeight = 1440;
 
 PadModel Laid(int tip, int count, int height = kHeight) {
   PadModel pad;
@@ -25,26 +23,23 @@ PadModel Laid(int tip, int count, int height = kHeight) {
   return pad;
 }
 
-TEST(PadGeometry, ColumnsRowsAndScrollRange) {
-  const struct { int tip, count, height, cols, rows, totalRows, max; bool enabled; } cases[] = {
-      // The web list; a full last row still adds an empty one; as many rows as fit
-      // (enabled, nowhere to go); beyond 16-bit rows; a pad lower than one row.
-      {180, 140, kHeight, 17, 6, 9, 3, true},  {180, 34, kHeight, 17, 6, 3, 0, false},
-      {180, 85, kHeight, 17, 6, 6, 0, true},   {180, 0, kHeight, 17, 6, 1, 0, false},
+TEST(PadGeometry, ColumnsRowsScrollRangeAndANarrowPad) {
+  // Tip, count, height; columns, rows, total rows, scroll maximum, enabled. The web list; a
+  // full last row still adds an empty one; as many rows as fit (enabled, nowhere to go);
+  // beyond 16-bit rows; a pad lower than one row.
+  const std::tuple<int, int, int, int, int, int, int, bool> cases[] = {
+      {180, 140, kHeight, 17, 6, 9, 3, true},   {180, 34, kHeight, 17, 6, 3, 0, false},
+      {180, 85, kHeight, 17, 6, 6, 0, true},    {180, 0, kHeight, 17, 6, 1, 0, false},
       {90, 1000, kHeight, 27, 9, 38, 29, true}, {195, 140, kHeight, 16, 5, 9, 4, true},
       {450, 100, kHeight, 8, 2, 13, 11, true},  {180, 1000000, kHeight, 17, 6, 58824, 58818, true},
-      {180, 140, 200, 17, 0, 9, 9, true},
-  };
-  for (const auto& c : cases) {
-    const PadModel pad = Laid(c.tip, c.count, c.height);
+      {180, 140, 200, 17, 0, 9, 9, true}};
+  for (const auto& [tip, count, height, cols, rows, totalRows, max, enabled] : cases) {
+    const PadModel pad = Laid(tip, count, height);
     EXPECT_EQ(std::tuple(pad.PadCols(), pad.PadRows(), pad.PadTotalRows(), pad.ScrollMax(),
                          pad.ScrollEnabled()),
-              std::tuple(c.cols, c.rows, c.totalRows, c.max, c.enabled))
-        << c.tip << "/" << c.count;
+              std::tuple(cols, rows, totalRows, max, enabled))
+        << tip << "/" << count;
   }
-}
-
-TEST(PadGeometry, CellsScrollKeptAcrossLayoutsAndANarrowPad) {
   PadModel pad = Laid(180, 140);
   // The scroll value survives a layout while it fits, and is cut to the new maximum.
   pad.SetScrollValue(3);
@@ -55,90 +50,76 @@ TEST(PadGeometry, CellsScrollKeptAcrossLayoutsAndANarrowPad) {
   // Not one whole column fits: the last layout stays.
   pad.SetPadSize(239, kHeight);
   EXPECT_FALSE(pad.Layout(10));
-  EXPECT_EQ(pad.PadCols(), 17);
-  EXPECT_EQ(pad.PadCount(), 120);
+  EXPECT_EQ(std::pair(pad.PadCols(), pad.PadCount()), std::pair(17, 120));
 }
 
 TEST(PadMarker, FramesTheSelectedCellAndScrollsItIntoView) {
-  // An empty rectangle: no marker shown.
-  const struct { int tip, pos, scroll; TwipRect rect; } cases[] = {
-      {180, 1, 0, {30, 30, 225, 225}},     {180, 17, 0, {3870, 30, 225, 225}},  // a row's end
-      {180, 18, 0, {30, 270, 225, 225}},   {180, 18, 1, {30, 30, 225, 225}},
-      {90, 28, 0, {30, 180, 135, 135}},    {450, 9, 0, {30, 540, 495, 495}},
-      {180, 103, 0, {30, 1470, 225, 225}},  // the row after the whole rows counts
-      {180, 120, 0, {}},                    // the one after that does not
-      {180, 1, 1, {}},                      {180, 0, 0, {}},  // scrolled past; none selected
-  };
-  for (const auto& c : cases) {
-    PadModel pad = Laid(c.tip, 140);
-    pad.SetScrollValue(c.scroll);
-    pad.SetPadPos(c.pos);
+  // Tip, position, scroll, the marker (empty: none shown): a row's end; the row after the
+  // whole rows counts, the one after that does not; scrolled past; none selected.
+  // clang-format off
+  const std::tuple<int, int, int, TwipRect> cases[] = {
+      {180, 1, 0, {30, 30, 225, 225}}, {180, 17, 0, {3870, 30, 225, 225}},
+      {180, 18, 0, {30, 270, 225, 225}}, {180, 18, 1, {30, 30, 225, 225}},
+      {90, 28, 0, {30, 180, 135, 135}}, {450, 9, 0, {30, 540, 495, 495}},
+      {180, 103, 0, {30, 1470, 225, 225}}, {180, 120, 0, {}}, {180, 1, 1, {}}, {180, 0, 0, {}}};
+  // clang-format on
+  for (const auto& [tip, pos, scroll, rect] : cases) {
+    PadModel pad = Laid(tip, 140);
+    pad.SetScrollValue(scroll);
+    pad.SetPadPos(pos);
     pad.ShowShape();
-    EXPECT_EQ(pad.MarkerVisible() ? pad.MarkerRect() : TwipRect{}, c.rect) << c.tip << "/" << c.pos;
+    EXPECT_EQ(pad.MarkerVisible() ? pad.MarkerRect() : TwipRect{}, rect) << tip << "/" << pos;
   }
-
-  const struct { int pos, before, after; } scrolls[] = {
-      {140, 0, 3}, {103, 0, 1}, {102, 0, 0}, {1, 3, 0}, {52, 3, 3}, {35, 3, 2}};
-  for (const auto& c : scrolls) {
+  const std::tuple<int, int, int> scrolls[] = {{140, 0, 3}, {103, 0, 1}, {102, 0, 0},
+                                               {1, 3, 0},   {52, 3, 3},  {35, 3, 2}};
+  for (const auto& [pos, before, after] : scrolls) {
     PadModel pad = Laid(180, 140);
-    pad.SetScrollValue(c.before);
-    pad.SetPadPos(c.pos);
-    EXPECT_EQ(pad.ScrollToSelection(), c.before != c.after) << c.pos;
-    EXPECT_EQ(pad.ScrollValue(), c.after) << c.pos;
+    pad.SetScrollValue(before);
+    pad.SetPadPos(pos);
+    EXPECT_EQ(pad.ScrollToSelection(), before != after) << pos;
+    EXPECT_EQ(pad.ScrollValue(), after) << pos;
   }
 }
 
 TEST(PadMouse, WhatAPressSelects) {
-  const struct { const char* what; int tip, count, scroll, x, y, position; } cases[] = {
-      {"the left and top margin", 180, 40, 0, 10, 10, 1},
-      {"the left margin of row 2", 180, 40, 0, 44, 300, 18},
-      {"the gap after the first cell", 180, 40, 0, 280, 60, 1},
-      {"the second cell", 180, 40, 0, 290, 60, 2},
-      {"the last column", 180, 40, 0, 4094, 45, 17},
-      {"scrolled down a row", 180, 140, 1, 10, 10, 18},
-      {"the empty cell after the last colour", 180, 40, 0, 45 + 6 * 240, 45 + 2 * 240, 0},
-      {"right of the last column", 225, 40, 0, 4050, 60, 0},  // 14 columns of 285
-  };
-  for (const auto& c : cases) {
-    PadModel pad = Laid(c.tip, c.count);
-    pad.SetScrollValue(c.scroll);
-    const auto hit = pad.HitTest(c.x, c.y);
-    EXPECT_EQ(hit ? hit->position : 0, c.position) << c.what;
-    if (hit) {
-      EXPECT_EQ((hit->row - 1) * pad.PadCols() + hit->col, hit->position) << c.what;
-    }
-    EXPECT_EQ(pad.ItemAt(c.x, c.y), c.position - 1) << c.what;
+  // Tip, count, scroll, x, y, position: the left and top margin, that of row 2, the gap after
+  // the first cell, the second cell, the last column, scrolled a row, the empty cell after
+  // the last colour, right of the last column (14 columns of 285).
+  const std::tuple<int, int, int, int, int, int> cases[] = {
+      {180, 40, 0, 10, 10, 1},    {180, 40, 0, 44, 300, 18},  {180, 40, 0, 280, 60, 1},
+      {180, 40, 0, 290, 60, 2},   {180, 40, 0, 4094, 45, 17}, {180, 140, 1, 10, 10, 18},
+      {180, 40, 0, 1485, 525, 0}, {225, 40, 0, 4050, 60, 0}};
+  for (const auto& [tip, count, scroll, x, y, position] : cases) {
+    PadModel pad = Laid(tip, count);
+    pad.SetScrollValue(scroll);
+    const auto hit = pad.HitTest(x, y);
+    EXPECT_EQ(std::tuple(hit ? hit->position : 0,
+                         hit ? (hit->row - 1) * pad.PadCols() + hit->col : 0, pad.ItemAt(x, y)),
+              std::tuple(position, position, position - 1))
+        << x << "," << y;
   }
 }
 
 TEST(PadKeys, MovesFromTheCursorCell) {
-  const struct { const char* what; int count, from; PadKey key; int to; } cases[] = {
-      {"right at a row end", 40, 17, PadKey::Right, 18},
-      {"right on the very last colour", 40, 40, PadKey::Right, 0},
-      {"right inside a row", 40, 5, PadKey::Right, 6},
-      {"left on the first colour", 40, 1, PadKey::Left, 0},
-      {"left at a row start", 40, 18, PadKey::Left, 17},
-      {"up on the first row", 40, 5, PadKey::Up, 0},
-      {"up", 40, 22, PadKey::Up, 5},
-      {"down onto the last colour", 40, 23, PadKey::Down, 40},
-      {"down to a cell the last row lacks", 40, 24, PadKey::Down, 0},
-      {"right at the end of a full last row", 34, 34, PadKey::Right, 0},
-      {"down into a full last row", 34, 17, PadKey::Down, 34},
-      {"down from a full last row", 34, 34, PadKey::Down, 0},
-      {"any other key selects the cursor cell", 40, 7, PadKey::Other, 7},
-      {"a cursor beyond a shrunk list starts on its last colour", 5, 23, PadKey::Left, 4},
-      {"and another key selects that last colour", 5, 23, PadKey::Other, 5},
-      {"an empty list", 0, 1, PadKey::Other, 0},
-  };
-  for (const auto& c : cases) {
-    PadModel pad = Laid(180, c.count);
+  using enum PadKey;
+  // List length, the cursor cell, the key, the position selected (0: ignored). Right at a
+  // row's end, on the last colour, inside a row; Left on the first colour, at a row's start;
+  // Up on the first row, Up; Down onto the last colour, to a cell the last row lacks; a full
+  // last row; another key selects the cursor cell; a cursor beyond a shrunk list starts on
+  // its last colour; an empty list.
+  const std::tuple<int, int, PadKey, int> cases[] = {
+      {40, 17, Right, 18}, {40, 40, Right, 0}, {40, 5, Right, 6},  {40, 1, Left, 0},
+      {40, 18, Left, 17},  {40, 5, Up, 0},     {40, 22, Up, 5},    {40, 23, Down, 40},
+      {40, 24, Down, 0},   {34, 34, Right, 0}, {34, 17, Down, 34}, {34, 34, Down, 0},
+      {40, 7, Other, 7},   {5, 23, Left, 4},   {5, 23, Other, 5},  {0, 1, Other, 0}};
+  for (const auto& [count, from, key, to] : cases) {
+    PadModel pad = Laid(180, count);
     pad.SetPadPos(99);  // the selection plays no part
-    pad.SetCursor((c.from - 1) % 17 + 1, (c.from - 1) / 17 + 1);
-    EXPECT_EQ(pad.MoveCursor(c.key), c.to != 0) << c.what << ": 0 when ignored";
-    EXPECT_EQ(pad.PadPos(), c.to == 0 ? 99 : c.to) << c.what;
-    if (c.to != 0) {
-      EXPECT_EQ((pad.CursorRow() - 1) * 17 + pad.CursorCol(), c.to) << c.what;
-    }
+    pad.SetCursor((from - 1) % 17 + 1, (from - 1) / 17 + 1);
+    EXPECT_EQ(pad.MoveCursor(key), to != 0) << from << " " << static_cast<int>(key);
+    EXPECT_EQ(std::pair(pad.PadPos(), to == 0 ? 0 : (pad.CursorRow() - 1) * 17 + pad.CursorCol()),
+              std::pair(to == 0 ? 99 : to, to))
+        << from << " " << static_cast<int>(key);
   }
 }
 
@@ -167,10 +148,8 @@ class PadTable : public ::testing::Test {
   void Load(int count) {
     std::vector<LongColour> values;
     std::vector<std::string> names;
-    for (int i = 1; i <= count; ++i) {
-      values.push_back(i * 1000);
-      names.push_back("C" + std::to_string(i));
-    }
+    for (int i = 1; i <= count; ++i)
+      values.push_back(i * 1000), names.push_back("C" + std::to_string(i));
     WriteArchiveFile(dir_ / kArchiveFileName, values, names);
     archive_.LoadColors(dir_ / kArchiveFileName);
     table_.Pad().SetPadSize(kWidth, kHeight);
@@ -182,36 +161,27 @@ class PadTable : public ::testing::Test {
     return table_.PAD_MouseDown(135 + (pos - 1) % cols * p, 135 + (pos - 1) / cols * p);
   }
   const PadModel& Pad() const { return table_.Pad(); }
-  std::string Shown() const {
-    return std::to_string(Pad().PadPos()) + " " + std::to_string(table_.TxtColIndex()) + " " +
-           table_.Caption();
-  }
   void Run(int count, const std::vector<Step>& steps) {
     Load(count);
     for (const Step& s : steps) {
       const std::string typed = s.typed;
       dialogs_.typed = {typed};
       dialogs_.pressed = {typed == "No" ? MsgResult::No : MsgResult::Yes};
-      PadUpdate u;
       if (s.op == 's' && s.arg >= 0) table_.SetLastUserColor(s.arg);
       if ((s.op == 'w' || s.op == 'W') && s.arg >= 0) table_.SetLastWebColor(s.arg);
-      switch (s.op) {
-        case 's': u = table_.Option1_Click(PadList::Saved); break;
-        case 'w': u = table_.Option1_Click(PadList::Web); break;
-        case 'W': u = table_.StartOn(PadList::Web); break;
-        case 'c': u = Click(s.arg); break;
-        case 'k': u = Key(static_cast<PadKey>(s.arg)); break;
-        case 'p': u = table_.txtCol_Click(s.arg); break;
-        case 'd': u = table_.DeleteColor(dialogs_); break;
-        case 'a': u = table_.AddColor(s.arg, dialogs_); break;
-        case 'n': u = table_.Rename(dialogs_); break;
-        case 'f': u = table_.FixPad(); break;
-        case '+': u = table_.Image3_Click(); break;
-        case 'v': u = table_.VS_Change(s.arg); break;
-      }
-      const std::string what = std::string(1, s.op) + " " + std::to_string(s.arg);
-      EXPECT_EQ(u.newColour.value_or(-1), s.colour) << what;
-      EXPECT_EQ(Shown(), s.shown) << what;
+      // clang-format off
+      const PadUpdate u =
+          s.op == 's' ? table_.Option1_Click(PadList::Saved)
+        : s.op == 'w' ? table_.Option1_Click(PadList::Web) : s.op == 'W' ? table_.StartOn(PadList::Web)
+        : s.op == 'c' ? Click(s.arg) : s.op == 'k' ? Key(static_cast<PadKey>(s.arg))
+        : s.op == 'p' ? table_.txtCol_Click(s.arg) : s.op == 'd' ? table_.DeleteColor(dialogs_)
+        : s.op == 'a' ? table_.AddColor(s.arg, dialogs_) : s.op == 'n' ? table_.Rename(dialogs_)
+        : s.op == 'f' ? table_.FixPad() : s.op == '+' ? table_.Image3_Click() : table_.VS_Change(s.arg);
+      // clang-format on
+      const std::string shown = std::to_string(Pad().PadPos()) + " " +
+                                std::to_string(table_.TxtColIndex()) + " " + table_.Caption();
+      EXPECT_EQ(std::tuple(u.newColour.value_or(-1), shown), std::tuple(s.colour, s.shown))
+          << s.op << " " << s.arg;
     }
   }
 
@@ -259,8 +229,8 @@ TEST_F(PadTable, AddRenameAndTheListsSwitched) {
             {'c', 2, 2000, "2 1 Custom Color &Table[141] C2"},
             {'n', 0, -1, "2 1 Custom Color &Table[141] Second", "Second"},
             {'w', 200, 3329434, "140 1 Web Color &Table[140] YELLOWGREEN"},  // the last web one
-            {'p', 9, 10000, "140 9 Web Color &Table[140] YELLOWGREEN"},  // the web pad stays
-            {'+', 0, 3329434, "140 9 Web Color &Table[140] YELLOWGREEN"},  // applied again
+            {'p', 9, 10000, "140 9 Web Color &Table[140] YELLOWGREEN"},      // the web pad stays
+            {'+', 0, 3329434, "140 9 Web Color &Table[140] YELLOWGREEN"},    // applied again
             {'s', -1, 10000, "10 9 Custom Color &Table[141] C10"},
             {'f', 0, -1, "10 9 Custom Color &Table[141] C10"}});  // a saved one is not
   EXPECT_EQ(table_.LastWebColor(), 140);
@@ -268,7 +238,8 @@ TEST_F(PadTable, AddRenameAndTheListsSwitched) {
 }
 
 TEST_F(PadTable, StartingOnTheWebListSelectsAtTheFirstLayout) {
-  Run(3, {{'W', 5, -1, "5 -1 Color &Table"}, {'f', 0, 16777200, "5 -1 Web Color &Table[140] AZURE"},
+  Run(3, {{'W', 5, -1, "5 -1 Color &Table"},
+          {'f', 0, 16777200, "5 -1 Web Color &Table[140] AZURE"},
           {'W', 200, -1, "200 -1 Web Color &Table[140] AZURE"},
           {'f', 0, -1, "200 -1 Web Color &Table[140]"}});  // beyond the list: nothing
   EXPECT_EQ(table_.LastWebColor(), 200);
@@ -315,42 +286,42 @@ TEST_F(PadTable, TheCursorRowIsKeptInViewOneRowAKeyPress) {
   Click(3);
   for (int row = 2; row <= 9; ++row) {
     EXPECT_EQ(Key(PadKey::Down).newColour, ((row - 1) * 17 + 3) * 1000) << row;
-    EXPECT_EQ(Pad().ScrollValue(), std::max(0, row - 6)) << row;
-    EXPECT_TRUE(Pad().MarkerVisible()) << row;
-    EXPECT_EQ(Pad().MarkerRect().top, 30 + (std::min(row, 6) - 1) * 240) << row;
+    EXPECT_EQ(std::tuple(Pad().ScrollValue(), Pad().MarkerVisible(), Pad().MarkerRect().top),
+              std::tuple(std::max(0, row - 6), true, 30 + (std::min(row, 6) - 1) * 240))
+        << row;
   }
   EXPECT_FALSE(Key(PadKey::Down).newColour);  // 3 + 9 * 17 is past the list
   for (int row = 8; row >= 1; --row) {
     Key(PadKey::Up);
     EXPECT_EQ(Pad().ScrollValue(), std::min(3, row - 1)) << row;
   }
-
   // A pad lower than one row still shows the cursor row.
   table_.Pad().SetPadSize(kWidth, 200);
   table_.Option1_Click(PadList::Saved);
   for (int row = 2; row <= 4; ++row) {
     EXPECT_EQ(Key(PadKey::Down).newColour, ((row - 1) * 17 + 3) * 1000) << row;
-    EXPECT_EQ(Pad().ScrollValue(), row - 1) << row;
-    EXPECT_EQ(Pad().MarkerRect(), (TwipRect{510, 30, 225, 225})) << row;
+    EXPECT_EQ(std::pair(Pad().ScrollValue(), Pad().MarkerRect()),
+              std::pair(row - 1, TwipRect{510, 30, 225, 225}))
+        << row;
   }
 }
 
 TEST_F(PadTable, TipSizeStepsAndTheirButtons) {
-  // Shown: Image2 (smaller), Image3 (bigger) after the click; a size off the 15-twip
-  // steps passes 450 once and keeps its button, or goes below 90 keeping the other.
-  const struct { int before; bool bigger; int after; bool smaller, biggerShown; } cases[] = {
+  // Before, bigger (else smaller) clicked, after; then shown: Image2 (smaller), Image3
+  // (bigger). A size off the 15-twip steps passes 450 once and keeps its button, or goes
+  // below 90 keeping the other.
+  const std::tuple<int, bool, int, bool, bool> cases[] = {
       {90, true, 105, true, true},   {90, false, 90, false, true},  {105, false, 90, false, true},
       {450, true, 450, true, false}, {435, true, 450, true, false}, {445, true, 460, true, true},
-      {460, true, 460, true, false}, {100, false, 85, true, true},  {85, false, 85, false, true},
-  };
+      {460, true, 460, true, false}, {100, false, 85, true, true},  {85, false, 85, false, true}};
   Load(10);
-  for (const auto& c : cases) {
-    table_.Pad().SetTipSize(c.before);
+  for (const auto& [before, bigger, after, smallerShown, biggerShown] : cases) {
+    table_.Pad().SetTipSize(before);
     table_.ShowTipButtons(true);
-    c.bigger ? table_.Image3_Click() : table_.Image2_Click();
-    EXPECT_EQ(Pad().TipSize(), c.after) << c.before;
-    EXPECT_EQ(table_.SmallerShown(), c.smaller) << c.before;
-    EXPECT_EQ(table_.BiggerShown(), c.biggerShown) << c.before;
+    bigger ? table_.Image3_Click() : table_.Image2_Click();
+    EXPECT_EQ(std::tuple(Pad().TipSize(), table_.SmallerShown(), table_.BiggerShown()),
+              std::tuple(after, smallerShown, biggerShown))
+        << before;
   }
   table_.ShowTipButtons(false);
   EXPECT_FALSE(table_.SmallerShown() || table_.BiggerShown()) << "a collapsed table hides both";
