@@ -1,52 +1,19 @@
 // The real program on a real display: the files it leaves at exit and reads at start,
-// the signals that end it (and what they cannot save), the second copy's hand-over and
-// the X clipboard.
+// the close box with and without a tray, the second copy's hand-over, the X clipboard,
+// the saves a signal cannot make, and the tools, each a window of its own.
 #include <gtest/gtest.h>
 
 #include <csignal>
 #include <cstdint>
-#include <cstring>
-#include <fstream>
 
 #include "harness.h"
 
 namespace hk::e2e {
 namespace {
 
-const std::string kTitle = "^Hue Keeper$";
-
-// Controls sit at their design rectangles in twips, 15 to the pixel.
-constexpr int Px(int twips) { return (twips + 7) / 15; }
-constexpr int Mid(int from, int size) { return Px(from) + Px(size) / 2; }
-constexpr int kLongX = Mid(630, 1290), kLongY = Mid(2370, 315);
-constexpr int kAddX = Mid(3480, 360), kAddY = Mid(2760, 315);
-constexpr int kCopyHexX = Mid(4245, 360), kCopyHexY = Mid(1995, 315);
-constexpr int kSearchX = Mid(630, 1290), kSearchY = Mid(2745, 300);
 // The pad: a grid of 180-twip tips 240 twips apart, 17 columns, inside a 1-pixel border.
 constexpr int CellX(int i) { return 1 + Px(135 + (i % 17) * 240); }  // the middle of a tip
 constexpr int CellY(int i) { return Px(3705) + 1 + Px(135 + (i / 17) * 240); }
-
-bool Xdotool(const std::string& args) { return Sh("xdotool " + args).has_value(); }
-bool Focus(const std::string& window) { return Xdotool("windowfocus --sync " + window); }
-bool Keys(const std::string& keys) { return Xdotool("key --delay 20 " + keys); }
-bool Click(const std::string& window, int x, int y) {
-  // No --sync: it would wait for a motion that never comes if the pointer is already there.
-  return Xdotool("mousemove --window " + window + " " + std::to_string(x) + " " +
-                 std::to_string(y) + " click 1");
-}
-std::optional<std::string> Clipboard() { return Sh("xclip -o -selection clipboard"); }
-
-// One archive record: the Long colour little-endian, the Windows-1252 name padded to 25.
-std::string Record(std::uint32_t colour, const std::string& name) {
-  std::string bytes;
-  for (int shift = 0; shift < 32; shift += 8) bytes += static_cast<char>(colour >> shift & 0xFF);
-  return (bytes + name + std::string(25, ' ')).substr(0, 29);
-}
-
-std::string PrefFile(char lastUserColor) {
-  return std::string("TAB=0\r\nCORORSIZE=180\r\nCOLORMODE=0\r\nDISPLAYMODE=0\r\nMAXHUE=240\r\n") +
-         "EXPANDED=E\r\nLASTUSERCOLOR=" + lastUserColor + "\r\nLASTWEBCOLOR=1\r\n";
-}
 
 // Waits for the dialog titled `title`, acts on it, and waits until it has gone.
 void InDialog(Process& app, const std::string& title, const std::function<bool()>& act) {
@@ -59,15 +26,15 @@ void InDialog(Process& app, const std::string& title, const std::function<bool()
 TEST(HueKeeper, AColourAddedIsSavedAtExitAndShownNextRunWhichASecondCopyOnlyBringsUp) {
   App app;
   const std::string navy = Record(0x800000, "Navy");
-  std::ofstream(app.dir / "Colorx.dat", std::ios::binary) << navy;
+  app.Write("Colorx.dat", navy);
   auto run = app.Start();
-  auto window = Window(kTitle, run.get());
+  auto window = Window(kMain, run.get());
   ASSERT_TRUE(window);
   // A name pasted from another program, with a letter outside ASCII; xclip stays to serve it.
   ASSERT_TRUE(Sh("printf %s 'Café' | xclip -selection clipboard >/dev/null"));
-  ASSERT_TRUE(WaitUntil([] { return Clipboard() == "Café"; }));
-  ASSERT_TRUE(Click(*window, kLongX, kLongY) && Keys("ctrl+a 4 2 2 7 3 2 7"));
-  ASSERT_TRUE(Click(*window, kAddX, kAddY));
+  ASSERT_TRUE(ClipboardHolds("Café"));
+  ASSERT_TRUE(Click(*window, Mid(630, 1290), Mid(2370, 315)) && Keys("ctrl+a 4 2 2 7 3 2 7"));
+  ASSERT_TRUE(Click(*window, Mid(3480, 360), Mid(2760, 315)));  // the Long field, then Add
   ASSERT_NO_FATAL_FAILURE(InDialog(*run, "^Color Name$", [] { return Keys("ctrl+v Return"); }));
   ASSERT_TRUE(Focus(*window) && Keys("ctrl+x"));
   EXPECT_EQ(run->Wait(), 0);
@@ -75,52 +42,23 @@ TEST(HueKeeper, AColourAddedIsSavedAtExitAndShownNextRunWhichASecondCopyOnlyBrin
   EXPECT_EQ(app.Read("pref.ini"), PrefFile('2'));
 
   run = app.Start();
-  window = Window(kTitle, run.get());
+  window = Window(kMain, run.get());
   ASSERT_TRUE(window);
   // The second colour read back, handed to other programs by the Hex copy button.
   ASSERT_TRUE(Click(*window, CellX(1), CellY(1)) && Click(*window, kCopyHexX, kCopyHexY));
-  EXPECT_TRUE(WaitUntil([] { return Clipboard() == "4080FF"; })) << Clipboard().value_or("");
-  // A second copy brings the minimized first one back, active, and opens, writes or makes
-  // no file but its own program file (which shows that the watch works).
-  ASSERT_TRUE(Xdotool("windowminimize --sync " + *window));
+  EXPECT_TRUE(ClipboardHolds("4080FF"));
+  // With no tray to hide in, the close box leaves the window on the task bar, minimized.
+  ASSERT_TRUE(Focus(*window) && Keys("alt+F4"));
+  EXPECT_TRUE(
+      WaitUntil([&] { return !!Sh("xprop -id " + *window + " WM_STATE | grep -q Iconic"); }));
+  // A second copy brings it back, active, and opens, writes or makes no file but its own
+  // program file (which shows that the watch works).
   std::optional<int> second;
   const auto touched = Touched(app.dir, [&] { second = app.Start()->Wait(); });
   EXPECT_EQ(second, 0) << "the second copy";
   EXPECT_EQ(touched, std::set<std::string>{"huekeeper"});
   EXPECT_TRUE(WaitUntil(
-      [&] { return Window(kTitle) == window && Sh("xdotool getactivewindow") == *window + "\n"; }));
-}
-
-TEST(HueKeeper, ASearchFromTheCollapsedWindowFindsAWebColourAndOpensTheTable) {
-  App app;
-  std::ofstream(app.dir / "pref.ini", std::ios::binary) << "EXPANDED=\r\n";
-  auto run = app.Start();
-  const auto window = Window(kTitle, run.get());
-  ASSERT_TRUE(window);
-  const auto height = [&] {
-    return Sh("xdotool getwindowgeometry " + *window + " | grep -o 'x[0-9]*$'");
-  };
-  const auto collapsed = height();
-  ASSERT_TRUE(Click(*window, kSearchX, kSearchY) && Keys("d a R k Return"));
-  EXPECT_TRUE(WaitUntil([&] { return height() != collapsed; })) << "the table opens";
-  ASSERT_TRUE(Click(*window, kCopyHexX, kCopyHexY));
-  EXPECT_TRUE(WaitUntil([] { return Clipboard() == "8B0000"; })) << Clipboard().value_or("");
-  ASSERT_TRUE(Focus(*window) && Keys("ctrl+x"));
-  EXPECT_EQ(run->Wait(), 0);
-  EXPECT_NE(app.Read("pref.ini").value_or("").find("TAB=1\r\n"), std::string::npos)
-      << "the web list is what the search left open";
-}
-
-TEST(HueKeeper, TermIntAndHupEachSaveAsExitDoes) {
-  App app;
-  for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
-    SCOPED_TRACE(strsignal(signal));
-    fs::remove(app.dir / "pref.ini");
-    const auto run = app.Start();
-    ASSERT_TRUE(Window(kTitle, run.get()));
-    EXPECT_EQ(run->Wait(signal), 0);
-    EXPECT_EQ(app.Read("pref.ini"), PrefFile('0'));
-  }
+      [&] { return Window(kMain) == window && Sh("xdotool getactivewindow") == *window + "\n"; }));
 }
 
 TEST(HueKeeper, SavesThatFailAtASignalAreToldOnStandardErrorAndTheOldFilesStayWhole) {
@@ -128,10 +66,11 @@ TEST(HueKeeper, SavesThatFailAtASignalAreToldOnStandardErrorAndTheOldFilesStayWh
   for (std::uint32_t i = 0; i < 100; ++i)
     old += Record(i * 2654435761U & 0xFFFFFF, "Colour " + std::to_string(i));
   App app;
-  std::ofstream(app.dir / "Colorx.dat", std::ios::binary) << old;
-  std::ofstream(app.dir / "pref.ini", std::ios::binary) << PrefFile('1');
-  std::ofstream(app.dir / "Colorx.dat.new1-0") << "what a killed run left";
+  app.Write("Colorx.dat", old);
+  app.Write("pref.ini", PrefFile('1'));
+  app.Write("Colorx.dat.new1-0", "what a killed run left");
   const auto files = [&] { return Sh("ls -A '" + app.dir.string() + "' | tr '\\n' ' '"); };
+  const std::string kept = "Colorx.dat huekeeper huekeeper.err pref.ini ";
   const std::string said =
       "Hue Keeper could not save the preferences: " + (app.dir / "pref.ini").string() +
       ": File too large\n" +
@@ -141,11 +80,12 @@ TEST(HueKeeper, SavesThatFailAtASignalAreToldOnStandardErrorAndTheOldFilesStayWh
   // the question too.
   for (const bool asking : {false, true}) {
     SCOPED_TRACE(asking ? "while asking" : "at once");
-    // No file may grow past 40 bytes: every save fails, as on a full disk.
-    auto run = app.Start("prlimit --fsize=40 --", true);
-    const auto window = Window(kTitle, run.get());
+    // No file may grow past 40 bytes: every save fails, as on a full disk. Standard error
+    // goes through a pipe, to a file written by a program without that limit.
+    auto run = app.Start("bash -c 'exec prlimit --fsize=40 -- \"$0\" 2> >(cat >\"$0.err\")'");
+    const auto window = Window(kMain, run.get());
     ASSERT_TRUE(window);
-    EXPECT_EQ(files(), "Colorx.dat huekeeper pref.ini ") << "the start tidies up";
+    EXPECT_EQ(files(), kept) << "the start tidies up";
     // Deleting the first colour makes the exit rewrite the whole archive.
     ASSERT_TRUE(Click(*window, CellX(0), CellY(0)) && Keys("Delete"));
     ASSERT_NO_FATAL_FAILURE(InDialog(*run, "^Delete \\?$", [] { return Keys("y"); }));
@@ -155,11 +95,81 @@ TEST(HueKeeper, SavesThatFailAtASignalAreToldOnStandardErrorAndTheOldFilesStayWh
       EXPECT_TRUE(run->Running());
     }
     EXPECT_EQ(run->Wait(SIGTERM), 0);
-    EXPECT_NE(run->Stderr().find(said), std::string::npos) << run->Stderr();
+    const auto told = [&] { return app.Read("huekeeper.err").value_or(""); };
+    EXPECT_TRUE(WaitUntil([&] { return told().find(said) != std::string::npos; })) << told();
     EXPECT_TRUE(app.Read("Colorx.dat") == old) << "the old archive is not whole";
     EXPECT_EQ(app.Read("pref.ini"), PrefFile('1'));
-    EXPECT_EQ(files(), "Colorx.dat huekeeper pref.ini ") << "nothing half-written beside them";
+    EXPECT_EQ(files(), kept) << "nothing half-written beside them";
   }
+}
+
+TEST(Tools, TheToolsAreWindowsOfTheirOwnAndTheTrayIconBringsBackOrEnds) {
+  Process tray("trayer --edge bottom --align right --widthtype request --height 24");
+  ASSERT_TRUE(WaitUntil([] { return !!Sh("xdotool search --onlyvisible --class trayer"); }))
+      << "trayer did not start";
+  App app;
+  const auto run = app.Start();
+  const auto window = Window(kMain, run.get());
+  ASSERT_TRUE(window);
+
+  ASSERT_TRUE(Click(*window, Mid(3090, 360), Mid(2760, 315)));  // the HLS dialog's button
+  const auto chooser = Window("^Hue Saturation Lightness - Hue Keeper$", run.get());
+  ASSERT_TRUE(chooser);
+  // The top of the lightness bar is white, whatever the hue and saturation.
+  ASSERT_TRUE(Click(*chooser, Px(3900) + 10, Px(120)));
+  ASSERT_TRUE(Focus(*chooser) && Keys("alt+F4"));
+  ASSERT_TRUE(WaitUntil([] { return !Window("^Hue Saturation"); })) << "the dialog closes";
+  ASSERT_TRUE(Click(*window, kCopyHexX, kCopyHexY));
+  EXPECT_TRUE(ClipboardHolds("FFFFFF"));
+
+  ASSERT_TRUE(Focus(*window) && Keys("alt+e"));  // HexConv's key
+  const auto converter = Window("^HexConv$", run.get());
+  ASSERT_TRUE(converter);
+  // Decimal to hexadecimal is the first choice; Enter in the number converts.
+  ASSERT_TRUE(Click(*converter, Mid(1155, 1245), Mid(2235, 285)) && Keys("2 5 5 Return"));
+  ASSERT_TRUE(Click(*converter, Mid(1155, 1245), Mid(2580, 285)) && Keys("ctrl+a ctrl+c"));
+  EXPECT_TRUE(ClipboardHolds("FF "));
+  ASSERT_TRUE(Focus(*window) && Keys("alt+e"));
+  ASSERT_TRUE(WaitUntil([&] { return Sh("xdotool getactivewindow") == *converter + "\n"; }))
+      << "opening it again brings the same converter forward";
+  EXPECT_EQ(Sh("xdotool search --onlyvisible --name '^HexConv$' | wc -l"), "1\n");
+  ASSERT_TRUE(Keys("alt+c"));
+  EXPECT_TRUE(WaitUntil([] { return !Window("^HexConv$"); })) << "Cancel closes it";
+
+  ASSERT_TRUE(Focus(*window) && Keys("alt+a"));  // Measure's key
+  const auto measure = Window("^Measure$", run.get());
+  ASSERT_TRUE(measure);
+  ASSERT_TRUE(Click(*measure, 100, 50));
+  EXPECT_TRUE(Window("^Measure 1500, 750$", run.get())) << "15 twips to the pixel";
+  // No compositor runs on the test display, so the window is opaque, never black.
+  EXPECT_FALSE(Sh("xprop -id " + *measure + " _NET_WM_WINDOW_OPACITY | grep -q ' = '"));
+  ASSERT_TRUE(Focus(*measure) && Keys("alt+F4"));
+  EXPECT_TRUE(WaitUntil([] { return !Window("^Measure"); }));
+  ASSERT_TRUE(Focus(*window) && Keys("alt+a"));
+  EXPECT_TRUE(Window("^Measure$", run.get())) << "it opens again, afresh";
+
+  // The tray icon: a window of ours 10 to 99 pixels wide, embedded in the tray, where
+  // xdotool's search does not look, so the whole tree is read.
+  const auto icon = [] {
+    return Sh(R"(xwininfo -root -tree | awk '/"Hue Keeper": .* [0-9][0-9]x[0-9][0-9][+]/ )"
+              R"({ printf $1; exit }')")
+        .value_or("");
+  };
+  ASSERT_TRUE(WaitUntil([&] { return !icon().empty(); })) << "no tray icon";
+  const auto viewable = [&] { return !!Sh("xwininfo -id " + *window + " | grep -q IsViewable"); };
+  ASSERT_TRUE(Focus(*window) && Keys("alt+F4"));
+  EXPECT_TRUE(WaitUntil([&] { return !viewable(); })) << "the close box hides the window";
+  EXPECT_FALSE(app.Read("pref.ini")) << "and saves nothing";
+  ASSERT_TRUE(Click(icon(), 11, 11));
+  EXPECT_TRUE(WaitUntil([&] { return viewable(); })) << "a click on the icon brings it back";
+  // The icon's menu: E&xit saves and ends.
+  const auto windows = [] { return Sh("xwininfo -root -children | grep -c '(\"huekeeper\"'"); };
+  const auto before = windows();
+  ASSERT_TRUE(Click(icon(), 11, 11, 3));
+  ASSERT_TRUE(WaitUntil([&] { return windows() != before; })) << "no menu";
+  ASSERT_TRUE(Keys("x"));
+  EXPECT_EQ(run->Wait(), 0);
+  EXPECT_EQ(app.Read("pref.ini"), PrefFile('0'));
 }
 
 }  // namespace
