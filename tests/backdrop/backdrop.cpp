@@ -1,13 +1,9 @@
-// Paints the whole screen of the test display with a one-pixel checkerboard: Xvfb's
-// root background does not show in what screen reads return, so a window of our own
-// does.
-//
-//   hk_backdrop RRGGBB RRGGBB    the first colour where x + y is even
-//
-// Prints "ready" once the server shows it, then waits until killed. The window is
-// override-redirect (no window manager moves it) and lowered below all others; its
-// background is a tiled pixmap, so the server repaints it without an event loop here.
-// The test display is 24-bit true colour, whose pixel values are 0xRRGGBB.
+// hk_backdrop RRGGBB RRGGBB: paints the test display's whole screen with a one-pixel
+// checkerboard, the first colour where x + y is even (Xvfb's root background does not show
+// in what screen reads return, so a window of our own does). Prints "ready" once it shows,
+// then waits until killed. The window is override-redirect (no window manager moves it),
+// below all others, and its background a tiled pixmap, which the server repaints without
+// an event loop here. The display is 24-bit true colour: pixel values are 0xRRGGBB.
 #include <unistd.h>
 #include <xcb/xcb.h>
 
@@ -16,10 +12,7 @@
 #include <cstdlib>
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::fputs("usage: hk_backdrop RRGGBB RRGGBB\n", stderr);
-    return 2;
-  }
+  if (argc != 3) return 2;
   xcb_connection_t* c = xcb_connect(nullptr, nullptr);
   if (xcb_connection_has_error(c)) return 1;
   const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
