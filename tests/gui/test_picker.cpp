@@ -1,111 +1,54 @@
 // Picking from the screen and from the magnifier, the zoom, the 8 x 8 swatch image,
 // pasting a picture and the capture kept between runs, through the real window.
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QClipboard>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QPushButton>
-#include <QScrollBar>
-#include <QTest>
-#include <QWheelEvent>
-
-#include "picker/bmpfile.h"
-#include "picker/magnifier.h"
-#include "picker/screenpicker.h"
 #include "window_fixture.h"
 
 namespace hk {
 namespace {
 
-// A screen whose every pixel tells where it is: red the column, green the row.
-class FakeScreen : public ScreenSource {
- public:
-  static std::uint32_t At(int x, int y) { return (x & 0xFF) << 16 | (y & 0xFF) << 8 | 0x40; }
-  std::optional<ScreenPoint> PointerPosition() override { return pointer; }
-  void MovePointer(int dx, int dy) override { pointer = {pointer.x + dx, pointer.y + dy}; }
-  std::optional<PixelImage> Capture(const PixelRect& area) override {
-    ++captures;
-    PixelImage image(area.width, area.height);
-    for (int y = 0; y < area.height; ++y)
-      for (int x = 0; x < area.width; ++x) image.at(x, y) = At(area.left + x, area.top + y);
-    return image;
-  }
-  ScreenPoint pointer{300, 200};
-  int captures = 0;
-};
-
-LongColour LongOf(std::uint32_t rgb) { return RGB(rgb >> 16 & 0xFF, rgb >> 8 & 0xFF, rgb & 0xFF); }
-
 class Picker : public WindowTest {
  protected:
-  void StartWithScreen() {
-    Start();
-    auto owned = std::make_unique<FakeScreen>();
-    screen = owned.get();
-    w->SetScreenSource(std::move(owned));
-  }
-  template <typename T = QWidget>
-  T* Child(const char* name) {
-    return w->findChild<T*>(name);
-  }
   QString LongText() { return Child<QComboBox>("txtCol")->currentText(); }
-  void Wheel(QWidget* target, int delta) {
-    QWheelEvent e(QPointF(5, 5), target->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, delta),
-                  Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(target, &e);
-  }
-  FakeScreen* screen = nullptr;
 };
 
-TEST_F(Picker, APickFollowsThePointerUntilTheReleaseAndTheWheelZooms) {
+TEST_F(Picker, APickFollowsThePointerUntilTheReleaseTheWheelZoomsAndTheCaptureIsKept) {
   StartWithScreen();
   auto* pixel = Child<QPushButton>("Pixel");
-  QWidget* marker = Child("Shape2");
   QTest::mousePress(pixel, Qt::LeftButton);
   ASSERT_TRUE(w->picker().Picking());
-  EXPECT_TRUE(marker->isVisible());
-
+  EXPECT_TRUE(Shown("Shape2"));
   w->picker().Timer1_Timer();
-  const LongColour under = LongOf(FakeScreen::At(300, 200));
-  EXPECT_EQ(w->CurrentColour(), under);
-  EXPECT_EQ(LongText(), QString::number(under));
+  EXPECT_EQ(std::pair(w->CurrentColour(), LongText()),
+            std::pair(FakeScreen::LongAt(300, 200), QString::number(FakeScreen::LongAt(300, 200))));
   const QImage& shown = w->magnifier().Picture();
-  EXPECT_EQ(shown.size(), QSize(110, 102));
-  EXPECT_EQ(shown.pixel(55, 51) & 0xFFFFFF, FakeScreen::At(300, 200));
-  EXPECT_EQ(shown.pixel(0, 0) & 0xFFFFFF, FakeScreen::At(245, 149));
+  EXPECT_EQ(std::tuple(shown.size(), shown.pixel(55, 51) & 0xFFFFFF, shown.pixel(0, 0) & 0xFFFFFF),
+            std::tuple(QSize(110, 102), FakeScreen::At(300, 200), FakeScreen::At(245, 149)));
 
   // The wheel zooms one step a notch, from 1x to 16x and no further.
-  auto* zoom = Child<QLabel>("lblZoom");
   Wheel(pixel, 120);
-  EXPECT_EQ(zoom->text(), "2x");
-  EXPECT_TRUE(Child("HsP")->isVisible());
+  EXPECT_EQ(std::pair(Text("lblZoom"), Shown("HsP")), std::pair(QString("2x"), true));
   Wheel(pixel, -240);
-  EXPECT_EQ(zoom->text(), "1x");
-  EXPECT_FALSE(Child("HsP")->isVisible());
+  EXPECT_EQ(std::pair(Text("lblZoom"), Shown("HsP")), std::pair(QString("1x"), false));
   for (int i = 0; i < 17; ++i) Wheel(pixel, 120);
-  EXPECT_EQ(zoom->text(), "16x");
-  EXPECT_EQ(w->magnifier().Zoom(), 16);
+  EXPECT_EQ(std::pair(Text("lblZoom"), w->magnifier().Zoom()), std::pair(QString("16x"), 16));
 
   // The pointer moves, and the release ends the pick on the last colour read.
   screen->pointer = {301, 77};
   w->picker().Timer1_Timer();
   QTest::mouseRelease(pixel, Qt::LeftButton);
-  EXPECT_FALSE(w->picker().Picking());
-  EXPECT_FALSE(marker->isVisible());
-  EXPECT_EQ(w->CurrentColour(), LongOf(FakeScreen::At(301, 77)));
-
+  EXPECT_EQ(std::tuple(w->picker().Picking(), Shown("Shape2"), w->CurrentColour()),
+            std::tuple(false, false, FakeScreen::LongAt(301, 77)));
   // The next pick goes on from there: from the same spot nothing is captured.
-  QTest::mousePress(pixel, Qt::LeftButton);
-  w->picker().Timer1_Timer();
-  QTest::mouseRelease(pixel, Qt::LeftButton);
+  const QImage captured = PickOnce();
   EXPECT_EQ(screen->captures, 2);
-  // The right button does not start a pick.
-  QTest::mousePress(pixel, Qt::RightButton);
+  QTest::mousePress(pixel, Qt::RightButton);  // the right button does not start a pick
   EXPECT_FALSE(w->picker().Picking());
+
+  // Saved at exit, shown at the next start.
+  w->mnuExit_Click();
+  EXPECT_EQ(Read("screen_tmp.bmp"), Bmp(captured));
+  Start();
+  EXPECT_EQ(w->magnifier().Picture(), captured);
+  EXPECT_TRUE(dialogs.calls.empty());
 }
 
 TEST_F(Picker, SpaceOnThePickButtonPicksWithTheArrowKeysAndEscapePutsTheColourBack) {
@@ -113,13 +56,12 @@ TEST_F(Picker, SpaceOnThePickButtonPicksWithTheArrowKeysAndEscapePutsTheColourBa
   auto* pixel = Child<QPushButton>("Pixel");
   pixel->setFocus();
   w->SetColor(RGB(7, 8, 9));
-  struct Step {
+  const struct {
     Qt::Key key;
     Qt::KeyboardModifiers modifiers;
     bool picking;
     ScreenPoint pointer;
-  };
-  const Step steps[] = {
+  } steps[] = {
       {Qt::Key_Space, Qt::NoModifier, true, {300, 200}},
       {Qt::Key_Right, Qt::NoModifier, true, {301, 200}},
       {Qt::Key_Down, Qt::ShiftModifier, true, {301, 210}},
@@ -127,24 +69,24 @@ TEST_F(Picker, SpaceOnThePickButtonPicksWithTheArrowKeysAndEscapePutsTheColourBa
       {Qt::Key_Up, Qt::NoModifier, true, {300, 209}},
       {Qt::Key_Return, Qt::NoModifier, false, {300, 209}},
   };
-  for (const Step& s : steps) {
+  for (const auto& s : steps) {
     QTest::keyClick(pixel, s.key, s.modifiers);
-    EXPECT_EQ(w->picker().Picking(), s.picking) << s.key;
-    EXPECT_EQ(pixel->isDown(), s.picking) << s.key;  // pressed, never clicked
-    EXPECT_EQ(screen->pointer, s.pointer) << s.key;
+    // Pressed while it picks, never clicked.
+    EXPECT_EQ(std::tuple(w->picker().Picking(), pixel->isDown(), screen->pointer),
+              std::tuple(s.picking, s.picking, s.pointer))
+        << s.key;
   }
-  // Enter took the colour under the pointer.
-  EXPECT_EQ(w->CurrentColour(), LongOf(FakeScreen::At(300, 209)));
+  EXPECT_EQ(w->CurrentColour(), FakeScreen::LongAt(300, 209)) << "Enter took the colour";
 
   // Escape ends a pick where the timer already read colours, and the old one is back.
   QTest::keyClick(pixel, Qt::Key_Enter, Qt::KeypadModifier);
   QTest::keyClick(pixel, Qt::Key_Right);
   w->picker().Timer1_Timer();
-  EXPECT_EQ(w->CurrentColour(), LongOf(FakeScreen::At(301, 209)));
+  EXPECT_EQ(w->CurrentColour(), FakeScreen::LongAt(301, 209));
   QTest::keyClick(pixel, Qt::Key_Escape);
-  EXPECT_FALSE(w->picker().Picking());
-  EXPECT_EQ(w->CurrentColour(), LongOf(FakeScreen::At(300, 209)));
-  EXPECT_EQ(LongText(), QString::number(w->CurrentColour()));
+  EXPECT_EQ(std::tuple(w->picker().Picking(), w->CurrentColour(), LongText()),
+            std::tuple(false, FakeScreen::LongAt(300, 209),
+                       QString::number(FakeScreen::LongAt(300, 209))));
 }
 
 TEST_F(Picker, APressOnTheViewPicksTheBlockUnderItUnlessAPickRuns) {
@@ -154,8 +96,8 @@ TEST_F(Picker, APressOnTheViewPicksTheBlockUnderItUnlessAPickRuns) {
     for (int x = 0; x < 110; ++x) picture.setPixel(x, y, 0xFF000000u | FakeScreen::At(x, y));
   w->magnifier().SetPicture(picture);
   w->magnifier().mnuZm_Click(2);
-  EXPECT_EQ(Child<QLabel>("lblZoom")->text(), "3x");
-  auto* view = Child("Picture1");
+  EXPECT_EQ(Text("lblZoom"), "3x");
+  QWidget* view = Child("Picture1");
   EXPECT_EQ(view->size(), QSize(330, 306));
   // Panned to the middle: the picture's middle lies in the middle of the viewport.
   EXPECT_EQ(view->pos(), QPoint(-Child<QScrollBar>("HsP")->maximum() / 2,
@@ -168,15 +110,14 @@ TEST_F(Picker, APressOnTheViewPicksTheBlockUnderItUnlessAPickRuns) {
           << x << "," << y;
 
   QTest::mousePress(view, Qt::RightButton, {}, QPoint(3 * 60 + 2, 3 * 40));
-  EXPECT_EQ(w->CurrentColour(), LongOf(FakeScreen::At(60, 40)));
-  EXPECT_EQ(LongText(), QString::number(w->CurrentColour()));
+  EXPECT_EQ(std::pair(w->CurrentColour(), LongText()),
+            std::pair(FakeScreen::LongAt(60, 40), QString::number(FakeScreen::LongAt(60, 40))));
   QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(3 * 61, 3 * 40));
-  EXPECT_EQ(w->CurrentColour(), LongOf(FakeScreen::At(61, 40)));
-  EXPECT_FALSE(w->findChild<QMenu*>("mnuZoom")->isVisible()) << "only the zoom box opens it";
-
+  EXPECT_EQ(w->CurrentColour(), FakeScreen::LongAt(61, 40));
+  EXPECT_FALSE(Shown("mnuZoom")) << "only the zoom box opens it";
   QTest::mousePress(Child("Pixel"), Qt::LeftButton);
   QTest::mousePress(view, Qt::LeftButton, {}, QPoint(3, 3));
-  EXPECT_EQ(w->CurrentColour(), LongOf(FakeScreen::At(61, 40)));
+  EXPECT_EQ(w->CurrentColour(), FakeScreen::LongAt(61, 40));
 }
 
 TEST_F(Picker, TheSwatchCopiesAnEightByEightImageAndCtrlVPastesAPictureThatIsNotKept) {
@@ -184,9 +125,9 @@ TEST_F(Picker, TheSwatchCopiesAnEightByEightImageAndCtrlVPastesAPictureThatIsNot
   Write("screen_tmp.bmp", "not a picture");
   w->SetColor(RGB(10, 20, 30));
   QTest::mouseClick(Child("cmdCopyPIX"), Qt::LeftButton);
-  const QImage copied = QApplication::clipboard()->image();
-  ASSERT_EQ(copied.size(), QSize(8, 8));
-  for (int i = 0; i < 64; ++i) EXPECT_EQ(copied.pixel(i % 8, i / 8), qRgb(10, 20, 30));
+  QImage swatch(8, 8, QImage::Format_RGB32);
+  swatch.fill(qRgb(10, 20, 30));
+  EXPECT_EQ(QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), swatch);
 
   QImage pasted(20, 10, QImage::Format_RGB32);
   pasted.fill(qRgb(200, 100, 50));
@@ -199,20 +140,6 @@ TEST_F(Picker, TheSwatchCopiesAnEightByEightImageAndCtrlVPastesAPictureThatIsNot
   EXPECT_EQ(w->magnifier().Picture().size(), QSize(20, 10));
   w->mnuExit_Click();
   EXPECT_EQ(Read("screen_tmp.bmp"), "not a picture");
-}
-
-TEST_F(Picker, ACaptureIsSavedAtExitAndShownAtTheNextStart) {
-  StartWithScreen();
-  QTest::mousePress(Child("Pixel"), Qt::LeftButton);
-  w->picker().Timer1_Timer();
-  QTest::mouseRelease(Child("Pixel"), Qt::LeftButton);
-  const QImage captured = w->magnifier().Picture();
-  w->mnuExit_Click();
-  EXPECT_EQ(Read("screen_tmp.bmp"), QByteArray::fromStdString(EncodeBmp24(FromQImage(captured))));
-
-  Start();
-  EXPECT_EQ(w->magnifier().Picture(), captured);
-  EXPECT_TRUE(dialogs.calls.empty());
 }
 
 }  // namespace

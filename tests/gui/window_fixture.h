@@ -1,21 +1,65 @@
-// The main window under test: shown and active on the offscreen platform, its
-// dialogs answered by a script, its exit counted instead of ending the tests, and
-// its files in a folder of its own.
+// What the widget tests share: the main window under test (shown and active on the
+// offscreen platform, its dialogs answered by a script, its exit counted instead of
+// ending the tests, its files in a folder of its own), a screen that tells each
+// pixel's place, saved colours as the file holds them, and the events sent by hand.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <QFile>
-#include <QSettings>
-#include <QTemporaryDir>
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
 #include <memory>
+#include <string>
+#include <tuple>
+#include <vector>
 
+#include "../test_support.h"
 #include "colour/modhslv.h"
 #include "mainwindow/frmpickcolor.h"
-#include "../test_support.h"
+#include "picker/bmpfile.h"
+#include "picker/magnifier.h"
+#include "picker/screenpicker.h"
+#include "platform/colours.h"
+#include "updowntext/updowntext.h"
 
 namespace hk {
+
+// One 29-byte record of Colorx.dat: four colour bytes, the name padded with blanks.
+inline QByteArray Record(std::uint32_t colour, const std::string& name) {
+  QByteArray r;
+  for (int i = 0; i < 4; ++i) r += static_cast<char>((colour >> (8 * i)) & 0xFF);
+  return (r + QByteArray::fromStdString(name)).leftJustified(29, ' ');
+}
+
+inline void Mouse(QWidget* w, QEvent::Type type, QPointF at, Qt::MouseButton button,
+                  Qt::MouseButtons held) {
+  QMouseEvent e(type, at, w->mapToGlobal(at), button, held, Qt::NoModifier);
+  QApplication::sendEvent(w, &e);
+}
+
+inline void Wheel(QWidget* w, int delta) {
+  QWheelEvent e(QPointF(5, 5), w->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, delta),
+                Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+  QApplication::sendEvent(w, &e);
+}
+
+// A screen whose every pixel tells where it is: red the column, green the row.
+class FakeScreen : public ScreenSource {
+ public:
+  static std::uint32_t At(int x, int y) { return (x & 0xFF) << 16 | (y & 0xFF) << 8 | 0x40; }
+  static LongColour LongAt(int x, int y) { return RGB(x & 0xFF, y & 0xFF, 0x40); }
+  std::optional<ScreenPoint> PointerPosition() override { return pointer; }
+  void MovePointer(int dx, int dy) override { pointer = {pointer.x + dx, pointer.y + dy}; }
+  std::optional<PixelImage> Capture(const PixelRect& area) override {
+    ++captures;
+    PixelImage image(area.width, area.height);
+    for (int y = 0; y < area.height; ++y)
+      for (int x = 0; x < area.width; ++x) image.at(x, y) = At(area.left + x, area.top + y);
+    return image;
+  }
+  ScreenPoint pointer{300, 200};
+  int captures = 0;
+};
 
 class WindowTest : public ::testing::Test {
  protected:
@@ -40,6 +84,26 @@ class WindowTest : public ::testing::Test {
     w->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
   }
+  void StartWithScreen() {
+    Start();
+    auto owned = std::make_unique<FakeScreen>();
+    screen = owned.get();
+    w->SetScreenSource(std::move(owned));
+  }
+  // Press on the pick button, one timer tick, release: the magnifier's picture.
+  QImage PickOnce() {
+    QTest::mousePress(Child("Pixel"), Qt::LeftButton);
+    w->picker().Timer1_Timer();
+    QTest::mouseRelease(Child("Pixel"), Qt::LeftButton);
+    return w->magnifier().Picture();
+  }
+
+  template <typename T = QWidget>
+  T* Child(const char* name) {
+    return w->findChild<T*>(QString::fromLatin1(name));
+  }
+  QString Text(const char* label) { return Child<QLabel>(label)->text(); }
+  bool Shown(const char* name) { return Child(name)->isVisible(); }
 
   void Write(const QString& name, const QByteArray& bytes) {
     QFile f(dir.filePath(name));
@@ -50,10 +114,14 @@ class WindowTest : public ::testing::Test {
     QFile f(dir.filePath(name));
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
   }
+  QByteArray Bmp(const QImage& image) {
+    return QByteArray::fromStdString(EncodeBmp24(FromQImage(image)));
+  }
 
   QTemporaryDir dir;
   testing::ScriptedDialogs dialogs;
   std::unique_ptr<FrmPickColor> w;
+  FakeScreen* screen = nullptr;
   int exits = 0;
 };
 

@@ -1,21 +1,4 @@
 // The current colour, its notation fields and the colour modes through the real window.
-#include <gtest/gtest.h>
-
-#include <QAction>
-#include <QApplication>
-#include <QClipboard>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTest>
-#include <QWheelEvent>
-
-#include "mainwindow/frmpickcolor.h"
-#include "platform/colours.h"
-#include "updowntext/updowntext.h"
 #include "window_fixture.h"
 
 namespace hk {
@@ -25,12 +8,15 @@ const char* const kFields[] = {"Text1", "Text2", "txtHTML", "Text4", "Text5"};
 
 class ColourModes : public WindowTest {
  protected:
-  void SetUp() override { WindowTest::SetUp(); Start(false); }
+  void SetUp() override {
+    WindowTest::SetUp();
+    Start(false);
+  }
   UpDownText* Editor(int i) { return w->findChild<UpDownText*>(QString("Txt") + "RGBK"[i]); }
   std::array<int, 4> Values() {
     return {Editor(0)->value(), Editor(1)->value(), Editor(2)->value(), Editor(3)->value()};
   }
-  QLineEdit* Field(const char* name) { return w->findChild<QLineEdit*>(name); }
+  QLineEdit* Field(const char* name) { return Child<QLineEdit>(name); }
   void TypeAndEnter(const char* name, const QString& text) {
     QLineEdit* field = Field(name);
     field->setFocus();
@@ -42,11 +28,9 @@ class ColourModes : public WindowTest {
   bool Highlighted(const char* name) {
     return Field(name)->palette().color(QPalette::Base) == ToQColor(kErrorHighlight);
   }
-  QString Text(const char* label) { return w->findChild<QLabel*>(label)->text(); }
-  bool Visible(const char* name) { return w->findChild<QWidget*>(name)->isVisible(); }
   QMenu* Pick(const char* caption, const char* menuName, int entry) {
-    auto* menu = w->findChild<QMenu*>(menuName);
-    QTest::mouseClick(w->findChild<QLabel*>(caption), Qt::LeftButton);
+    auto* menu = Child<QMenu>(menuName);
+    QTest::mouseClick(Child(caption), Qt::LeftButton);
     EXPECT_TRUE(menu->isVisible()) << menuName;
     menu->actions().at(entry)->trigger();
     menu->hide();
@@ -57,28 +41,34 @@ class ColourModes : public WindowTest {
 using CurrentColour = ColourModes;
 
 TEST_F(CurrentColour, EnterInEachFieldShowsTheColourEverywhere) {
-  const std::tuple<const char*, const char*, LongColour> typed[] = {{"Text1", "FF", 255},
-      {"Text2", "#000000", 0}, {"txtHTML", "cyan", 16776960},
-      {"Text4", "12.5, 13.5, 0", RGB(12, 14, 0)}, {"Text5", "100,100,100,0", RGB(155, 155, 155)}};
+  const std::tuple<const char*, const char*, LongColour> typed[] = {
+      {"Text1", "FF", 255},
+      {"Text2", "#000000", 0},
+      {"txtHTML", "cyan", 16776960},
+      {"Text4", "12.5, 13.5, 0", RGB(12, 14, 0)},
+      {"Text5", "100,100,100,0", RGB(155, 155, 155)}};
   for (const auto& [field, text, colour] : typed) {
     w->SetColor(RGB(1, 2, 3));
     TypeAndEnter(field, QString::fromLatin1(text));
     EXPECT_EQ(w->CurrentColour(), colour) << field << " " << text;
   }
   TypeAndEnter("txtHTML", "AQUA");  // every text shown: Long, the five fields, R G B
-  QStringList shown{w->findChild<QComboBox*>("txtCol")->currentText()};
+  QStringList shown{Child<QComboBox>("txtCol")->currentText()};
   for (const char* name : kFields) shown << Field(name)->text();
   for (int i = 0; i < 3; ++i) shown << QString::number(Editor(i)->value());
   EXPECT_EQ(shown, (QStringList{"16776960", "FFFF00", "#00FFFF", "Aqua", "0, 255, 255",
                                 "255, 0, 0, 0", "0", "255", "255"}));
-  const QImage pixel = w->findChild<QWidget*>("PicPX")->grab().toImage();  // framed in black
+  const QImage pixel = Child("PicPX")->grab().toImage();  // framed in black
   EXPECT_EQ(std::pair(pixel.pixelColor(0, 0), pixel.pixelColor(1, 1)),
             std::pair(QColor(Qt::black), QColor(0, 255, 255)));
 }
 
 TEST_F(CurrentColour, BadInputHighlightsOnlyThatFieldUntilTheNextColour) {
-  const std::pair<const char*, const char*> bad[] = {{"Text1", "XYZ"}, {"Text2", "#FG0000"},
-      {"txtHTML", "Grey"}, {"Text4", "256, 0, 0"}, {"Text5", "1,2,3"}};
+  const std::pair<const char*, const char*> bad[] = {{"Text1", "XYZ"},
+                                                     {"Text2", "#FG0000"},
+                                                     {"txtHTML", "Grey"},
+                                                     {"Text4", "256, 0, 0"},
+                                                     {"Text5", "1,2,3"}};
   for (const auto& [field, text] : bad) {
     w->SetColor(4227327);
     TypeAndEnter(field, QString::fromLatin1(text));
@@ -94,7 +84,7 @@ TEST_F(CurrentColour, BadInputHighlightsOnlyThatFieldUntilTheNextColour) {
 TEST_F(CurrentColour, LongFieldTakesOnlyDigitsAndAppliesOnEnter) {
   dialogs.typed.push_back("white");
   w->table().AddColor(16777215, dialogs);  // a saved value must not complete "1677"
-  QComboBox* combo = w->findChild<QComboBox*>("txtCol");
+  auto* combo = Child<QComboBox>("txtCol");
   combo->setFocus();
   combo->lineEdit()->selectAll();
   QTest::keyClick(combo, Qt::Key_Delete);
@@ -123,8 +113,8 @@ TEST_F(CurrentColour, FocusSelectsTheTextAndCopyButtonsPutItOnTheClipboard) {
       if (b->property("index").toInt() == index) QTest::mouseClick(b, Qt::LeftButton);
     return QApplication::clipboard()->text();
   };
-  const char* const copied[] = {"4080FF", "4227327", "#FF8040", "", "RGB(255, 128, 64)",
-      "CMYK(0, 127, 191, 0)"};
+  const char* const copied[] = {"4080FF", "4227327",           "#FF8040",
+                                "",       "RGB(255, 128, 64)", "CMYK(0, 127, 191, 0)"};
   for (int i = 0; i < 6; ++i) EXPECT_EQ(copy(i), copied[i]) << i;
   w->SetColor(16776960);
   EXPECT_EQ(copy(3), "Aqua");
@@ -133,23 +123,22 @@ TEST_F(CurrentColour, FocusSelectsTheTextAndCopyButtonsPutItOnTheClipboard) {
 TEST_F(ColourModes, ColourMenuSetsTheModeItsEditorsAndTheirValues) {
   w->SetColor(RGB(100, 150, 200));
   const QMenu* menu = Pick("lblColor", "mnuColor", 2);
-  const QWidget* selector = w->findChild<QWidget*>("PicFrame2");  // the menu opens under it
+  const QWidget* selector = Child("PicFrame2");  // the menu opens under it
   EXPECT_EQ(menu->pos(), selector->mapToGlobal(QPoint(0, selector->height())));
   EXPECT_EQ((QStringList{Text("lblColor"), Text("lblRed"), Text("lblGreen"), Text("lblBlue")}),
             (QStringList{"C M Y K", "&Cyan", "&Magenta", "&Yellow"}));
   EXPECT_EQ(Values(), (std::array{128, 64, 0, 55}));
   EXPECT_EQ(Editor(3)->Max(), 255);
-  EXPECT_TRUE(w->ColorModeChanged && Visible("TxtK") && Visible("lblBlack"));
-  EXPECT_FALSE(Visible("Picture3"));
+  EXPECT_TRUE(w->ColorModeChanged && Shown("TxtK") && Shown("lblBlack") && !Shown("Picture3"));
   Editor(2)->setValue(100);  // an edit gives the colour, and the editors reload from it
   EXPECT_EQ(std::pair(w->CurrentColour(), Values()),
             std::pair(RGB(100, 150, 122), std::array{85, 0, 48, 105}));
   w->mnuColorMode_Click(kModeRGB);
   EXPECT_EQ(Values()[2], 122);
-  EXPECT_EQ(w->findChild<QWidget*>("LblR")->cursor().shape(), Qt::SizeVerCursor);
+  EXPECT_EQ(Child("LblR")->cursor().shape(), Qt::SizeVerCursor);
   w->mnuColorMode_Click(kModeHSL);
-  EXPECT_TRUE(!Visible("TxtK") && !Visible("lblBlack") && Visible("Picture3"));
-  EXPECT_EQ(w->findChild<QWidget*>("LblR")->cursor().shape(), Qt::ForbiddenCursor);
+  EXPECT_TRUE(!Shown("TxtK") && !Shown("lblBlack") && Shown("Picture3"));
+  EXPECT_EQ(Child("LblR")->cursor().shape(), Qt::ForbiddenCursor);
 }
 
 TEST_F(ColourModes, HueMaximumRescalesTheHueAndKeepsTheColour) {
@@ -171,12 +160,10 @@ TEST_F(ColourModes, HueMaximumRescalesTheHueAndKeepsTheColour) {
 }
 
 TEST_F(ColourModes, DragBarsStepOnePerMoveWithin0To255InRGBModeOnly) {
-  QWidget* bar = w->findChild<QWidget*>("LblG");
+  QWidget* bar = Child("LblG");
   w->SetColor(RGB(0, 250, 0));
   auto move = [&](int y) {
-    QMouseEvent e(QEvent::MouseMove, QPointF(5, y), bar->mapToGlobal(QPointF(5, y)),
-                  Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(bar, &e);
+    Mouse(bar, QEvent::MouseMove, QPointF(5, y), Qt::NoButton, Qt::LeftButton);
     return w->CurrentColour();
   };
   for (int y = 70; y > 56; --y) move(y);
@@ -192,16 +179,17 @@ TEST_F(ColourModes, DragBarsStepOnePerMoveWithin0To255InRGBModeOnly) {
 }
 
 TEST_F(ColourModes, DisplayMenuPaintsTheDiagramOfTheColour) {
-  QWidget* display = w->findChild<QWidget*>("PicFrame3");
+  QWidget* display = Child("PicFrame3");
   const DiagramGeometry g = w->diagramGeometry();
   w->SetColor(RGB(100, 150, 200));
   auto pixel = [&](int x, int y) { return display->grab().toImage().pixelColor(x, y); };
   EXPECT_EQ(pixel(1, 50), ToQColor(kSysButtonFace));
   for (const auto& [bar, colour] : {std::pair{"LblR", QColor(100, 0, 0)},
-           {"LblG", QColor(0, 150, 0)}, {"LblB", QColor(0, 0, 200)}})
-    EXPECT_EQ(w->findChild<QWidget*>(bar)->grab().toImage().pixelColor(0, 0), colour) << bar;
+                                    {"LblG", QColor(0, 150, 0)},
+                                    {"LblB", QColor(0, 0, 200)}})
+    EXPECT_EQ(Child(bar)->grab().toImage().pixelColor(0, 0), colour) << bar;
   Pick("lblDisp", "mnuDispMode", 2);
-  EXPECT_TRUE(w->DispModeChanged && Text("lblDisp") == "CMYK Display" && !Visible("LblR"));
+  EXPECT_TRUE(w->DispModeChanged && Text("lblDisp") == "CMYK Display" && !Shown("LblR"));
   EXPECT_EQ(pixel(g.cx - 25, g.cy - 30), QColor(127, 255, 255));  // cyan alone
   EXPECT_EQ(pixel(g.cx + 5, g.cy + 5), QColor(100, 150, 200));    // the colour, centre
   w->mnuDisp_Click(1);
@@ -212,18 +200,16 @@ TEST_F(ColourModes, WheelStepsTheFocusedEditorWhereverThePointerIs) {
   w->SetColor(RGB(10, 253, 30));
   Editor(1)->setFocus();
   QApplication::processEvents();
-  QWidget* elsewhere = w->findChild<QWidget*>("Text1");
+  QWidget* elsewhere = Child("Text1");
   auto wheel = [&](int delta) {
-    QWheelEvent e(QPointF(5, 5), elsewhere->mapToGlobal(QPointF(5, 5)), QPoint(),
-                  QPoint(0, delta), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(elsewhere, &e);
+    Wheel(elsewhere, delta);
     return GreenOf(w->CurrentColour());
   };
   EXPECT_EQ(wheel(360), 255);  // away from the user: up, three notches, stopped at the limit
   EXPECT_EQ(wheel(-240), 253);
   EXPECT_EQ(wheel(60), 253);  // half a notch does nothing yet ...
   EXPECT_EQ(wheel(60), 254);  // ... the second half makes a step
-  elsewhere->setFocus();  // without an editor in focus the wheel is left to the control
+  elsewhere->setFocus();      // without an editor in focus the wheel is left to the control
   QApplication::processEvents();
   EXPECT_EQ(wheel(120), 254);
 }

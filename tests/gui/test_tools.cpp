@@ -1,0 +1,304 @@
+// The three tool windows, driven as the user does: the number base converter, the
+// HLS picker dialog and the measure window with its translucency and compositor check.
+#include <xcb/xcb.h>
+
+#include <csignal>
+
+#include "mainwindow/widgets.h"
+#include "tools/compositor.h"
+#include "tools/fmhex.h"
+#include "tools/frmhls.h"
+#include "tools/frmmeasure.h"
+#include "tools/modtransluency.h"
+#include "window_fixture.h"
+
+namespace hk {
+namespace {
+
+TEST(FmHex, AccessKeysEnterGetPinCancelAndOneWindowReopenedAfresh) {
+  auto owner = std::make_unique<QWidget>();
+  QPointer<FmHex> fm = FmHex::ShowConverter(owner.get());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(fm));
+  EXPECT_TRUE(fm->Option1[0]->isChecked());
+  EXPECT_EQ(fm->ImgstickOn->pixmap().toImage(), PinPicture(true).toImage());
+  EXPECT_EQ(fm->ImgstickOff->pixmap().toImage(), PinPicture(false).toImage());
+
+  // The access keys reach the fields; Enter in the expression converts, as Get does.
+  QTest::keyClick(fm, Qt::Key_R, Qt::AltModifier);
+  EXPECT_TRUE(fm->lbl->hasFocus());
+  QTest::keyClick(fm, Qt::Key_E, Qt::AltModifier);
+  ASSERT_TRUE(fm->Text1->hasFocus());
+  QTest::mouseClick(fm->Option1[1], Qt::LeftButton);
+  fm->Text1->setFocus();
+  QTest::keyClicks(fm->Text1, "ff");
+  QTest::keyClick(fm->Text1, Qt::Key_Return);
+  EXPECT_EQ(std::pair(fm->Text1->text(), fm->lbl->text()),
+            std::pair(QString("&HFF"), QString("255 ")));
+  fm->Option1[1]->setFocus();
+  QTest::keyClick(fm->Option1[1], Qt::Key_Down);  // the arrow keys select too
+  fm->Text1->setText("9");
+  QTest::mouseClick(fm->Command1[0], Qt::LeftButton);
+  EXPECT_EQ(fm->lbl->text(), "11 ");
+
+  // The pin keeps the window on top, and lets it go; a press released off it does nothing.
+  const auto pin = [&] {
+    return std::tuple(fm->Sticky(), fm->ImgstickOn->isVisibleTo(fm),
+                      fm->ImgstickOff->isVisibleTo(fm));
+  };
+  EXPECT_EQ(pin(), std::tuple(false, false, true));
+  QTest::mouseClick(fm->ImgstickOff, Qt::RightButton);
+  QTest::mouseClick(fm->ImgstickOff, Qt::LeftButton, {}, QPoint(-1, -1));
+  EXPECT_EQ(pin(), std::tuple(false, false, true));
+  QTest::mouseClick(fm->ImgstickOff, Qt::LeftButton);
+  EXPECT_EQ(pin(), std::tuple(true, true, false));
+  EXPECT_EQ(fm->ImgstickOn->toolTip(), "Sticky");
+  QTest::mouseClick(fm->ImgstickOn, Qt::LeftButton);
+  EXPECT_EQ(pin(), std::tuple(false, false, true));
+  QTest::mouseClick(fm->ImgstickOff, Qt::LeftButton);  // pinned while it is reopened
+
+  // Opening again brings the same window forward.
+  fm->showMinimized();
+  EXPECT_EQ(FmHex::ShowConverter(owner.get()), fm.data());
+  EXPECT_TRUE(fm->isVisible() && !fm->isMinimized());
+
+  // Cancel ends the window; the next one starts afresh, its selected option and the
+  // conversion it makes in agreement.
+  QTest::mouseClick(fm->Command1[1], Qt::LeftButton);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  ASSERT_TRUE(fm.isNull());
+  fm = FmHex::ShowConverter(owner.get());
+  ASSERT_TRUE(QTest::qWaitForWindowActive(fm));
+  EXPECT_TRUE(fm->Option1[0]->isChecked() && !fm->Sticky());
+  QTest::keyClicks(fm->Text1, "255");
+  QTest::keyClick(fm->Text1, Qt::Key_Enter);
+  EXPECT_EQ(fm->lbl->text(), "FF ");
+  owner.reset();  // the converter does not outlive the window that opened it
+  EXPECT_TRUE(fm.isNull());
+}
+
+// The HLS picker, driven while it is open: what it shows for the colour it is given,
+// what the plane, the bar and the marker pick, and what it returns.
+class HLSDialog : public ::testing::Test {
+ protected:
+  void TearDown() override { MaxHue = 240.0f; }
+
+  // ShowColor, with `act` run on the open dialog before it is closed.
+  LongColour Show(LongColour colour, float maxHue, std::function<void(frmHLS&)> act) {
+    bool acted = false;
+    QTimer::singleShot(0, [&] {
+      auto* dialog = qobject_cast<frmHLS*>(QApplication::activeModalWidget());
+      if (dialog == nullptr) return;
+      EXPECT_EQ(dialog->windowTitle(), "Hue Saturation Lightness - Hue Keeper");
+      act(*dialog);
+      acted = true;
+      dialog->close();
+    });
+    const LongColour result = frmHLS::ShowColor(colour, &owner, maxHue);
+    EXPECT_TRUE(acted);
+    return result;
+  }
+  // The ten values, blank-separated; `first` to `last` of them.
+  static QString Fields(frmHLS& d, int first = 0, int last = 9) {
+    QStringList texts;
+    for (int i = first; i <= last; ++i)
+      texts << Child<QLineEdit>(d, QString("Text1_%1").arg(i))->text();
+    return texts.join(' ');
+  }
+  template <typename T = QWidget>
+  static T* Child(frmHLS& d, const QString& name) {
+    return d.findChild<T*>(name);
+  }
+  static void Press(frmHLS& d, const char* name, QPointF at) {
+    Mouse(Child(d, name), QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+  }
+  // The marker's tip, in pixels down the bar.
+  static int Tip(frmHLS& d) { return Child(d, "Picture1")->y() + 6 - Child(d, "picLum")->y(); }
+
+  QWidget owner;
+};
+
+TEST_F(HLSDialog, OpensOnTheColourAndReturnsItsRoundedPick) {
+  // Red on the 360 scale: the cross at the top left corner, the marker halfway.
+  const LongColour red = Show(RGB(255, 0, 0), 360, [](frmHLS& d) {
+    const QImage plane = Child(d, "picHLS")->grab().toImage();
+    // The gap leaves the point itself; the arms reach 4 pixels on.
+    EXPECT_EQ(std::tuple(plane.pixel(0, 0), plane.pixel(4, 0), plane.pixel(1, 13)),
+              std::tuple(qRgb(255, 0, 0), qRgb(255, 255, 255), qRgb(255, 255, 255)));
+    EXPECT_EQ(std::pair(Tip(d), Fields(d)),
+              std::pair(120, QString("255 0 0 0 255 255 0 0 240 120")));
+    const QRect marker = Child(d, "Picture1")->geometry(), values = Child(d, "Frame1")->geometry();
+    EXPECT_EQ(d.grab().toImage().pixel(marker.left() + 6, marker.top() + 6), qRgb(0, 0, 0));
+    for (int i = 0; i < 10; ++i) {  // each value and its label whole inside the frame
+      const QRect field = Child(d, QString("Text1_%1").arg(i))->geometry();
+      const QRect label = Child(d, QString("Label1_%1").arg(i))->geometry();
+      EXPECT_TRUE(QRect(QPoint(), values.size()).contains(field | label)) << i;
+      EXPECT_FALSE(field.intersects(label)) << i;
+    }
+    // Dragging with the right button picks nothing.
+    for (const char* name : {"picHLS", "picLum"}) {
+      Mouse(Child(d, name), QEvent::MouseButtonPress, {30, 200}, Qt::RightButton, Qt::RightButton);
+      Mouse(Child(d, name), QEvent::MouseMove, {40, 210}, Qt::NoButton, Qt::RightButton);
+    }
+    EXPECT_EQ(Fields(d), "255 0 0 0 255 255 0 0 240 120");
+  });
+  EXPECT_EQ(red, RGB(255, 0, 0));
+  EXPECT_EQ(MaxHue, 240.0f);  // the window's own scale is back
+
+  // Lightness 42.35294 is placed as 42: the fields show the colour given, the
+  // dialog returns the colour of the rounded values.
+  const LongColour dark = Show(RGB(90, 0, 0), 240, [](frmHLS& d) {
+    EXPECT_EQ(std::pair(Tip(d), Fields(d)),  // (1 - 42 / 240) * 240 = 198
+              std::pair(198, QString("90 0 0 0 255 255 165 0 240 42.35294")));
+    auto* field = Child<QLineEdit>(d, "Text1_9");
+    QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(field, &focus);
+    QApplication::processEvents();
+    EXPECT_EQ(field->selectedText(), "42.35294");
+  });
+  EXPECT_EQ(dark, RGB(89, 0, 0));
+}
+
+TEST_F(HLSDialog, PlaneBarAndMarkerPickWithTheLeftButton) {
+  const LongColour picked = Show(RGB(90, 0, 0), 240, [](frmHLS& d) {
+    // Hue 80 at full saturation keeps the bar's lightness 42; a drag outside is ignored.
+    Press(d, "picHLS", {80, 0});
+    Mouse(Child(d, "picHLS"), QEvent::MouseMove, {-1, 100}, Qt::NoButton, Qt::LeftButton);
+    EXPECT_EQ(Fields(d, 0, 2), "0 89 0");
+    // A click at the very top of the bar is white, the marker at its top.
+    Press(d, "picLum", {5, 0});
+    EXPECT_EQ(std::pair(Tip(d), Fields(d)), std::pair(0, QString("255 255 255 0 0 0 0 0 0 240")));
+    // The marker held at its tip and dragged 130 pixels down: lightness 110, with
+    // the plane's hue, not the white's; past the bottom of the bar it stays.
+    QWidget* marker = Child(d, "Picture1");
+    Mouse(marker, QEvent::MouseButtonPress, {5, 6}, Qt::LeftButton, Qt::LeftButton);
+    Mouse(marker, QEvent::MouseMove, {5, 136}, Qt::NoButton, Qt::LeftButton);
+    EXPECT_EQ(std::pair(Tip(d), Fields(d, 9, 9)), std::pair(130, QString("110.1176")));
+    Mouse(marker, QEvent::MouseMove, {5, 117}, Qt::NoButton, Qt::LeftButton);
+    EXPECT_EQ(Tip(d), 130);
+    // The bar shows the plane's hue from white down to lightness 2.
+    const QImage bar = Child(d, "picLum")->grab().toImage();
+    EXPECT_EQ(std::pair(bar.pixel(5, 0), bar.pixel(5, 239)),
+              std::pair(qRgb(255, 255, 255), qRgb(0, 4, 0)));
+  });
+  EXPECT_EQ(picked, RGB(0, 234, 0));
+}
+
+TEST_F(HLSDialog, ArrowKeysPickOnThePlaneAndTheBarAsTheMouseDoes) {
+  Show(RGB(90, 0, 0), 240, [](frmHLS& d) {
+    // From the cross at the top left: ten right, one down; above the edge stays.
+    for (const auto& [key, mods] : {std::pair(Qt::Key_Right, Qt::ShiftModifier),
+                                    {Qt::Key_Down, Qt::NoModifier},
+                                    {Qt::Key_Up, Qt::NoModifier},
+                                    {Qt::Key_Up, Qt::NoModifier},
+                                    {Qt::Key_Down, Qt::NoModifier}})
+      QTest::keyClick(Child(d, "picHLS"), key, mods);
+    const QString keyed = Fields(d);
+    Press(d, "picHLS", {0, 0});
+    EXPECT_NE(Fields(d), keyed);
+    Press(d, "picHLS", {10, 1});
+    EXPECT_EQ(Fields(d), keyed);
+    // Up on the bar is lighter, one pixel a press.
+    QTest::keyClick(Child(d, "picLum"), Qt::Key_Up);
+    QTest::keyClick(Child(d, "picLum"), Qt::Key_Up);
+    const QString lighter = Fields(d);
+    EXPECT_EQ(Tip(d), 196);
+    EXPECT_NE(lighter, keyed);
+    Press(d, "picLum", {5, 196});
+    EXPECT_EQ(Fields(d), lighter);
+    // The sample tells its colour in the notations.
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(Child(d, "picColorSample"))
+                    ->text(QAccessible::Description)
+                    .contains("; RGB " + Fields(d, 0, 2).replace(' ', ", ")));
+  });
+}
+
+bool Red(const QImage& image, int x, int y) { return image.pixelColor(x, y) == QColor(255, 0, 0); }
+
+TEST(FrmMeasure, ShowsOpaqueAndMeasuresWithTheLeftButton) {
+  frmMeasure m;
+  m.Open();  // offscreen nothing composites: the window stays opaque
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&m));
+  const QSize designed = m.size();
+  EXPECT_EQ(std::pair(m.windowOpacity(), m.windowFlags().testFlag(Qt::Tool)), std::pair(1.0, true));
+  auto* label1 = m.findChild<QLabel*>("Label1");
+  // Along the bottom at every size, at least its designed 41 pixels high and high
+  // enough for every line of the instruction.
+  for (const QSize size : {QSize(500, 120), designed}) {
+    m.resize(size);
+    EXPECT_EQ(std::make_tuple(label1->x(), label1->geometry().bottom() + 1, label1->width()),
+              std::make_tuple(0, size.height(), size.width()));
+    EXPECT_GE(label1->height(), std::max(41, label1->heightForWidth(size.width())));
+  }
+
+  QTest::mouseMove(&m, QPoint(100, 50));
+  EXPECT_EQ(std::pair(m.windowTitle(), m.point()),
+            std::pair(QString("Measure 1500, 750"), MeasuredPoint{0, 0}));
+  QTest::mousePress(&m, Qt::RightButton, {}, QPoint(60, 40));
+  QTest::mouseRelease(&m, Qt::RightButton, {}, QPoint(60, 40));
+  EXPECT_EQ(m.point(), (MeasuredPoint{0, 0}));
+  QTest::mousePress(&m, Qt::LeftButton, {}, QPoint(150, 100));
+  EXPECT_EQ(std::pair(m.windowTitle(), m.point()),
+            std::pair(QString("Measure 2250, 1500"), MeasuredPoint{2250, 1500}));
+  // The box's right and bottom edges, not its inside nor below the point; the grey
+  // behind the "..".
+  const QImage shown = m.grab().toImage();
+  EXPECT_EQ(std::tuple(Red(shown, 150, 50), Red(shown, 75, 100), Red(shown, 100, 50),
+                       Red(shown, 150, 120), shown.pixelColor(60, 8)),
+            std::tuple(true, true, false, false, QColor(224, 224, 224)));
+
+  // Closed and opened again: loaded afresh, the point kept.
+  m.resize(400, 300);
+  m.close();
+  m.Open();
+  EXPECT_EQ(std::tuple(m.windowTitle(), m.size(), m.point()),
+            std::tuple(QString("Measure"), designed, MeasuredPoint{2250, 1500}));
+}
+
+// The alpha goes to the window reached through shown parents; a hidden parent ends
+// the climb below any window, where there is nothing to set.
+TEST(FrmMeasure, TranslucencyGoesToTheShownTopLevelWindow) {
+  QWidget window, hidden;
+  QWidget* inShown = new QWidget(new QWidget(&window));
+  QWidget* inHidden = new QWidget(&hidden);
+  auto* tool = new frmMeasure(&window);  // a window of its own, not its opener's
+  window.show();
+  EXPECT_EQ(GetTopLevelWindow(tool), tool);
+  EXPECT_FALSE(SetTranslucency(inShown, 178, false));
+  EXPECT_EQ(window.windowOpacity(), 1.0);
+  for (int i = 0; i < 2; ++i) {  // twice: the same alpha, the same answer
+    EXPECT_TRUE(SetTranslucency(inShown, 178, true));
+    EXPECT_NEAR(window.windowOpacity(), 178 / 255.0, 1e-3);
+  }
+  EXPECT_FALSE(SetTranslucency(inHidden, 51, true));
+  EXPECT_EQ(hidden.windowOpacity(), 1.0);
+}
+
+TEST(FrmMeasure, CompositorIsTheOwnerOfTheScreenSelection) {
+  // A private X server: its process id, then its display number once it is ready.
+  FILE* xvfb = ::popen("Xvfb -displayfd 1 -nolisten tcp 2>/dev/null & echo $!", "r");
+  int pid = 0, display = -1;
+  const bool started = xvfb && std::fscanf(xvfb, "%d %d", &pid, &display) == 2;
+  if (xvfb) ::pclose(xvfb);
+  if (!started) GTEST_SKIP() << "no Xvfb";
+  const std::unique_ptr<int, void (*)(int*)> stop(&pid, [](int* p) { ::kill(*p, SIGTERM); });
+  xcb_connection_t* c = xcb_connect((":" + std::to_string(display)).c_str(), nullptr);
+  ASSERT_EQ(xcb_connection_has_error(c), 0);
+  EXPECT_FALSE(CompositorRunning(c, 0));
+  // Stand in for a compositing manager: own _NET_WM_CM_S0 with a window of ours.
+  xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
+  const xcb_window_t owner = xcb_generate_id(c);
+  xcb_create_window(c, XCB_COPY_FROM_PARENT, owner, screen->root, 0, 0, 1, 1, 0,
+                    XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, 0, nullptr);
+  xcb_intern_atom_reply_t* atom =
+      xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, 13, "_NET_WM_CM_S0"), nullptr);
+  ASSERT_NE(atom, nullptr);
+  xcb_set_selection_owner(c, owner, atom->atom, XCB_CURRENT_TIME);
+  std::free(atom);
+  EXPECT_TRUE(CompositorRunning(c, 0));
+  EXPECT_FALSE(CompositorRunning(c, 1));  // another screen's selection
+  xcb_disconnect(c);
+  EXPECT_FALSE(CompositorRunning(nullptr, 0));
+}
+
+}  // namespace
+}  // namespace hk
