@@ -1,5 +1,4 @@
-// What the tests share: a Dialogs double that answers from a script and records every
-// box it was asked to show, a file size limit, a scratch folder, and file bytes.
+// What the tests share: a scripted Dialogs, a file size limit, a scratch folder, file bytes.
 #pragma once
 
 #include <signal.h>
@@ -35,9 +34,9 @@ inline DialogCall Input(std::string_view prompt, std::string_view title, std::st
   return {true, std::string(prompt), std::string(title), std::string(text)};
 }
 
-// Input boxes answer from `typed` in order ("" is Cancel, as is a script run out),
-// message boxes from `pressed` (then OK, Yes in a Yes/No box, Discard in a
-// Retry/Discard box). `asked`, when set, runs as each message box opens.
+// Records every box asked for. Input boxes answer from `typed` ("" is Cancel, as is a script run
+// out), message boxes from `pressed` (then OK, Yes in a Yes/No box, Discard in a Retry/Discard
+// box). `asked`, when set, runs as each message box opens.
 class ScriptedDialogs : public Dialogs {
  public:
   std::deque<std::string> typed;
@@ -58,8 +57,6 @@ class ScriptedDialogs : public Dialogs {
     calls.push_back(Input(prompt, title, defaultText));
     return Next(typed, std::string());
   }
-
- private:
   template <typename T>
   static T Next(std::deque<T>& script, T otherwise) {
     if (!script.empty()) otherwise = std::move(script.front()), script.pop_front();
@@ -77,26 +74,17 @@ struct FileSizeLimit {
     setrlimit(RLIMIT_FSIZE, &limit);
   }
   ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved); }
-  FileSizeLimit(const FileSizeLimit&) = delete;
-  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
 };
 
 // A fresh folder under the system's temporary folder, removed with its contents.
-class ScratchFolder {
- public:
-  ScratchFolder() {
-    std::string templ = (std::filesystem::temp_directory_path() / "hk-archive-XXXXXX").string();
-    path_ = ::mkdtemp(templ.data());
+struct ScratchFolder : std::filesystem::path {
+  ScratchFolder() : path(Made()) {}
+  ~ScratchFolder() { std::filesystem::remove_all(*this, ignored); }
+  static std::string Made() {
+    std::string folder = (std::filesystem::temp_directory_path() / "hk-test-XXXXXX").string();
+    return ::mkdtemp(folder.data());
   }
-  ~ScratchFolder() { std::filesystem::remove_all(path_, ignored_); }
-  ScratchFolder(const ScratchFolder&) = delete;
-  ScratchFolder& operator=(const ScratchFolder&) = delete;
-  const std::filesystem::path& path() const { return path_; }
-  std::filesystem::path operator/(std::string_view name) const { return path_ / name; }
-
- private:
-  std::filesystem::path path_;
-  std::error_code ignored_;
+  std::error_code ignored;
 };
 
 inline std::string ReadBytes(const std::filesystem::path& file) {
@@ -105,12 +93,10 @@ inline std::string ReadBytes(const std::filesystem::path& file) {
 }
 
 inline void WriteBytes(const std::filesystem::path& file, std::string_view bytes) {
-  std::ofstream(file, std::ios::binary | std::ios::trunc)
-      .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  std::ofstream(file, std::ios::binary) << bytes;
 }
 
-// One record written out by hand: four colour bytes as they stand in the file, then
-// the name bytes and the spaces that pad them to 25.
+// A record by hand: four colour bytes as they stand in the file, the name, spaces up to 25.
 inline std::string Record(std::string_view colourBytes, std::string_view name) {
   return std::string(colourBytes).append(name).append(25 - name.size(), ' ');
 }

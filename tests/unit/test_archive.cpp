@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <optional>
+#include <variant>
 
 #include "../test_support.h"
 #include "archive/colorsearch.h"
@@ -82,7 +83,7 @@ struct Loaded {
       if (op == 's') archive.Save(file);
     }
   }
-  long Files() const { return std::distance(std::filesystem::directory_iterator(dir.path()), {}); }
+  long Files() const { return std::distance(std::filesystem::directory_iterator(dir), {}); }
 };
 
 TEST(ArchiveLoad, FilesOfEveryShape) {
@@ -149,81 +150,71 @@ TEST(ArchiveSave, FileBytesAfterARun) {
   }
 }
 
-TEST(ArchiveAdd, QuestionsRefusalsAndWhatIsStored) {
+TEST(ArchiveNames, AddRenameAndDeleteAskRefuseAndChangeTheLists) {
+  using A = AddOutcome;
+  using R = RenameOutcome;
+  using D = DeleteOutcome;
+  using Outcome = std::variant<A, R, D>;
   const auto ask = Input("Specify color name (Max 25 characters).", "Color Name", "");
+  const auto askNew = Input("Specify new color name (Max 25 characters).\r\n( Old name: Red )",
+                            "Edit Color Name", "Red");
   const auto dup =
       Msg("This color is already in file..", "Duplicate..", MsgButtons::OK, MsgIcon::Exclamation);
-  using enum AddOutcome;
-  // A colour kept, a prefix of a kept value or name, a kept name in other case or spaces,
-  // 30 characters, spaces only, Cancel. Last: the new last name, when added.
-  // clang-format off
-  const std::tuple<LongColour, std::string, AddOutcome, std::vector<DialogCall>, std::string>
-      cases[] = {
-      {16777215, "Snow", DuplicateColour, {dup}, ""}, {1677, "Pale", Added, {ask}, "Pale"},
-      {1, "Sky", Added, {ask}, "Sky"}, {2, "sky blue", NameExists, {ask, kNameExists}, ""},
-      {3, "  SKY BLUE ", NameExists, {ask, kNameExists}, ""},
-      {4, "abcdefghijklmnopqrstuvwxyz1234", Added, {ask}, "abcdefghijklmnopqrstuvwxy"},
-      {5, "     ", NoName, {ask}, ""}, {6, "", NoName, {ask}, ""}};
-  // clang-format on
-  for (const auto& [colour, typed, outcome, calls, stored] : cases) {
-    Loaded run(Record("\xFF\xFF\xFF\x00"sv, "Sky Blue"));
-    ScriptedDialogs dialogs;
-    dialogs.typed.push_back(typed);
-    EXPECT_EQ(run.archive.AddColor(colour, dialogs), outcome) << typed;
-    EXPECT_EQ(dialogs.calls, calls) << typed;
-    const bool added = outcome == Added;
-    ASSERT_EQ(std::pair(run.archive.Count(), run.archive.AddedLast()),
-              std::pair(added ? 2 : 1, added ? 0 : -1))
-        << typed;
-    if (!added) continue;
-    const auto& [addedColour, addedName] = run.archive.AddedColors()[0];
-    EXPECT_EQ(
-        std::tuple(run.archive.Values().back(), run.archive.Names().back(), addedColour, addedName),
-        std::tuple(colour, stored, colour, stored + std::string(25 - stored.size(), ' ')));
-  }
-}
-
-TEST(ArchiveRename, QuestionsRefusalsAndTheMark) {
-  const auto ask = Input("Specify new color name (Max 25 characters).\r\n( Old name: Red )",
-                         "Edit Color Name", "Red");
   const auto same =
       Msg("New name is same as old name.", "Information", MsgButtons::OK, MsgIcon::Information);
-  using enum RenameOutcome;
-  // Typed, the outcome, item 0's name afterwards, the boxes shown.
+  const auto del =
+      Msg("Delete this color 'Sky Blue' ?", "Delete ?", MsgButtons::YesNo, MsgIcon::Question);
+  const std::vector<std::string> kept = {"Red", "Sky Blue"};
+  // 'a' adds colour `arg`, 'r' renames item `arg`, 'd' deletes it; typed into the name box,
+  // or "No" to the question. Names are cut to 25 characters and trimmed; the same name
+  // ignores case but a rename to it in spaces or another case is a new name.
   // clang-format off
-  const std::tuple<std::string, RenameOutcome, std::string, std::vector<DialogCall>> cases[] = {
-      {"Red", SameName, "Red", {ask, same}}, {"red", Renamed, "red", {ask}},
-      {" Red ", Renamed, "Red", {ask}}, {"WHITE", NameExists, "Red", {ask, kNameExists}},
-      {"Crimson and then some more", Renamed, "Crimson and then some mor", {ask}},
-      {"   ", NoName, "Red", {ask}}, {"", NoName, "Red", {ask}}};
+  const std::tuple<char, int, std::string, Outcome, std::vector<DialogCall>,
+                   std::vector<std::string>> cases[] = {
+      {'a', 16777215, "Snow", A::DuplicateColour, {dup}, kept},
+      {'a', 1677, "Pale", A::Added, {ask}, {"Red", "Sky Blue", "Pale"}},
+      {'a', 2, "sky blue", A::NameExists, {ask, kNameExists}, kept},
+      {'a', 3, "  SKY BLUE ", A::NameExists, {ask, kNameExists}, kept},
+      {'a', 4, "abcdefghijklmnopqrstuvwxyz1234", A::Added, {ask},
+       {"Red", "Sky Blue", "abcdefghijklmnopqrstuvwxy"}},
+      {'a', 5, "     ", A::NoName, {ask}, kept}, {'a', 6, "", A::NoName, {ask}, kept},
+      {'r', 0, "Red", R::SameName, {askNew, same}, kept},
+      {'r', 0, "red", R::Renamed, {askNew}, {"red", "Sky Blue"}},
+      {'r', 0, " Red ", R::Renamed, {askNew}, kept},
+      {'r', 0, "SKY blue", R::NameExists, {askNew, kNameExists}, kept},
+      {'r', 0, "Crimson and then some more", R::Renamed, {askNew},
+       {"Crimson and then some mor", "Sky Blue"}},
+      {'r', 0, "   ", R::NoName, {askNew}, kept}, {'r', 0, "", R::NoName, {askNew}, kept},
+      {'r', 2, "x", R::NoSuchItem, {}, kept}, {'d', 1, "No", D::Kept, {del}, kept},
+      {'d', 1, "", D::Deleted, {del}, {"Red"}}, {'d', 2, "", D::NoSuchItem, {}, kept}};
   // clang-format on
-  for (const auto& [typed, outcome, name, calls] : cases) {
-    Loaded run(kRed + kWhite);
+  for (const auto& [op, arg, typed, outcome, calls, names] : cases) {
+    Loaded run(kRed + Record("\xFF\xFF\xFF\x00"sv, "Sky Blue"));
     ScriptedDialogs dialogs;
-    dialogs.typed.push_back(typed);
-    const RenameOutcome got = run.archive.Rename(0, dialogs);
-    EXPECT_EQ(std::tuple(got, run.archive.Names()[0], run.archive.RenameMark(), dialogs.calls),
-              std::tuple(outcome, name, outcome == Renamed ? 0 : ColourArchive::kUnchanged, calls))
-        << typed;
+    dialogs.typed = {typed};
+    dialogs.pressed = {typed == "No" ? MsgResult::No : MsgResult::Yes};
+    const Outcome got = op == 'a'   ? Outcome(run.archive.AddColor(arg, dialogs))
+                        : op == 'r' ? Outcome(run.archive.Rename(arg, dialogs))
+                                    : Outcome(run.archive.DeleteColor(arg, dialogs));
+    const bool added = got == Outcome(A::Added), renamed = got == Outcome(R::Renamed),
+               deleted = got == Outcome(D::Deleted);
+    const auto none = ColourArchive::kUnchanged;
+    EXPECT_EQ(
+        std::tuple(got, dialogs.calls, run.archive.Names(), run.archive.SaveDecision(),
+                   run.archive.AddedLast(), run.archive.RenameMark(), run.archive.LowestDeleted()),
+        std::tuple(outcome, calls, names,
+                   added                ? SaveAction::Append
+                   : renamed || deleted ? SaveAction::Rewrite
+                                        : SaveAction::Leave,
+                   added ? 0 : -1, renamed ? 0 : none, deleted ? arg : none))
+        << op << " " << typed;
+    if (added) {
+      // The added colour, its name padded to 25 characters for the file.
+      const auto& [colour, name] = run.archive.AddedColors()[0];
+      EXPECT_EQ(std::pair(colour, name),
+                std::pair(arg, names.back() + std::string(25 - names.back().size(), ' ')));
+    }
   }
-}
-
-TEST(ArchiveDelete, AsksFirstAndKeepsTheLowestIndex) {
-  Loaded run(kRed + kWhite + kBlue);
-  ScriptedDialogs dialogs;
-  dialogs.pressed = {MsgResult::No, MsgResult::Yes, MsgResult::Yes};
-  EXPECT_EQ(run.archive.DeleteColor(2, dialogs), DeleteOutcome::Kept);
-  EXPECT_EQ(run.archive.LowestDeleted(), ColourArchive::kUnchanged);
-  EXPECT_EQ(run.archive.DeleteColor(2, dialogs), DeleteOutcome::Deleted);
-  EXPECT_EQ(run.archive.DeleteColor(0, dialogs), DeleteOutcome::Deleted);
-  EXPECT_EQ(run.archive.DeleteColor(5, dialogs), DeleteOutcome::NoSuchItem);
-  EXPECT_EQ(std::pair(run.archive.LowestDeleted(), run.archive.Names()),
-            std::pair(0, std::vector<std::string>{"White"}));
-  const auto ask = [](std::string name) {
-    return Msg("Delete this color '" + name + "' ?", "Delete ?", MsgButtons::YesNo,
-               MsgIcon::Question);
-  };
-  EXPECT_EQ(dialogs.calls, (std::vector<DialogCall>{ask("Blue"), ask("Blue"), ask("Red")}));
 }
 
 TEST(ArchiveSave, AFailedSaveLeavesTheOldBytesAndSaysSo) {

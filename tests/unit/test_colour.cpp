@@ -8,7 +8,6 @@
 #include <cmath>
 
 #include "colour/ansitext.h"
-#include "colour/modcmyk.h"
 #include "colour/modhslv.h"
 #include "colour/notations.h"
 #include "colour/numbers.h"
@@ -53,7 +52,6 @@ TEST(WebColors, EveryEntryInNameOrderFoundByNameValueAndPrefix) {
     EXPECT_EQ(table.FindPrefix(prefix, start), index) << prefix << " from " << start;
 }
 
-using Texts = std::array<std::string, 6>;  // Long, hex, web, name, RGB, CMYK
 using Reading = std::optional<LongColour>;
 
 Reading CMYKColour(std::string_view text) {
@@ -61,8 +59,11 @@ Reading CMYKColour(std::string_view text) {
   return r ? Reading(r->colour) : std::nullopt;
 }
 
-TEST(Notations, TextsShownForAColourReadBackToIt) {
-  const WebColors table;
+TEST(Notations, TextsShownForAColourReadBackToItAndWhatEachReaderTakes) {
+  using Texts = std::array<std::string, 6>;  // Long, hex, web, name, RGB, CMYK
+  constexpr Reading kFails = std::nullopt, kOrange = RGB(255, 128, 64);
+  using Readings = std::vector<std::pair<const char*, Reading>>;
+  // clang-format off
   // A system colour shows its whole 32-bit pattern and its low three bytes.
   const std::pair<LongColour, Texts> cases[] = {
       {16775408, {"16775408", "FFF8F0", "#F0F8FF", "AliceBlue", "240, 248, 255", "15, 7, 0, 0"}},
@@ -71,28 +72,6 @@ TEST(Notations, TextsShownForAColourReadBackToIt) {
       {0, {"0", "0", "#000000", "Black", "0, 0, 0", "255, 255, 255, 255"}},
       {RGB(10, 11, 12), {"789258", "C0B0A", "#0A0B0C", "", "10, 11, 12", "42, 21, 0, 243"}},
       {-2147483643, {"-2147483643", "80000005", "#050000", "", "5, 0, 0", "0, 255, 255, 250"}}};
-  NotationTexts all;
-  for (const auto& [c, want] : cases) {
-    FormatAll(c, table, all);
-    EXPECT_EQ((Texts{all.longText, all.hex, all.web, all.html, all.rgb, all.cmyk}), want) << c;
-    EXPECT_EQ((Texts{FormatLong(c), HexText(c), WebText(c), HtmlName(c, table), RGBText(c),
-                     CMYKText(RGBToCMYK(c))}),
-              want)
-        << c;
-    EXPECT_EQ(ReadLong(want[0]), c);
-    if (c < 0) continue;
-    const Reading named = want[3].empty() ? c : table.ColourAt(*ReadHtmlName(want[3], table));
-    EXPECT_EQ((std::array{ReadHex(want[1]), ReadWeb(want[2]), named, ReadRGB(want[4]),
-                          CMYKColour(want[5])}),
-              (std::array<Reading, 5>{c, c, c, c, c}))
-        << c;
-  }
-}
-
-TEST(Notations, Readers) {
-  constexpr Reading kFails = std::nullopt, kOrange = RGB(255, 128, 64);
-  using Readings = std::vector<std::pair<const char*, Reading>>;
-  // clang-format off
   const std::pair<Reading (*)(std::string_view), Readings> readers[] = {
       // "#" anywhere is dropped, short texts padded on the right, six digits count.
       {ReadWeb, {{"ff8040", kOrange}, {"##FF80#40FFzz", kOrange}, {"FF", RGB(255, 0, 0)},
@@ -110,8 +89,23 @@ TEST(Notations, Readers) {
         {"0, 0, 300, 0", kFails}, {"0, 0, 0", kFails}, {"0, 0, 0, -1", kFails}}},
       {ReadLong, {{"255.5", 256}, {"2147483648", kFails}}}};
   // clang-format on
-  for (const auto& [read, cases] : readers)
-    for (const auto& [text, want] : cases) EXPECT_EQ(read(text), want) << '"' << text << '"';
+  const WebColors table;
+  NotationTexts all;
+  for (const auto& [c, want] : cases) {
+    FormatAll(c, table, all);
+    EXPECT_EQ((Texts{all.longText, all.hex, all.web, all.html, all.rgb, all.cmyk}), want) << c;
+    EXPECT_EQ((Texts{FormatLong(c), HexText(c), WebText(c), HtmlName(c, table), RGBText(c),
+                     CMYKText(RGBToCMYK(c))}),
+              want);
+    EXPECT_EQ(ReadLong(want[0]), c);
+    if (c < 0) continue;
+    const Reading named = want[3].empty() ? c : table.ColourAt(*ReadHtmlName(want[3], table));
+    EXPECT_EQ((std::array{ReadHex(want[1]), ReadWeb(want[2]), named, ReadRGB(want[4]),
+                          CMYKColour(want[5])}),
+              (std::array<Reading, 5>{c, c, c, c, c}));
+  }
+  for (const auto& [read, readings] : readers)
+    for (const auto& [text, want] : readings) EXPECT_EQ(read(text), want) << '"' << text << '"';
   EXPECT_EQ(ReadCMYK("100,100,100,0")->inks, (CMYK{100, 100, 100, 0})) << "kept as read";
 }
 
@@ -130,11 +124,10 @@ TEST(ReadNumber, LeadingNumberRuleHalvesToEvenAndOverflow) {
   // As 16 and as 32 bits: the even neighbour may be too large.
   const std::tuple<const char*, std::optional<int>, std::optional<long long>> whole[] = {
       {"2.5", 2, 2}, {"3.5", 4, 4}, {"-2.5", -2, -2}, {"2.5000001", 3, 3}, {"32767", 32767, 32767},
-      {"32768", kTooLarge, 32768}, {"32767.5", kTooLarge, 32768},
-      {"-32768.5", -32768, -32768}, {"-32769", kTooLarge, -32769},
-      {"2147483647", kTooLarge, 2147483647}, {"2147483648", kTooLarge, kTooLarge},
-      {"-2147483648", kTooLarge, -2147483648LL}, {"-2147483649", kTooLarge, kTooLarge},
-      {"1e400", kTooLarge, kTooLarge}};
+      {"32768", kTooLarge, 32768}, {"32767.5", kTooLarge, 32768}, {"-32768.5", -32768, -32768},
+      {"-32769", kTooLarge, -32769}, {"2147483647", kTooLarge, 2147483647},
+      {"2147483648", kTooLarge, kTooLarge}, {"-2147483648", kTooLarge, -2147483648LL},
+      {"-2147483649", kTooLarge, kTooLarge}, {"1e400", kTooLarge, kTooLarge}};
   // clang-format on
   for (const auto& [text, value] : cases) EXPECT_EQ(ReadNumber(text), value) << '"' << text << '"';
   for (const auto& [text, as16, as32] : whole) {
@@ -164,11 +157,11 @@ TEST(AnsiText, ToWindows1252AndBack) {
   EXPECT_EQ(ToAnsi(FromAnsi(all)), all);
 }
 
-TEST_F(Hue, KnownColoursToHSLAndHSV) {
+TEST_F(Hue, HSLAndHSVOfKnownColoursAndBack) {
   // Hue maximum, channels; hue, saturation, lightness, HSV saturation and value (same hue).
   // The hue's differences are taken in double: 4.4996 and 22.5 exactly (to 22).
   // clang-format off
-  const struct { float max; int r, g, b; float h, s, l, vs, v; } cases[] = {
+  const struct { float max; int r, g, b; float h, s, l, vs, v; } toHSL[] = {
       {240, 255, 255, 255, 0, 0, 240, 0, 240},      {240, 0, 0, 0, 0, 0, 0, 0, 0},
       {240, 255, 0, 0, 0, 240, 120, 240, 240},      {240, 0, 255, 0, 80, 240, 120, 240, 240},
       {360, 0, 255, 0, 120, 240, 120, 240, 240},    {240, 255, 0, 128, 220, 240, 120, 240, 240},
@@ -177,22 +170,9 @@ TEST_F(Hue, KnownColoursToHSLAndHSV) {
       {240, 81, 10, 1, 4, 234.1463f, 38.58824f, 237.037f, 76.2353f},
       {360, 9, 4, 1, 22, 192, 4.705883f, 213.3333f, 8.470589f},
       {360, 33, 5, 1, 7, 225.8824f, 16, 232.7273f, 31.05882f}};
-  // clang-format on
-  for (const auto& c : cases) {
-    MaxHue = c.max;
-    float got[6];
-    RGBToHSL(c.r, c.g, c.b, got[0], got[1], got[2]);
-    RGBToHSV(c.r, c.g, c.b, got[3], got[4], got[5]);
-    const float want[] = {c.h, c.s, c.l, c.h, c.vs, c.v};
-    for (int i = 0; i < 6; ++i)
-      EXPECT_NEAR(got[i], want[i], 1e-3) << c.r << "," << c.g << "," << c.b << " on " << c.max;
-  }
-}
-
-TEST_F(Hue, KnownValuesToRGBAndAnHSVHueOutOfRange) {
-  // Every sextant of HSV, every part of the HSL ramp, both halves of lightness.
-  // clang-format off
-  const struct { bool hsv; float max, h, s, x; int r, g, b; } cases[] = {
+  // HSV or HSL, hue maximum, hue, saturation, value or lightness; channels. Every sextant of
+  // HSV, every part of the HSL ramp, both halves of lightness.
+  const struct { bool hsv; float max, h, s, x; int r, g, b; } toRGB[] = {
       {false, 240, 0, 240, 120, 255, 0, 0},  {false, 240, 160, 240, 120, 0, 0, 255},
       {false, 360, 120, 240, 120, 0, 255, 0},  {false, 240, 77, 0, 60, 64, 64, 64},
       {true, 240, 30, 240, 240, 255, 191, 0},  {true, 240, 200, 240, 0, 0, 0, 0},
@@ -204,13 +184,22 @@ TEST_F(Hue, KnownValuesToRGBAndAnHSVHueOutOfRange) {
       {false, 240, 100, 180, 90, 24, 167, 96},  {false, 240, 140, 180, 170, 125, 181, 236},
       {false, 240, 230, 180, 170, 236, 125, 153}};
   // clang-format on
-  for (const auto& c : cases) {
+  for (const auto& c : toHSL) {
+    MaxHue = c.max;
+    float got[6];
+    RGBToHSL(c.r, c.g, c.b, got[0], got[1], got[2]);
+    RGBToHSV(c.r, c.g, c.b, got[3], got[4], got[5]);
+    const float want[] = {c.h, c.s, c.l, c.h, c.vs, c.v};
+    for (int i = 0; i < 6; ++i)
+      EXPECT_NEAR(got[i], want[i], 1e-3) << c.r << "," << c.g << "," << c.b << " on " << c.max;
+  }
+  for (const auto& c : toRGB) {
     MaxHue = c.max;
     int r = -1, g = -1, b = -1;
     (c.hsv ? HSVToRGB : HSLToRGB)(c.h, c.s, c.x, r, g, b);
     EXPECT_EQ(RGB(r, g, b), RGB(c.r, c.g, c.b)) << c.hsv << " " << c.h << "," << c.s << "," << c.x;
   }
-  // Out of range the user is told, and the colour is black.
+  // An HSV hue out of range tells the user, and the colour is black.
   std::vector<std::string> messages;
   SetMessageSink([&](std::string_view m) { messages.emplace_back(m); });
   int r = 1, g = 1, b = 1;
@@ -245,42 +234,22 @@ std::pair<std::array<int, 4>, int> Shown(ColourState& s, int mode, LongColour co
   return {out, n};
 }
 
-TEST_F(Hue, EditorsOfEachModeShowTheColourAndCarryItOver) {
-  // Limits, black shown, hue option shown, bars drag; the hue editor's limit is the maximum.
+TEST_F(Hue, EditorsOfEachModeShowTheColourStepItAndCarryItOver) {
+  // Limits (the hue editor's is the hue maximum), black shown, hue option shown, bars drag.
   using Setup = std::tuple<std::array<int, 3>, bool, bool, bool>;
+  const LongColour a = RGB(10, 20, 30), b = RGB(100, 150, 200);  // b has black 55
+  // clang-format off
   const Setup setups[] = {{{255, 255, 255}, false, false, true},
-                          {{255, 255, 255}, false, false, false},
-                          {{255, 255, 255}, true, false, false},
-                          {{360, 240, 240}, false, true, false},
-                          {{360, 240, 240}, false, true, false}};
-  MaxHue = 360.0f;
-  for (int mode = kModeRGB; mode <= kModeHSV; ++mode) {
-    const EditorSetup s = SetupFor(mode);
-    EXPECT_EQ(Setup(s.max, s.showBlack, s.showHueOption, s.barsDraggable), setups[mode]) << mode;
-  }
-  MaxHue = 240.0f;
+      {{255, 255, 255}, false, false, false}, {{255, 255, 255}, true, false, false},
+      {{360, 240, 240}, false, true, false}, {{360, 240, 240}, false, true, false}};
   // Mode, colour, editors loaded, their values (CMY: black for the hidden editor).
   const std::tuple<int, LongColour, int, std::array<int, 4>> cases[] = {
       {kModeRGB, RGB(255, 128, 64), 3, {255, 128, 64, 0}},
-      {kModeCMY, RGB(100, 150, 200), 3, {155, 105, 55, 55}},
-      {kModeCMYK, RGB(100, 150, 200), 4, {128, 64, 0, 55}},
+      {kModeCMY, b, 3, {155, 105, 55, 55}}, {kModeCMYK, b, 4, {128, 64, 0, 55}},
       {kModeHSL, RGB(255, 0, 255), 3, {200, 240, 120, 0}},
-      {kModeHSV, RGB(255, 128, 0), 3, {20, 240, 240, 0}},
-      {5, RGB(1, 2, 3), 0, {0, 0, 0, 0}}};
-  for (const auto& [mode, colour, loaded, shown] : cases) {
-    ColourState s;
-    EXPECT_EQ(Shown(s, mode, colour), std::pair(shown, loaded)) << mode;
-    s.SetChannels(RGB(9, 9, 9));
-    s.CarryOver(mode);
-    EXPECT_EQ(s.Colour(), mode == kModeRGB || mode > kModeHSV ? RGB(9, 9, 9) : colour) << mode;
-  }
-}
-
-TEST(ColourState, OneEditorStepGivesTheNextColour) {
-  const LongColour a = RGB(10, 20, 30), b = RGB(100, 150, 200);  // b has black 55
-  // HSL: lightness at hue 220; HSV: a little paler, the same hue.
-  // clang-format off
-  const std::tuple<int, LongColour, int, int, LongColour> cases[] = {
+      {kModeHSV, RGB(255, 128, 0), 3, {20, 240, 240, 0}}, {5, RGB(1, 2, 3), 0, {0, 0, 0, 0}}};
+  // One editor stepped: the next colour. HSL: lightness at hue 220; HSV: a little paler.
+  const std::tuple<int, LongColour, int, int, LongColour> steps[] = {
       {kModeRGB, a, 0, +1, RGB(11, 20, 30)},  {kModeRGB, a, 1, -1, RGB(10, 19, 30)},
       {kModeRGB, a, 2, +1, RGB(10, 20, 31)},  {kModeCMY, b, 0, +1, RGB(99, 150, 200)},
       {kModeCMY, b, 1, +1, RGB(100, 149, 200)}, {kModeCMY, b, 2, -1, RGB(100, 150, 201)},
@@ -288,7 +257,20 @@ TEST(ColourState, OneEditorStepGivesTheNextColour) {
       {kModeHSL, RGB(255, 0, 128), 2, +1, RGB(255, 2, 129)},
       {kModeHSV, RGB(255, 128, 0), 1, -1, RGB(255, 128, 1)}};
   // clang-format on
-  for (const auto& [mode, start, editor, step, next] : cases) {
+  MaxHue = 360.0f;
+  for (int mode = kModeRGB; mode <= kModeHSV; ++mode) {
+    const EditorSetup s = SetupFor(mode);
+    EXPECT_EQ(Setup(s.max, s.showBlack, s.showHueOption, s.barsDraggable), setups[mode]) << mode;
+  }
+  MaxHue = 240.0f;
+  for (const auto& [mode, colour, loaded, shown] : cases) {
+    ColourState s;
+    EXPECT_EQ(Shown(s, mode, colour), std::pair(shown, loaded)) << mode;
+    s.SetChannels(RGB(9, 9, 9));
+    s.CarryOver(mode);
+    EXPECT_EQ(s.Colour(), mode == kModeRGB || mode > kModeHSV ? RGB(9, 9, 9) : colour) << mode;
+  }
+  for (const auto& [mode, start, editor, step, next] : steps) {
     ColourState s;
     const int v = Shown(s, mode, start).first[static_cast<std::size_t>(editor)] + step;
     EXPECT_EQ(s.Edit(mode, editor, v) ? s.Colour() : -1, next) << mode << " " << editor;
@@ -330,19 +312,23 @@ TEST(ColourDiagram, RectanglesAroundTheCentreInPaintingOrder) {
 
 // ---- the tools' arithmetic: the HLS picker, the number base converter, the measure tool ----
 
-TEST_F(Hue, HLSPlaneAndBarCellsAndColours) {
+TEST_F(Hue, HLSPlaneBarAndMarkers) {
   // clang-format off
-  // Hue maximum, plane column and row: the cell's colour; hue, saturation, bar band: its colour.
-  const std::tuple<float, int, int, LongColour> plane[] = {
-      {240, 0, 0, RGB(255, 0, 0)}, {240, 80, 0, RGB(0, 255, 0)}, {240, 160, 0, RGB(0, 0, 255)},
+  // Hue maximum, plane column and row: the cell's colour (hue steps by a 240th of the maximum,
+  // saturation down the rows); hue, saturation, bar band: its colour (lightness down the bands).
+  const std::tuple<float, int, int, LongColour> plane[] = {{240, 80, 0, RGB(0, 255, 0)},
       {240, 240, 0, RGB(255, 0, 0)}, {240, 0, 120, RGB(128, 128, 128)},
-      {240, 0, 60, RGB(191, 64, 64)}, {360, 40, 0, RGB(255, 255, 0)}, {360, 80, 0, RGB(0, 255, 0)},
-      {360, 160, 0, RGB(0, 0, 255)}, {360, 120, 0, RGB(0, 255, 255)}};
+      {240, 0, 60, RGB(191, 64, 64)}, {360, 40, 0, RGB(255, 255, 0)}, {360, 160, 0, RGB(0, 0, 255)}};
   const std::tuple<float, float, float, int, LongColour> bar[] = {
       {240, 80, 240, 0, RGB(255, 255, 255)}, {240, 80, 240, 120, RGB(0, 0, 0)},
-      {240, 0, 240, 60, RGB(255, 0, 0)}, {240, 0, 240, 30, RGB(255, 128, 128)},
-      {360, 120, 240, 60, RGB(0, 255, 0)}, {240, 120, 240, 60, RGB(0, 255, 255)},
-      {360, 0, 0, 60, RGB(128, 128, 128)}};
+      {240, 0, 240, 30, RGB(255, 128, 128)}, {360, 120, 240, 60, RGB(0, 255, 0)},
+      {240, 120, 240, 60, RGB(0, 255, 255)}};
+  // The marker at 1830 held 90 twips below its top, the pointer's height below the top: it
+  // follows (halves to even) while its tip stays on the bar at 120 twips, 3600 high.
+  const std::pair<double, std::optional<MarkerStep>> drag[] = {{90, MarkerStep{1830, 120}},
+      {105, MarkerStep{1845, 119}}, {90.5, MarkerStep{1830, 120}}, {91.5, MarkerStep{1832, 120}},
+      {-1710, MarkerStep{30, 240}}, {-1711, std::nullopt}, {1890, MarkerStep{3630, 0}},
+      {1891, std::nullopt}};
   // clang-format on
   for (const auto& [max, column, row, colour] : plane) {
     MaxHue = max;
@@ -359,9 +345,17 @@ TEST_F(Hue, HLSPlaneAndBarCellsAndColours) {
                   BarBand(120, 20)}),
       (std::array<HLSRect, 5>{
           {{0, 0, 1, 2}, {240, 240, 241, 242}, {7, 6, 8, 8}, {0, 0, 20, 2}, {0, 240, 20, 242}}}));
+  EXPECT_EQ(CrossMarker(100, 50),
+            (std::array<HLSRect, 4>{
+                {{86, 48, 96, 52}, {104, 48, 114, 52}, {98, 36, 102, 46}, {98, 54, 102, 64}}}));
+  // The lightness marker's tip lies 90 twips below its top.
+  EXPECT_EQ((std::array{MarkerTop(240, 120, 3600), MarkerTop(120, 120, 3600),
+                        MarkerTop(1, 120, 3600), MarkerTop(0, 120, 3600)}),
+            (std::array{30, 1830, 3615, 3630}));
+  for (const auto& [y, want] : drag) EXPECT_EQ(DragMarker(1830, 90, y, 120, 3600), want) << y;
 }
 
-TEST_F(Hue, HLSPointsOnThePlaneAndTheBarReadBack) {
+TEST_F(Hue, HLSPointsOnThePlaneAndTheBarReadBackAndTheirText) {
   using HS = std::optional<HueSaturation>;
   // clang-format off
   // Hue maximum, x, y: whole hue and saturation (1.5 and 4.5 to even), none off the plane.
@@ -388,26 +382,7 @@ TEST_F(Hue, HLSPointsOnThePlaneAndTheBarReadBack) {
             << max << " " << h << " " << s;
   }
   for (float l = 0; l <= 240; ++l) EXPECT_EQ(BarLightness(BarY(l, 240), 240), l) << l;
-}
-
-TEST(HLSMarkers, CrossLightnessMarkerAndValueText) {
-  EXPECT_EQ(CrossMarker(100, 50),
-            (std::array<HLSRect, 4>{
-                {{86, 48, 96, 52}, {104, 48, 114, 52}, {98, 36, 102, 46}, {98, 54, 102, 64}}}));
-  // A bar at 120 twips, 3600 high: the tip lies 90 twips below the marker's top.
-  EXPECT_EQ((std::array{MarkerTop(240, 120, 3600), MarkerTop(120, 120, 3600),
-                        MarkerTop(1, 120, 3600), MarkerTop(0, 120, 3600)}),
-            (std::array{30, 1830, 3615, 3630}));
-  // The marker at 1830 held 90 twips below its top, the pointer's height below the top: it
-  // follows (halves to even) while its tip stays on the bar.
-  using Step = std::optional<MarkerStep>;
-  // clang-format off
-  const std::pair<double, Step> drag[] = {{90, MarkerStep{1830, 120}},
-      {105, MarkerStep{1845, 119}}, {90.5, MarkerStep{1830, 120}}, {91.5, MarkerStep{1832, 120}},
-      {-1710, MarkerStep{30, 240}}, {-1711, std::nullopt}, {1890, MarkerStep{3630, 0}},
-      {1891, std::nullopt}};
-  // clang-format on
-  for (const auto& [y, want] : drag) EXPECT_EQ(DragMarker(1830, 90, y, 120, 3600), want) << y;
+  // The value fields: the shortest text that reads back as the same float.
   float h = 0, s = 0, l = 0;
   RGBToHSL(90, 0, 0, h, s, l);
   const std::pair<float, const char*> texts[] = {

@@ -123,7 +123,7 @@ TEST(FileWrite, ReplacesWholeOrFailsNamingTheFileAndWhyKeepingTheOldBytes) {
   ASSERT_TRUE(WriteFileAtomically(dir / "pref.ini", "one\r\n").ok);
   ASSERT_TRUE(WriteFileAtomically(dir / "pref.ini", "two\r\n").ok);
   EXPECT_EQ(testing::ReadBytes(dir / "pref.ini"), "two\r\n");
-  EXPECT_EQ(Names(dir.path()), std::set<std::string>{"pref.ini"});
+  EXPECT_EQ(Names(dir), std::set<std::string>{"pref.ini"});
   // The disk full at once or halfway; a missing folder. No temporary is left behind.
   const std::string pref = FormatPrefFile(Preferences{}, "E");
   const std::tuple<const char*, bool, rlim_t, const char*> cases[] = {
@@ -132,14 +132,14 @@ TEST(FileWrite, ReplacesWholeOrFailsNamingTheFileAndWhyKeepingTheOldBytes) {
       {"missing/pref.ini", false, RLIM_INFINITY, "No such file or directory"}};
   const std::string old = "the old bytes, longer than the limits of the cases below........";
   for (const auto& [name, savePrefs, limit, why] : cases) {
-    const fs::path file = dir / name, kept = dir.path() / file.filename();
+    const fs::path file = dir / name, kept = dir / file.filename();
     testing::WriteBytes(kept, old);
-    const auto before = Names(dir.path());
+    const auto before = Names(dir);
     std::optional<testing::FileSizeLimit> full(std::in_place, limit);
     const WriteResult r =
         savePrefs ? SavePrefFile(file, Preferences{}, "E") : WriteFileAtomically(file, pref);
     full.reset();
-    EXPECT_EQ(std::tuple(r.ok, r.error, testing::ReadBytes(kept), Names(dir.path())),
+    EXPECT_EQ(std::tuple(r.ok, r.error, testing::ReadBytes(kept), Names(dir)),
               std::tuple(false, file.string() + ": " + why, old, before))
         << name;
   }
@@ -153,10 +153,10 @@ TEST(FileWrite, LeftoversOfAKilledRunAreRemovedAndNothingElse) {
   for (const auto& name : kept) testing::WriteBytes(dir / name, "x");
   for (const char* name : {"Colorx.dat.new1234-0", "Colorx.dat.new99-12", ".pref.ini.Ab3xYz"})
     testing::WriteBytes(dir / name, "x");
-  EXPECT_EQ(std::pair(RemoveLeftoverTemporaries(dir.path(), "Colorx.dat"),
-                      RemoveLeftoverTemporaries(dir.path(), "pref.ini")),
+  EXPECT_EQ(std::pair(RemoveLeftoverTemporaries(dir, "Colorx.dat"),
+                      RemoveLeftoverTemporaries(dir, "pref.ini")),
             std::pair(2, 1));
-  EXPECT_EQ(Names(dir.path()), kept);
+  EXPECT_EQ(Names(dir), kept);
   EXPECT_EQ(RemoveLeftoverTemporaries(dir / "absent", "pref.ini"), 0);
 }
 

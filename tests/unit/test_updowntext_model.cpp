@@ -14,6 +14,7 @@ namespace {
 using M = UpDownTextModel;
 
 // Logs events (V: ValueChanged) and properties marked; text is 105 twips a character, 210 high.
+// clang-format off
 struct Host : UpDownTextHost {
   using S = std::int16_t;
   std::string log, marks; int requestedH = -1, textHeight = 210;
@@ -41,6 +42,7 @@ struct Control {
     host.log.clear(), host.marks.clear();
   }
 };
+// clang-format on
 
 // One event a letter: f focus; u, d, R press the left button on up or down, the right on up;
 // o, b move off the button and on; r, x release the left on up or the text area (and click),
@@ -61,6 +63,7 @@ void Play(M& m, std::string_view script) {
 
 TEST(UpDownTextKeys, WhatEachKeyDoes) {
   // Keys 8 Backspace, 46 Delete, 37/39 Left/Right, 36/35 Home/End, 38/40 Up/Down.
+  // clang-format off
   const struct { int value, min, max, cursor, key, want, wantCursor; const char* log; } cases[] = {
       {25, 0, 255, 0, 8, 25, 0, ""}, {5, 0, 255, 1, 8, 0, 0, "V"}, {123, 0, 255, 2, 8, 13, 1, "V"},
       {-25, -99, 99, 3, 8, -2, 2, "V"}, {105, 0, 999, 1, 8, 5, 0, "V"},
@@ -74,8 +77,8 @@ TEST(UpDownTextKeys, WhatEachKeyDoes) {
       {255, 0, 255, 0, 40, 254, 0, "V Click"}, {255, 0, 255, 0, 38, 255, 0, "Click"},
       {0, 0, 255, 0, 40, 0, 0, "Click"}, {32767, 0, 32767, 0, 38, 32767, 0, ""},
       {-32768, -32768, 0, 0, 40, -32768, 0, ""}, {25, 0, 99, 2, 189, 25, 2, ""},
-      {25, 0, 99, 0, 256 + '1', 25, 0, ""},
-  };
+      {25, 0, 99, 0, 256 + '1', 25, 0, ""}};
+  // clang-format on
   for (const auto& c : cases) {
     Control ctl(c.value, c.min, c.max, c.cursor);
     ctl.m.KeyPressed(static_cast<std::int16_t>(c.key), 0);
@@ -88,8 +91,8 @@ TEST(UpDownTextKeys, WhatEachKeyDoes) {
 
 TEST(UpDownTextButtons, PressHoldRepeatAndRelease) {
   // Leaving a button ends its press for good; a key shows its button sunk until released.
-  const struct { int value, max; const char* script; int want, up, down, held; const char* log; }
-  cases[] = {
+  // clang-format off
+  const struct { int value, max; const char* script; int want, up, down, held; const char* log; } cases[] = {
       {5, 8, "fu", 5, 1, 0, 1, "Restart Down"}, {5, 8, "futttt", 8, 0, 0, 1, "Restart Down V V V"},
       {5, 8, "furt", 5, 0, 0, 0, "Restart Down Up"}, {8, 8, "fut", 8, 0, 0, 1, "Restart Down"},
       {5, 99, "dt", 4, 0, 1, 2, "Down V"}, {5, 99, "fubt", 6, 1, 0, 1, "Restart Down Move V"},
@@ -97,8 +100,8 @@ TEST(UpDownTextButtons, PressHoldRepeatAndRelease) {
       {5, 9, "do", 5, 0, 0, 0, "Down Move"}, {5, 99, "ux", 5, 0, 0, 0, "Down Up Click"},
       {5, 99, "RX", 5, 0, 0, 0, "Down Menu"}, {5, 99, "k", 6, 1, 0, 0, "V Click"},
       {5, 99, "kK", 6, 0, 0, 0, "V Click KeyUp"}, {5, 99, "j", 4, 0, 1, 0, "V Click"},
-      {98, 99, "k", 99, 0, 0, 0, "V Click"},
-  };
+      {98, 99, "k", 99, 0, 0, 0, "V Click"}};
+  // clang-format on
   for (const auto& c : cases) {
     Control ctl(c.value, 0, c.max);
     Play(ctl.m, c.script);
@@ -112,6 +115,7 @@ TEST(UpDownTextButtons, PressHoldRepeatAndRelease) {
 TEST(UpDownTextValue, AssignmentSetValueBoundsLimitsAndMenu) {
   // In turn on one control holding 10 in 0..255: A assigns, S sets silently, M and m set Max
   // and Min, W shows it. State: limits reached, buttons shown sunk (^ v), Set to Max/Min items.
+  // clang-format off
   const struct { char op; int arg, ok, want; const char* state; } cases[] = {
       {'A', 256, 0, 10, " ++"}, {'A', -1, 0, 10, " ++"}, {'S', 256, 0, 10, " ++"},
       {'A', 10, 1, 10, " ++"}, {'S', 255, 1, 255, "Max -+"}, {'M', 200, 1, 255, "Max -+"},
@@ -119,14 +123,16 @@ TEST(UpDownTextValue, AssignmentSetValueBoundsLimitsAndMenu) {
       {'A', 201, 0, 200, "Max -+"}, {'S', 0, 1, 0, "Min +-"}, {'m', -5, 1, 0, "Min +-"},
       {'m', -40000, 0, 0, "Min +-"}, {'A', 0, 1, 0, " ++"}, {'A', -5, 1, -5, "Min +-"},
       {'m', -6, 1, -5, "Min +-"}, {'W', 0, 1, -5, " +-"}, {'S', 200, 1, 200, "Max -+"},
-      {'M', 201, 1, 200, "Max -+"}, {'W', 0, 1, 200, " -+"},
-  };
+      {'M', 201, 1, 200, "Max -+"}, {'W', 0, 1, 200, " -+"}};
+  // clang-format on
   Control ctl(10, 0, 255);
   M& m = ctl.m;
   for (const auto& c : cases) {
     ctl.host.log.clear(), ctl.host.marks.clear();
-    const bool ok = c.op == 'A' ? m.AssignValue(c.arg) : c.op == 'S' ? m.SetValue(c.arg)
-                    : c.op == 'M' ? m.SetMax(c.arg) : c.op == 'm' ? m.SetMin(c.arg)
+    const bool ok = c.op == 'A'   ? m.AssignValue(c.arg)
+                    : c.op == 'S' ? m.SetValue(c.arg)
+                    : c.op == 'M' ? m.SetMax(c.arg)
+                    : c.op == 'm' ? m.SetMin(c.arg)
                                   : (m.Shown(), true);
     std::string flags = std::string(m.UpAtLimit() ? "Max" : "") + (m.DownAtLimit() ? "Min" : "");
     flags += std::string(m.UpShownPressed() ? "^" : "") + (m.DownShownPressed() ? "v" : "") +
@@ -142,11 +148,12 @@ TEST(UpDownTextValue, AssignmentSetValueBoundsLimitsAndMenu) {
 
 TEST(UpDownTextButtons, HitZones) {
   // 630 x 255: buttons from x 430; up to y 112, down from 142 (thick frame: 98, 158).
+  // clang-format off
   const struct { int borderType, x, y, want; } cases[] = {
       {0, 430, 0, 1}, {0, 429, 0, 0}, {0, 630, 112, 1}, {0, 630, 113, 0}, {0, 500, 141, 0},
       {0, 500, 142, 2}, {0, 631, 142, 0}, {0, 500, 255, 2}, {0, 500, 256, 0}, {0, 500, -1, 0},
-      {1, 500, 98, 1}, {1, 500, 99, 0}, {1, 500, 157, 0}, {1, 500, 158, 2}, {2, 500, 112, 1},
-  };
+      {1, 500, 98, 1}, {1, 500, 99, 0}, {1, 500, 157, 0}, {1, 500, 158, 2}, {2, 500, 112, 1}};
+  // clang-format on
   for (const auto& c : cases) {
     Control ctl(5, 0, 255);
     ctl.m.SetBorderType(c.borderType);
@@ -173,6 +180,7 @@ TEST(UpDownTextPicture, FramesButtonsGlyphsTextAndCursor) {
   m.SetBorderColor1(1), m.SetBorderColor2(2), m.SetBorderColor3(3), m.SetBorderColor4(4);
   m.SetBackStyle(1), m.SetCursorColor(0x20);
   // Type 1 is the thick frame; pressed: the left button held on up. Buttons over the number.
+  // clang-format off
   const struct { int type, pressed; TwipFill fill; } cases[] = {
       {0, 0, {0, 0, 430, 255, bg}}, {0, 0, {15, 15, 400, 225, bg}}, {0, 0, {0, 0, 430, 15, 4}},
       {2, 0, {0, 240, 430, 15, 3}}, {0, 0, {415, 15, 15, 240, 3}}, {2, 0, {15, 15, 400, 225, bg}},
@@ -181,8 +189,8 @@ TEST(UpDownTextPicture, FramesButtonsGlyphsTextAndCursor) {
       {1, 0, {415, 15, 15, 240, 1}}, {1, 0, {400, 30, 15, 195, 3}},
       {0, 0, {430, 0, 200, 128, face}}, {0, 0, {430, 128, 200, 127, face}},
       {0, 0, {430, 0, 200, 15, 3}}, {0, 1, {430, 0, 200, 15, 4}}, {0, 1, {430, 128, 200, 15, 3}},
-      {0, 1, {615, 15, 15, 113, 3}}, {0, 0, {430, 113, 200, 15, 4}}, {0, 0, {615, 143, 15, 112, 4}},
-  };
+      {0, 1, {615, 15, 15, 113, 3}}, {0, 0, {430, 113, 200, 15, 4}}, {0, 0, {615, 143, 15, 112, 4}}};
+  // clang-format on
   for (const auto& c : cases) {
     m.SetBorderType(c.type);
     c.pressed ? m.MousePressed(1, 0, 500, 30) : m.MouseReleased(1, 0, 500, 30);
@@ -198,7 +206,8 @@ TEST(UpDownTextPicture, FramesButtonsGlyphsTextAndCursor) {
        {std::tuple(5, ink, ink), std::tuple(255, 0x808080, ink), std::tuple(0, ink, 0x808080)}) {
     m.SetValue(value);
     std::vector<TwipFill> rows[2];  // one twip high, in the up and the down button
-    for (const TwipFill& f : m.Picture().overText) if (f.h == 1) rows[f.y >= 128].push_back(f);
+    for (const TwipFill& f : m.Picture().overText)
+      if (f.h == 1) rows[f.y >= 128].push_back(f);
     ASSERT_EQ(std::tuple(rows[0].size(), rows[1].size()), std::tuple(49u, 56u));
     EXPECT_EQ(std::tuple(rows[0].front(), rows[0].back(), rows[1].front(), rows[1].back()),
               std::tuple(TwipFill{481, 86, 98, 1, up}, TwipFill{529, 38, 2, 1, up},
