@@ -2,9 +2,10 @@
 BUILD      ?= build
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 20
+FUZZ_LONG_SECONDS ?= 600
 JOBS       ?= $(shell nproc)
 
-.PHONY: run test deps build package unit fuzz bench clean screenshot
+.PHONY: run test deps build package unit fuzz fuzz-long bench clean screenshot
 
 deps:
 	@scripts/install-deps
@@ -35,11 +36,17 @@ test: build
 	@tests/package/check-deb.sh $(BUILD)/huekeeper_*.deb
 	@$(MAKE) --no-print-directory fuzz
 
+# Each fuzzer for FUZZ_SECONDS from its corpus, two at a time; any crash, sanitizer
+# report or leak fails.
 fuzz: deps
 	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DHK_FUZZ=ON \
 	  -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 	@cmake --build $(FUZZ_BUILD) -j $(JOBS)
-	@scripts/run-fuzzers $(FUZZ_BUILD) $(FUZZ_SECONDS)
+	@scripts/run-fuzzers $(FUZZ_BUILD) $(FUZZ_SECONDS) 2
+
+# Each fuzzer for ten minutes from its corpus, two at a time, with its figures.
+fuzz-long:
+	@$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=$(FUZZ_LONG_SECONDS)
 
 bench: build
 	@mkdir -p $(BUILD)/bench-results
