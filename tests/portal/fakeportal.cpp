@@ -1,7 +1,6 @@
-// A stand-in for the desktop portal's colour picker: it takes the portal's name on the
-// session bus, prints "ready", and answers each PickColor on the request object named after
-// the caller and its token as its next argument says: "CODE [R G B]" sends the Response
-// with that code, and the colour (channels 0..1) if given; "vanish" leaves the bus instead.
+// A stand-in for the desktop portal's colour picker. It takes the portal's name, prints
+// "ready", and answers each PickColor as its next argument says: "CODE [R G B]" with the
+// Response of that code (and that colour, channels 0..1, if given), "vanish" by leaving.
 #include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusConnection>
@@ -30,9 +29,8 @@ class FakeScreenshot : public QObject {
                                   options.value("handle_token").toString());
     // Once this call's reply has gone out, as a real portal answers once the user acts.
     QTimer::singleShot(0, this, [path, answer = answers.takeFirst().split(' ')] {
-      QDBusConnection bus = QDBusConnection::sessionBus();
       if (answer[0] == "vanish") {
-        bus.unregisterService(kService);
+        QDBusConnection::sessionBus().unregisterService(kService);
         return;
       }
       QVariantMap results;
@@ -43,8 +41,9 @@ class FakeScreenshot : public QObject {
         colour.endStructure();
         results.insert("color", QVariant::fromValue(colour));
       }
-      bus.send(QDBusMessage::createSignal(path, "org.freedesktop.portal.Request", "Response")
-               << answer[0].toUInt() << results);
+      QDBusConnection::sessionBus().send(
+          QDBusMessage::createSignal(path, "org.freedesktop.portal.Request", "Response")
+          << answer[0].toUInt() << results);
     });
     return QDBusObjectPath(path);
   }
@@ -61,10 +60,8 @@ int main(int argc, char** argv) {
   if (!bus.registerObject(kObject, &portal, QDBusConnection::ExportAllSlots) ||
       bus.interface()->registerService(kService, QDBusConnectionInterface::ReplaceExistingService,
                                        QDBusConnectionInterface::AllowReplacement) !=
-          QDBusConnectionInterface::ServiceRegistered) {
-    std::fprintf(stderr, "hk_fakeportal: %s\n", qPrintable(bus.lastError().message()));
-    return 1;
-  }
+          QDBusConnectionInterface::ServiceRegistered)
+    qFatal("hk_fakeportal: %s", qPrintable(bus.lastError().message()));
   std::puts("ready");
   std::fflush(stdout);
   return app.exec();
