@@ -4,29 +4,25 @@
 namespace hk {
 namespace {
 
-const char* const kFields[] = {"Text1", "Text2", "txtHTML", "Text4", "Text5"};
-
 class ColourModes : public WindowTest {
  protected:
-  void SetUp() override {
-    WindowTest::SetUp();
-    Start(false);
-  }
+  void SetUp() override { WindowTest::SetUp(), Start(false); }
   UpDownText* Editor(int i) { return w->findChild<UpDownText*>(QString("Txt") + "RGBK"[i]); }
   std::array<int, 4> Values() {
     return {Editor(0)->value(), Editor(1)->value(), Editor(2)->value(), Editor(3)->value()};
   }
-  QLineEdit* Field(const char* name) { return Child<QLineEdit>(name); }
-  void TypeAndEnter(const char* name, const QString& text) {
-    QLineEdit* field = Field(name);
+  void TypeAndEnter(QWidget* field, const QString& text) {
     field->setFocus();
-    field->selectAll();
-    QTest::keyClick(field, Qt::Key_Delete);
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(field, text);
     QTest::keyClick(field, Qt::Key_Return);
   }
-  bool Highlighted(const char* name) {
-    return Field(name)->palette().color(QPalette::Base) == ToQColor(kErrorHighlight);
+  // The fields with the error highlight.
+  QStringList Marked() {
+    QStringList marked;
+    for (const char* name : {"Text1", "Text2", "txtHTML", "Text4", "Text5"})
+      if (Child(name)->palette().color(QPalette::Base) == ToQColor(kErrorHighlight)) marked << name;
+    return marked;
   }
   QMenu* Pick(const char* caption, const char* menuName, int entry) {
     auto* menu = Child<QMenu>(menuName);
@@ -38,23 +34,24 @@ class ColourModes : public WindowTest {
   }
 };
 
-using CurrentColour = ColourModes;
-
-TEST_F(CurrentColour, EnterInEachFieldShowsTheColourEverywhere) {
-  const std::tuple<const char*, const char*, LongColour> typed[] = {
-      {"Text1", "FF", 255},
-      {"Text2", "#000000", 0},
-      {"txtHTML", "cyan", 16776960},
-      {"Text4", "12.5, 13.5, 0", RGB(12, 14, 0)},
-      {"Text5", "100,100,100,0", RGB(155, 155, 155)}};
-  for (const auto& [field, text, colour] : typed) {
-    w->SetColor(RGB(1, 2, 3));
-    TypeAndEnter(field, QString::fromLatin1(text));
-    EXPECT_EQ(w->CurrentColour(), colour) << field << " " << text;
+TEST_F(ColourModes, EnterInEachFieldShowsTheColourEverywhereAndBadInputMarksOnlyThatField) {
+  // clang-format off
+  const std::tuple<const char*, const char*, const char*, LongColour> typed[] = {
+      {"Text1", "XYZ", "FF", 255}, {"Text2", "#FG0000", "#000000", 0},
+      {"txtHTML", "Grey", "cyan", 16776960}, {"Text4", "256, 0, 0", "12.5, 13.5, 0", RGB(12, 14, 0)},
+      {"Text5", "1,2,3", "100,100,100,0", RGB(155, 155, 155)}};
+  // clang-format on
+  for (const auto& [field, bad, good, colour] : typed) {
+    w->SetColor(4227327);
+    TypeAndEnter(Child(field), bad);
+    EXPECT_EQ(std::pair(w->CurrentColour(), Marked()), std::pair(4227327, QStringList{field}));
+    TypeAndEnter(Child(field), good);  // a colour clears the mark
+    EXPECT_EQ(std::pair(w->CurrentColour(), Marked()), std::pair(colour, QStringList()));
   }
-  TypeAndEnter("txtHTML", "AQUA");  // every text shown: Long, the five fields, R G B
+  TypeAndEnter(Child("txtHTML"), "AQUA");  // every text shown: Long, the five fields, R G B
   QStringList shown{Child<QComboBox>("txtCol")->currentText()};
-  for (const char* name : kFields) shown << Field(name)->text();
+  for (const char* name : {"Text1", "Text2", "txtHTML", "Text4", "Text5"})
+    shown << Child<QLineEdit>(name)->text();
   for (int i = 0; i < 3; ++i) shown << QString::number(Editor(i)->value());
   EXPECT_EQ(shown, (QStringList{"16776960", "FFFF00", "#00FFFF", "Aqua", "0, 255, 255",
                                 "255, 0, 0, 0", "0", "255", "255"}));
@@ -63,49 +60,23 @@ TEST_F(CurrentColour, EnterInEachFieldShowsTheColourEverywhere) {
             std::pair(QColor(Qt::black), QColor(0, 255, 255)));
 }
 
-TEST_F(CurrentColour, BadInputHighlightsOnlyThatFieldUntilTheNextColour) {
-  const std::pair<const char*, const char*> bad[] = {{"Text1", "XYZ"},
-                                                     {"Text2", "#FG0000"},
-                                                     {"txtHTML", "Grey"},
-                                                     {"Text4", "256, 0, 0"},
-                                                     {"Text5", "1,2,3"}};
-  for (const auto& [field, text] : bad) {
-    w->SetColor(4227327);
-    TypeAndEnter(field, QString::fromLatin1(text));
-    EXPECT_EQ(w->CurrentColour(), 4227327) << field;
-    for (const char* name : kFields)
-      EXPECT_EQ(Highlighted(name), std::string(name) == field) << name << " after " << field;
-  }
-  TypeAndEnter("Text2", "#00ff00");  // a colour from another field clears the highlight
-  EXPECT_EQ(std::pair(Highlighted("Text5"), Field("Text5")->text()),
-            std::pair(false, QString("255, 0, 255, 0")));
-}
-
-TEST_F(CurrentColour, LongFieldTakesOnlyDigitsAndAppliesOnEnter) {
+TEST_F(ColourModes, LongFieldTakesOnlyDigitsAndAppliesOnEnter) {
   dialogs.typed.push_back("white");
   w->table().AddColor(16777215, dialogs);  // a saved value must not complete "1677"
+  w->SetColor(5);
   auto* combo = Child<QComboBox>("txtCol");
-  combo->setFocus();
-  combo->lineEdit()->selectAll();
-  QTest::keyClick(combo, Qt::Key_Delete);
-  QTest::keyClicks(combo, "-1a6x77");  // "-", "a" and "x" are dropped
-  EXPECT_EQ(combo->lineEdit()->text(), "1677");
-  QTest::keyClick(combo, Qt::Key_A, Qt::ControlModifier);  // shortcuts still work
-  EXPECT_EQ(combo->lineEdit()->selectedText(), "1677");
-  QTest::keyClick(combo, Qt::Key_End);
-  QTest::keyClicks(combo, ".4");
-  QTest::keyClick(combo, Qt::Key_Return);
-  EXPECT_EQ(std::pair(w->CurrentColour(), Field("Text4")->text()),
-            std::pair(1677, QString("141, 6, 0")));
+  TypeAndEnter(combo, "-1a6x77.4");  // "-", "a" and "x" are dropped; Ctrl+A still selects
+  EXPECT_EQ(std::tuple(combo->currentText(), w->CurrentColour(), Child<QLineEdit>("Text4")->text()),
+            std::tuple(QString("1677"), 1677, QString("141, 6, 0")));
 }
 
-TEST_F(CurrentColour, FocusSelectsTheTextAndCopyButtonsPutItOnTheClipboard) {
+TEST_F(ColourModes, FocusSelectsTheTextAndCopyButtonsPutItOnTheClipboard) {
   w->SetColor(4227327);
   for (const char* name : {"Text1", "Text2", "Text4", "Text5"}) {
-    Field(std::string(name) == "Text1" ? "Text2" : "Text1")->setFocus();
-    Field(name)->setFocus();
+    Child(std::string(name) == "Text1" ? "Text2" : "Text1")->setFocus();
+    Child(name)->setFocus();
     QApplication::processEvents();
-    EXPECT_EQ(Field(name)->selectedText(), Field(name)->text()) << name;
+    EXPECT_EQ(Child<QLineEdit>(name)->selectedText(), Child<QLineEdit>(name)->text()) << name;
   }
   auto copy = [&](int index) {
     QApplication::clipboard()->setText("stale");
@@ -125,17 +96,15 @@ TEST_F(ColourModes, ColourMenuSetsTheModeItsEditorsAndTheirValues) {
   const QMenu* menu = Pick("lblColor", "mnuColor", 2);
   const QWidget* selector = Child("PicFrame2");  // the menu opens under it
   EXPECT_EQ(menu->pos(), selector->mapToGlobal(QPoint(0, selector->height())));
-  EXPECT_EQ((QStringList{Text("lblColor"), Text("lblRed"), Text("lblGreen"), Text("lblBlue")}),
-            (QStringList{"C M Y K", "&Cyan", "&Magenta", "&Yellow"}));
-  EXPECT_EQ(Values(), (std::array{128, 64, 0, 55}));
-  EXPECT_EQ(Editor(3)->Max(), 255);
+  EXPECT_EQ(std::tuple(Text("lblColor"), Text("lblBlue"), Values(), Editor(3)->Max()),
+            std::tuple(QString("C M Y K"), QString("&Yellow"), std::array{128, 64, 0, 55}, 255));
   EXPECT_TRUE(w->ColorModeChanged && Shown("TxtK") && Shown("lblBlack") && !Shown("Picture3"));
   Editor(2)->setValue(100);  // an edit gives the colour, and the editors reload from it
   EXPECT_EQ(std::pair(w->CurrentColour(), Values()),
             std::pair(RGB(100, 150, 122), std::array{85, 0, 48, 105}));
   w->mnuColorMode_Click(kModeRGB);
-  EXPECT_EQ(Values()[2], 122);
-  EXPECT_EQ(Child("LblR")->cursor().shape(), Qt::SizeVerCursor);
+  EXPECT_EQ(std::pair(Values()[2], Child("LblR")->cursor().shape()),
+            std::pair(122, Qt::SizeVerCursor));
   w->mnuColorMode_Click(kModeHSL);
   EXPECT_TRUE(!Shown("TxtK") && !Shown("lblBlack") && Shown("Picture3"));
   EXPECT_EQ(Child("LblR")->cursor().shape(), Qt::ForbiddenCursor);
@@ -143,8 +112,7 @@ TEST_F(ColourModes, ColourMenuSetsTheModeItsEditorsAndTheirValues) {
 
 TEST_F(ColourModes, HueMaximumRescalesTheHueAndKeepsTheColour) {
   const auto options = w->findChildren<QRadioButton*>("Option2");
-  ASSERT_EQ(options.at(0)->text(), "360");
-  EXPECT_TRUE(options.at(1)->isChecked());
+  ASSERT_TRUE(options.at(0)->text() == "360" && options.at(1)->isChecked());
   const LongColour colour = RGB(255, 0, 255);  // hue 200 of 240, 300 of 360
   auto hue = [&] { return std::tuple(Editor(0)->Max(), Editor(0)->value(), w->CurrentColour()); };
   w->SetColor(colour);
@@ -160,12 +128,11 @@ TEST_F(ColourModes, HueMaximumRescalesTheHueAndKeepsTheColour) {
 }
 
 TEST_F(ColourModes, DragBarsStepOnePerMoveWithin0To255InRGBModeOnly) {
-  QWidget* bar = Child("LblG");
-  w->SetColor(RGB(0, 250, 0));
   auto move = [&](int y) {
-    Mouse(bar, QEvent::MouseMove, QPointF(5, y), Qt::NoButton, Qt::LeftButton);
+    Mouse(Child("LblG"), QEvent::MouseMove, QPointF(5, y), Qt::NoButton, Qt::LeftButton);
     return w->CurrentColour();
   };
+  w->SetColor(RGB(0, 250, 0));
   for (int y = 70; y > 56; --y) move(y);
   EXPECT_EQ(move(56), RGB(0, 255, 0)) << "14 moves up, stopped at 255";
   move(70);  // one step down, however far; none without a vertical move
@@ -179,37 +146,38 @@ TEST_F(ColourModes, DragBarsStepOnePerMoveWithin0To255InRGBModeOnly) {
 }
 
 TEST_F(ColourModes, DisplayMenuPaintsTheDiagramOfTheColour) {
-  QWidget* display = Child("PicFrame3");
   const DiagramGeometry g = w->diagramGeometry();
   w->SetColor(RGB(100, 150, 200));
-  auto pixel = [&](int x, int y) { return display->grab().toImage().pixelColor(x, y); };
-  EXPECT_EQ(pixel(1, 50), ToQColor(kSysButtonFace));
-  for (const auto& [bar, colour] : {std::pair{"LblR", QColor(100, 0, 0)},
-                                    {"LblG", QColor(0, 150, 0)},
-                                    {"LblB", QColor(0, 0, 200)}})
-    EXPECT_EQ(Child(bar)->grab().toImage().pixelColor(0, 0), colour) << bar;
+  auto pixel = [&](const char* name, int x, int y) {
+    return Child(name)->grab().toImage().pixelColor(x, y);
+  };
+  EXPECT_EQ(std::tuple(pixel("PicFrame3", 1, 50), pixel("LblR", 0, 0), pixel("LblG", 0, 0),
+                       pixel("LblB", 0, 0)),
+            std::tuple(ToQColor(kSysButtonFace), QColor(100, 0, 0), QColor(0, 150, 0),
+                       QColor(0, 0, 200)));
   Pick("lblDisp", "mnuDispMode", 2);
   EXPECT_TRUE(w->DispModeChanged && Text("lblDisp") == "CMYK Display" && !Shown("LblR"));
-  EXPECT_EQ(pixel(g.cx - 25, g.cy - 30), QColor(127, 255, 255));  // cyan alone
-  EXPECT_EQ(pixel(g.cx + 5, g.cy + 5), QColor(100, 150, 200));    // the colour, centre
+  // Cyan alone, and the colour at the centre; then the CMY diagram's cyan.
+  EXPECT_EQ(
+      std::pair(pixel("PicFrame3", g.cx - 25, g.cy - 30), pixel("PicFrame3", g.cx + 5, g.cy + 5)),
+      std::pair(QColor(127, 255, 255), QColor(100, 150, 200)));
   w->mnuDisp_Click(1);
-  EXPECT_EQ(pixel(g.cx, g.cy - 30), QColor(100, 255, 255));  // the CMY diagram's cyan
+  EXPECT_EQ(pixel("PicFrame3", g.cx, g.cy - 30), QColor(100, 255, 255));
 }
 
 TEST_F(ColourModes, WheelStepsTheFocusedEditorWhereverThePointerIs) {
   w->SetColor(RGB(10, 253, 30));
   Editor(1)->setFocus();
   QApplication::processEvents();
-  QWidget* elsewhere = Child("Text1");
   auto wheel = [&](int delta) {
-    Wheel(elsewhere, delta);
+    Wheel(Child("Text1"), delta);
     return GreenOf(w->CurrentColour());
   };
   EXPECT_EQ(wheel(360), 255);  // away from the user: up, three notches, stopped at the limit
   EXPECT_EQ(wheel(-240), 253);
-  EXPECT_EQ(wheel(60), 253);  // half a notch does nothing yet ...
-  EXPECT_EQ(wheel(60), 254);  // ... the second half makes a step
-  elsewhere->setFocus();      // without an editor in focus the wheel is left to the control
+  EXPECT_EQ(wheel(60), 253);   // half a notch does nothing yet ...
+  EXPECT_EQ(wheel(60), 254);   // ... the second half makes a step
+  Child("Text1")->setFocus();  // without an editor in focus the wheel is left to the control
   QApplication::processEvents();
   EXPECT_EQ(wheel(120), 254);
 }

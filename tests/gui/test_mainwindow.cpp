@@ -1,9 +1,12 @@
-// The main window's life and commands: start-up from the saved settings, the exit that
-// saves them (or asks what to do when a save fails), the window keys, the slide
-// button, the pin, the close box and Show/Hide, the action row and the About box.
+// The main window's life and commands (start-up from the saved settings, the exit that
+// saves them or asks, window keys, slide, close box, Show/Hide, the action row, About),
+// and what assistive technology and the keyboard find in each window.
 #include "mainwindow/actionlabels.h"
 #include "mainwindow/preferences.h"
 #include "mainwindow/trayicon.h"
+#include "tools/fmhex.h"
+#include "tools/frmhls.h"
+#include "tools/frmmeasure.h"
 #include "window_fixture.h"
 
 namespace hk {
@@ -13,51 +16,97 @@ namespace {
 class UrlCatcher : public QObject {
   Q_OBJECT
  public:
-  UrlCatcher() { QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "Open"); }
-  ~UrlCatcher() override { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); }
+  UrlCatcher() { QDesktopServices::setUrlHandler("https", this, "Open"); }
+  ~UrlCatcher() override { QDesktopServices::unsetUrlHandler("https"); }
   QList<QUrl> opened;
  public slots:
   void Open(const QUrl& url) { opened << url; }
 };
 
-using Lifecycle = WindowTest;
+QString NameOf(const QObject* o) {
+  const QVariant index = o->property("index");
+  return o->objectName() + (index.isValid() ? QString("[%1]").arg(index.toInt()) : QString());
+}
 
-TEST_F(Lifecycle, SettingsAndTheFirstColourFromStartToExit) {
+// Every control the user can reach or work that has no name, through the whole tree. A
+// combo box's name is the text it holds: only a label names what it is for.
+void Unnamed(QAccessibleInterface* node, QStringList& out) {
+  static const QList<QAccessible::Role> kControls = {
+      QAccessible::Button,      QAccessible::ButtonMenu,   QAccessible::CheckBox,
+      QAccessible::RadioButton, QAccessible::EditableText, QAccessible::SpinBox,
+      QAccessible::ComboBox,    QAccessible::List,         QAccessible::Table};
+  if (node == nullptr) return;
+  const bool named =
+      !node->text(QAccessible::Name).trimmed().isEmpty() &&
+      (node->role() != QAccessible::ComboBox || !node->relations(QAccessible::Label).isEmpty());
+  if ((node->state().focusable || kControls.contains(node->role())) && !named)
+    out << NameOf(node->object());
+  // The rows of a list are what it holds, not controls.
+  if (node->role() == QAccessible::List || node->role() == QAccessible::Table) return;
+  for (int i = 0; i < node->childCount(); ++i) Unnamed(node->child(i), out);
+}
+
+// Shown controls that leave their parent or cover a sibling (touching edges aside);
+// the bands painted behind the controls are no controls.
+QStringList Misplaced(QWidget* window) {
+  QStringList out;
+  QWidgetList parents = window->findChildren<QWidget*>();
+  parents << window;
+  for (QWidget* parent : parents) {
+    QWidgetList shown;
+    for (QObject* o : parent->children())
+      if (auto* c = qobject_cast<QWidget*>(o);
+          c && !c->isWindow() && c->isVisibleTo(window) && !c->objectName().startsWith("Shape"))
+        shown << c;
+    for (QWidget* c : shown) {
+      if (!parent->rect().contains(c->geometry())) out << NameOf(c);
+      for (QWidget* d : shown)
+        if (c < d && c->geometry().adjusted(1, 1, -1, -1).intersects(d->geometry()))
+          out << NameOf(c) + "/" + NameOf(d);
+    }
+  }
+  return out;
+}
+
+// The widgets Tab visits; "<" marks one that lies up or left of the stop before it and
+// neither lower nor further right: Tab reads a window from the top left to the bottom right.
+QStringList TabStops(QWidget* window) {
+  QStringList out;
+  QPoint last(-1, -1);
+  for (QWidget* w = window->nextInFocusChain(); w != window; w = w->nextInFocusChain()) {
+    if (!(w->focusPolicy() & Qt::TabFocus) || w->focusProxy() != nullptr) continue;
+    const QPoint at = w->mapTo(window, QPoint());
+    const bool back =
+        (at.x() < last.x() && at.y() <= last.y()) || (at.y() < last.y() && at.x() <= last.x());
+    out << (back ? "<" : "") + NameOf(w);
+    last = at;
+  }
+  return out;
+}
+
+class MainWindow : public WindowTest {
+ protected:
+  QLabel* Label(int index) { return w->actionLabels().label(index); }
+};
+
+TEST_F(MainWindow, SettingsAndTheFirstColourFromStartToExit) {
   Open();  // one size: it minimizes, never maximizes
-  EXPECT_EQ(std::tuple(w->windowTitle(), w->minimumSize(), w->maximumSize()),
-            std::tuple(QString("Hue Keeper"), QSize(310, 225), QSize(310, 225)));
-  EXPECT_EQ(w->windowFlags() & (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint |
-                                Qt::WindowCloseButtonHint),
-            Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+  EXPECT_EQ(
+      std::tuple(w->minimumSize(), w->maximumSize(),
+                 w->windowFlags() & (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint)),
+      std::tuple(QSize(310, 225), QSize(310, 225), Qt::WindowMinimizeButtonHint));
   const QByteArray colours = Record(1, "one") + Record(2, "two");
-  const struct {
-    QByteArray archive, before;
-    bool expanded;
-    LongColour colour;
-    const char *caption, *mode;
-    Preferences after;
-  } cases[] = {
-      // A first run opens expanded; with no saved colour none is remembered.
-      {"", "", true, 0, "Custom Color &Table[0]", "R G B", {0, 180, 0, 0, 240, "", 0, 1}},
-      // Collapsed, tips, HSL on 360, the web list on its fifth colour, Azure; a display
-      // mode above 2 is taken as 2.
-      {colours,
-       "TAB=1\r\nCORORSIZE=255\r\nCOLORMODE=3\r\nDISPLAYMODE=7\r\nMAXHUE=360\r\nEXPANDED=\r\n"
-       "LASTUSERCOLOR=1\r\nLASTWEBCOLOR=5\r\n",
-       false,
-       16777200,
-       "Web Color &Table[140] AZURE",
-       "H S L",
-       {1, 255, 3, 2, 360, "", 1, 5}},
+  // clang-format off
+  const struct { QByteArray archive, before; bool expanded; LongColour colour;
+                 const char *caption, *mode; Preferences after; } cases[] = {
+      // Collapsed, tips, HSL on 360, the web list on Azure; a display mode above 2 is 2.
+      {colours, "TAB=1\r\nCORORSIZE=255\r\nCOLORMODE=3\r\nDISPLAYMODE=7\r\nMAXHUE=360\r\n"
+       "EXPANDED=\r\nLASTUSERCOLOR=1\r\nLASTWEBCOLOR=5\r\n", false, 16777200,
+       "Web Color &Table[140] AZURE", "H S L", {1, 255, 3, 2, 360, "", 1, 5}},
       // The saved colour is selected first; black then becomes current, and stays.
-      {colours,
-       "EXPANDED=E\r\nLASTUSERCOLOR=2\r\n",
-       true,
-       0,
-       "Custom Color &Table[2] two",
-       "R G B",
-       {0, 180, 0, 0, 240, "", 2, 1}},
-  };
+      {colours, "EXPANDED=E\r\nLASTUSERCOLOR=2\r\n", true, 0, "Custom Color &Table[2] two",
+       "R G B", {0, 180, 0, 0, 240, "", 2, 1}}};
+  // clang-format on
   for (const auto& c : cases) {
     SCOPED_TRACE(c.before.toStdString());
     Write("Colorx.dat", c.archive);
@@ -67,71 +116,56 @@ TEST_F(Lifecycle, SettingsAndTheFirstColourFromStartToExit) {
                          Text("lblColor"), Child<UpDownText>("TxtR")->Max()),
               std::tuple(c.expanded ? 364 : 225, c.expanded, c.colour, QString(c.caption),
                          QString(c.mode), c.mode[0] == 'H' ? 360 : 255));
-    const QByteArray after =
-        QByteArray::fromStdString(FormatPrefFile(c.after, c.expanded ? "E" : ""));
     w->mnuExit_Click();
-    EXPECT_EQ(Read("pref.ini"), after);
-    EXPECT_EQ(Read("Colorx.dat"), c.archive) << "nothing was added";
-    w->mnuExit_Click();
-    EXPECT_EQ(Read("pref.ini"), after) << "a second Exit ends again but saves nothing twice";
-    w.reset();
+    w->mnuExit_Click();  // a second Exit ends again, but saves nothing twice
+    EXPECT_EQ(std::tuple(Read("pref.ini").toStdString(), Read("Colorx.dat")),
+              std::tuple(FormatPrefFile(c.after, c.expanded ? "E" : ""), c.archive));
   }
-  EXPECT_EQ(exits, 6);
+  EXPECT_EQ(exits, 4);
 }
 
-TEST_F(Lifecycle, InstalledCopyUsesTheSettingsStoreOnly) {
+TEST_F(MainWindow, AnInstalledCopyUsesTheStoreOnlyAndStartUpTellsWhatItCannotRead) {
   Write("uninst-Huekeeper.exe", "x");
   Write("pref.ini", "TAB=1\r\nEXPANDED=\r\n");
-  const QByteArray pref = Read("pref.ini");
   Start();
-  EXPECT_FALSE(w->findChildren<QRadioButton*>("Option1").at(1)->isChecked())
-      << "pref.ini is not read when installed";
-  EXPECT_EQ(w->TableState(), "") << "an empty store starts collapsed";
+  EXPECT_EQ(std::pair(w->TableState(), w->findChildren<QRadioButton*>("Option1")[1]->isChecked()),
+            std::pair(QString(), false))
+      << "pref.ini unread; an empty store starts collapsed";
   w->mnuExit_Click();
-  EXPECT_EQ(Read("pref.ini"), pref) << "nor written";
   QSettings store(QSettings::IniFormat, QSettings::UserScope, "Hue Keeper", "Hue Keeper");
-  store.beginGroup("Preference");
   // Nothing changed in the run: only the selection and the table state are written.
-  EXPECT_EQ(store.childKeys(), QStringList({"Selecton", "Table"}));
-  EXPECT_EQ(store.value("Selecton").toString(), "0/1");
-  EXPECT_EQ(store.value("Table").toString(), "");
-}
-
-TEST_F(Lifecycle, StartUpErrorsAreShownAndAnOverflowStopsTheSequence) {
-  Write("uninst-Huekeeper.exe", "x");
-  QSettings(QSettings::IniFormat, QSettings::UserScope, "Hue Keeper", "Hue Keeper")
-      .setValue("Preference/Tab", "40000");  // beyond 16 bits
+  EXPECT_EQ(std::tuple(Read("pref.ini"), store.allKeys(), store.value("Preference/Selecton"),
+                       store.value("Preference/Table")),
+            std::tuple(QByteArray("TAB=1\r\nEXPANDED=\r\n"),
+                       QStringList({"Preference/Selecton", "Preference/Table"}), QVariant("0/1"),
+                       QVariant("")));
+  store.setValue("Preference/Tab", "40000");  // beyond 16 bits
+  store.sync();
   Start();
   EXPECT_EQ(dialogs.calls,
             std::vector{testing::Msg("Overflow", "Hue Keeper", MsgButtons::OK, MsgIcon::None)});
   EXPECT_EQ(w->height(), 225) << "the rest of start-up, the table toggle among it, is skipped";
-
   // An archive that cannot be read is named, not shown as empty; start-up goes on.
   QFile::remove(dir.filePath("uninst-Huekeeper.exe"));
+  Write("pref.ini", "EXPANDED=E\r\n");
   ASSERT_TRUE(QDir(dir.path()).mkdir("Colorx.dat"));
   dialogs.calls.clear();
   Start();
-  ASSERT_EQ(dialogs.calls.size(), 1u);
-  const QString said = QString::fromStdString(dialogs.calls[0].prompt);
-  EXPECT_TRUE(said.startsWith("Some saved colors could not be read: ") &&
-              said.contains("Colorx.dat"))
-      << said.toStdString();
-  EXPECT_EQ(w->height(), 364);
+  ASSERT_EQ(std::pair(dialogs.calls.size(), w->height()), std::pair(std::size_t{1}, 364));
+  EXPECT_THAT(dialogs.calls[0].prompt,
+              ::testing::MatchesRegex("Some saved colors could not be read: .*Colorx.dat.*"));
 }
 
-TEST_F(Lifecycle, AnExitWhoseSavesFailAsksForEachFileToRetryOrDiscardItAndEndsAfter) {
+TEST_F(MainWindow, AnExitWhoseSavesFailAsksForEachFileToRetryOrDiscardItAndEndsAfter) {
   const QByteArray pref = "EXPANDED=E\r\nLASTUSERCOLOR=1\r\n", colours = Record(255, "Red");
   Write("pref.ini", pref);
   Write("Colorx.dat", colours);
   Write("screen_tmp.bmp", "the capture of the last run");
   StartWithScreen();
-  // A colour added and a capture taken: every file is due at exit.
-  w->SetColor(65280);
+  w->SetColor(65280);  // a colour added and a capture taken: every file is due at exit
   dialogs.typed = {"Lime"};
   w->CmdAdd_Click();
   const QImage captured = PickOnce();
-  ASSERT_FALSE(captured.isNull());
-
   // No file may grow past 16 bytes, as on a full disk, until the room is made at the
   // fourth question. The preferences fail twice and are given up, the colours are given
   // up, and the capture is tried again after the room is made.
@@ -145,10 +179,9 @@ TEST_F(Lifecycle, AnExitWhoseSavesFailAsksForEachFileToRetryOrDiscardItAndEndsAf
   };
   QTest::keyClick(w.get(), Qt::Key_X, Qt::AltModifier);
   QApplication::processEvents();
-
-  const auto asked = [&](const char* what, const char* file) {
+  const auto asked = [&](std::string what, const char* file) {
     return testing::Msg(
-        "Hue Keeper could not save " + std::string(what) + ".\n\n" +
+        "Hue Keeper could not save " + what + ".\n\n" +
             QDir(w->ProgramFolder()).filePath(file).toStdString() +
             ": File too large\n\nRetry tries again; Discard leaves the file as it was.",
         "Not Saved", MsgButtons::RetryDiscard, MsgIcon::Critical);
@@ -157,114 +190,86 @@ TEST_F(Lifecycle, AnExitWhoseSavesFailAsksForEachFileToRetryOrDiscardItAndEndsAf
             (std::vector{asked("the preferences", "pref.ini"), asked("the preferences", "pref.ini"),
                          asked("the colors", "Colorx.dat"),
                          asked("the screen capture", "screen_tmp.bmp")}));
-  EXPECT_EQ(exitsWhileAsked, std::vector(4, 0)) << "the program runs on while it asks";
-  EXPECT_EQ(exits, 1);
-  EXPECT_EQ(std::tuple(Read("pref.ini"), Read("Colorx.dat"), Read("screen_tmp.bmp")),
-            std::tuple(pref, colours, Bmp(captured)));
-  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
-            QStringList({"Colorx.dat", "pref.ini", "screen_tmp.bmp"}))
+  EXPECT_EQ(std::pair(exitsWhileAsked, exits), std::pair(std::vector(4, 0), 1))
+      << "the program runs on while it asks";
+  EXPECT_EQ(std::tuple(Read("pref.ini"), Read("Colorx.dat"), Read("screen_tmp.bmp"),
+                       QDir(dir.path()).entryList(QDir::Files | QDir::Hidden)),
+            std::tuple(pref, colours, Bmp(captured),
+                       QStringList({"Colorx.dat", "pref.ini", "screen_tmp.bmp"})))
       << "no temporary is left behind";
 }
 
-TEST_F(Lifecycle, SlideButtonReturnsToTheExactHeightAndTheBandsKeepToTheEdges) {
+TEST_F(MainWindow, SlideCloseBoxAndHideChangeOnlyTheWindowAndTheExitKeysEndIt) {
   Start();
   auto* slide = Child<QLabel>("ImgUP_DN");
   const int expanded = w->height();
-  EXPECT_EQ(slide->toolTip(), "Slide Up");
-  for (const bool open : {false, true}) {
+  for (const bool open : {false, true}) {  // back to the exact height
     QTest::mouseClick(slide, Qt::LeftButton);
     EXPECT_EQ(std::pair(w->height(), slide->toolTip()),
               std::pair(open ? expanded : 225, QString(open ? "Slide Up" : "Slide Down")));
     for (const char* name : {"CNT", "lblCol", "Image2", "Image3"}) EXPECT_EQ(Shown(name), open);
     // The slide button 2 pixels above the bottom edge, the strip on it, and the band
     // from 2 pixels above the RGB row to 2 below the button row.
-    EXPECT_EQ(slide->geometry().bottom() + 1, w->height() - 2);
-    EXPECT_EQ(Child("Shape4")->geometry().bottom() + 1, w->height());
+    EXPECT_EQ(std::pair(slide->geometry().bottom(), Child("Shape4")->geometry().bottom()),
+              std::pair(w->height() - 3, w->height() - 1));
     EXPECT_EQ(
         Child("Shape3")->geometry(),
         QRect(QPoint(0, Child("Text4")->y() - 2),
               QPoint(w->frameGeometry().width() - 1, Child("CmdApply")->geometry().bottom() + 2)));
   }
   EXPECT_TRUE(w->TableChanged);
-}
 
-TEST_F(Lifecycle, ExitKeysMatchExactlyWhereverTheFocusIs) {
-  Start();
-  const struct {
-    Qt::KeyboardModifiers mods;
-    Qt::Key key;
-    bool exits;
-  } cases[] = {
-      {Qt::ControlModifier, Qt::Key_X, true},
-      {Qt::AltModifier, Qt::Key_X, true},
-      {Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_X, false},
-      {Qt::AltModifier, Qt::Key_V, false},
-      {Qt::NoModifier, Qt::Key_X, false},
-  };
+  QAction* show = w->tray().mnuShow();
+  const auto shown = [&] { return std::tuple(show->text(), w->isVisible(), w->isMinimized()); };
+  w->mnuShow_Click();
+  EXPECT_EQ(shown(), std::tuple(QString("&Show"), false, false));
+  w->mnuShow_Click();
+  EXPECT_EQ(shown(), std::tuple(QString("&Hide"), true, false));
+  // With no tray to bring it back, the close box leaves the window on the task bar.
+  EXPECT_FALSE(w->close());
+  QApplication::processEvents();
+  EXPECT_EQ(
+      std::tuple(shown(), exits, w->ShutdownDone(), Read("pref.ini")),
+      std::tuple(std::tuple(QString("&Hide"), true, true), 0, false, QByteArray("<missing>")));
+  w->ShowAgain();
+  EXPECT_EQ(shown(), std::tuple(QString("&Hide"), true, false));
+  w->SaveAll();  // the desktop asks to save; the session then goes on, and its exit saves
+  EXPECT_EQ(std::pair(Read("pref.ini").isEmpty(), w->ShutdownDone()), std::pair(false, false));
+
+  // clang-format off
+  const std::tuple<Qt::KeyboardModifiers, Qt::Key, int> keys[] = {
+      {Qt::ControlModifier, Qt::Key_X, 1}, {Qt::AltModifier, Qt::Key_X, 1},
+      {Qt::ControlModifier | Qt::ShiftModifier, Qt::Key_X, 0}, {Qt::AltModifier, Qt::Key_V, 0},
+      {Qt::NoModifier, Qt::Key_X, 0}};
+  // clang-format on
   for (const char* focus : {"Text1", "TxtR", "PAD"}) {
-    for (const auto& c : cases) {
+    for (const auto& [mods, key, ends] : keys) {
       Child(focus)->setFocus();
       const int before = exits;
-      QTest::keyClick(Child(focus), c.key, c.mods);
+      QTest::keyClick(Child(focus), key, mods);
       QApplication::processEvents();
-      EXPECT_EQ(exits - before, c.exits ? 1 : 0) << focus << " " << c.key << " " << c.mods.toInt();
+      EXPECT_EQ(exits - before, ends) << focus << " " << key << " " << mods.toInt();
     }
   }
 }
 
-TEST_F(Lifecycle, CloseBoxAndHideKeepTheProgramAndThePinKeepsTheWindowOnTop) {
-  Start();
-  QAction* show = w->tray().mnuShow();
-  EXPECT_EQ(show->text(), "&Hide");
-  w->mnuShow_Click();
-  EXPECT_EQ(std::pair(show->text(), w->isVisible()), std::pair(QString("&Show"), false));
-  w->mnuShow_Click();
-  EXPECT_EQ(show->text(), "&Hide");
-  EXPECT_TRUE(w->isVisible() && !w->isMinimized());
-  // With no tray to bring it back, the close box leaves the window on the task bar.
-  EXPECT_FALSE(w->close());
-  QApplication::processEvents();
-  EXPECT_TRUE(w->isVisible() && w->isMinimized());
-  EXPECT_EQ(std::tuple(show->text(), exits, w->ShutdownDone(), Read("pref.ini")),
-            std::tuple(QString("&Hide"), 0, false, QByteArray("<missing>")));
-  w->ShowAgain();
-  EXPECT_TRUE(w->isVisible() && !w->isMinimized());
-  w->SaveAll();  // the desktop asks to save; the session then goes on
-  EXPECT_NE(Read("pref.ini"), "<missing>");
-  EXPECT_FALSE(w->ShutdownDone()) << "the real exit still saves";
-
-  auto* off = Child<QLabel>("ImgstickOff");
-  auto* on = Child<QLabel>("ImgstickOn");
-  EXPECT_EQ(on->toolTip(), "Sticky");
-  for (const bool pinned : {true, false}) {
-    QTest::mouseClick(pinned ? off : on, Qt::LeftButton);
-    EXPECT_EQ(std::tuple(w->Sticky(), w->isVisible(), on->isVisible(), off->isVisible()),
-              std::tuple(pinned, true, pinned, !pinned));
-  }
-}
-
-class Actions : public WindowTest {
- protected:
-  QLabel* Label(int index) { return w->actionLabels().label(index); }
-  std::vector<bool> Lit() {
-    std::vector<bool> lit;
-    for (int i = 0; i < ActionLabels::kCount; ++i) lit.push_back(w->actionLabels().Lit(i));
-    return lit;
-  }
-};
-
-TEST_F(Actions, OneLabelLightsAtATimeAndEachDoesItsAction) {
+TEST_F(MainWindow, OneActionLabelLightsAtATimeAndEachDoesItsAction) {
   Write("Colorx.dat", Record(1, "one"));
   Write("pref.ini", "EXPANDED=E\r\nLASTUSERCOLOR=1\r\n");
   Start();
+  const auto lit = [&] {
+    std::vector<bool> lit;
+    for (int i = 0; i < ActionLabels::kCount; ++i) lit.push_back(w->actionLabels().Lit(i));
+    return lit;
+  };
   // Moving from label to label moves the light; a move over the window puts it out.
   QTest::mouseMove(Label(ActionLabels::Measure));
   QTest::mouseMove(Label(ActionLabels::HomePage));
-  EXPECT_EQ(Lit(), std::vector<bool>({false, false, false, true, false, false}));
-  EXPECT_EQ(Label(ActionLabels::HomePage)->palette().color(QPalette::WindowText),
-            QColor(0, 0, 255));
+  EXPECT_EQ(
+      std::pair(lit(), Label(ActionLabels::HomePage)->palette().color(QPalette::WindowText)),
+      std::pair(std::vector<bool>({false, false, false, true, false, false}), QColor(Qt::blue)));
   QTest::mouseMove(w.get(), QPoint(5, w->height() - 20));
-  EXPECT_EQ(Lit(), std::vector<bool>(6, false));
+  EXPECT_EQ(lit(), std::vector<bool>(6, false));
 
   UrlCatcher browser;
   dialogs.pressed = {MsgResult::No};  // keep the colour when asked to delete it
@@ -272,26 +277,24 @@ TEST_F(Actions, OneLabelLightsAtATimeAndEachDoesItsAction) {
   QTest::mouseClick(Label(ActionLabels::Exit), Qt::RightButton);  // only the left button acts
   QTest::keyClick(w.get(), Qt::Key_N, Qt::AltModifier);           // the rename label's access key
   QTest::mouseClick(Label(ActionLabels::Delete), Qt::LeftButton);
-  // The labels without an access key have keys of their own: home page, HexConv and
-  // Measure. The tools open once each, however often they are asked for.
+  // The home page, HexConv and Measure have keys of their own. The tools open once
+  // each, however often they are asked for.
   for (Qt::Key key : {Qt::Key_P, Qt::Key_E, Qt::Key_E, Qt::Key_A, Qt::Key_A})
     QTest::keyClick(w.get(), key, Qt::AltModifier);
-  for (const char* tool : {"fmHex", "frmMeasure"}) {
-    QWidgetList shown;
-    for (QWidget* top : QApplication::topLevelWidgets())
-      if (top->objectName() == tool && top->isVisible()) shown << top;
-    EXPECT_EQ(shown.size(), 1) << tool;
-  }
+  QStringList tools;
+  for (QWidget* top : QApplication::topLevelWidgets())
+    if (top->isVisible() && top != w.get()) tools << top->objectName();
+  tools.sort();
+  EXPECT_EQ(tools, QStringList({"fmHex", "frmMeasure"}));
   QTest::mouseClick(Label(ActionLabels::Exit), Qt::LeftButton);
   QApplication::processEvents();
-  ASSERT_EQ(dialogs.calls.size(), 2u);
-  EXPECT_EQ(dialogs.calls[0].input, true) << "rename asks for the new name";
-  EXPECT_EQ(dialogs.calls[1].buttons, MsgButtons::YesNo) << "delete asks first";
-  EXPECT_EQ(std::tuple(browser.opened.size(), exits, Read("Colorx.dat")),
-            std::tuple(1, 1, Record(1, "two")));
+  ASSERT_EQ(dialogs.calls.size(), 2u);  // rename asks for the new name, delete asks first
+  EXPECT_EQ(std::tuple(dialogs.calls[0].input, dialogs.calls[1].buttons, browser.opened.size(),
+                       exits, Read("Colorx.dat")),
+            std::tuple(true, MsgButtons::YesNo, 1, 1, Record(1, "two")));
 }
 
-TEST_F(Actions, TheWindowGoesQuietlyWithALabelLitUnderTheMouse) {
+TEST_F(MainWindow, TheWindowGoesQuietlyWithALabelLitUnderTheMouse) {
   Start();
   QTest::mouseMove(Label(ActionLabels::Measure));
   ASSERT_TRUE(w->actionLabels().Lit(ActionLabels::Measure));
@@ -299,8 +302,7 @@ TEST_F(Actions, TheWindowGoesQuietlyWithALabelLitUnderTheMouse) {
   EXPECT_EXIT((w.reset(), std::exit(0)), ::testing::ExitedWithCode(0), "");
 }
 
-TEST_F(Actions, RenameAndDeleteShowWithTheSavedListOpenAndWorkOnlyWithColours) {
-  Write("pref.ini", "EXPANDED=E\r\n");
+TEST_F(MainWindow, ActionRowPlacesAboutAndTheColourChooser) {
   Start();
   const int measureX = Label(ActionLabels::Measure)->x();
   auto place = [&] {
@@ -315,39 +317,109 @@ TEST_F(Actions, RenameAndDeleteShowWithTheSavedListOpenAndWorkOnlyWithColours) {
   EXPECT_EQ(place(), std::tuple(false, false, false, measureX)) << "collapsed";
   // The row keeps to the bottom edge, the exit label to the right; 4 pixels apart,
   // left to right: rename, delete, measure ... HexConv, home page, exit.
-  EXPECT_EQ(Label(ActionLabels::Exit)->geometry().bottomRight() + QPoint(1, 1),
-            QPoint(w->width() - 6, w->height() - 2));
-  EXPECT_EQ(Label(0)->x(), 4);
+  EXPECT_EQ(std::pair(Label(ActionLabels::Exit)->geometry().bottomRight(), Label(0)->x()),
+            std::pair(QPoint(w->width() - 7, w->height() - 3), 4));
   const int neighbours[][2] = {{0, 1}, {1, 5}, {4, 3}, {3, 2}};
   for (const auto& [left, right] : neighbours)
     EXPECT_EQ(Label(right)->x() - Label(left)->geometry().right() - 1, 4) << left;
-  // A hidden label's access key does nothing.
-  QTest::keyClick(w.get(), Qt::Key_N, Qt::AltModifier);
+  QTest::keyClick(w.get(), Qt::Key_N, Qt::AltModifier);  // a hidden label's key does nothing
   EXPECT_TRUE(dialogs.calls.empty());
-}
 
-TEST_F(Actions, AboutNamesTheVersionAndYesVisitsTheHomePage) {
-  Start();
-  UrlCatcher browser;
+  UrlCatcher browser;  // About names the version; Yes visits the home page
   dialogs.pressed = {MsgResult::No, MsgResult::Yes};
   w->Command1_Click();
   w->Command1_Click();
-  ASSERT_EQ(dialogs.calls.size(), 2u);
-  EXPECT_EQ(dialogs.calls[0].title, "     **** About: Hue Keeper(" HK_VERSION ") ****");
-  EXPECT_EQ(std::make_pair(dialogs.calls[0].buttons, dialogs.calls[0].icon),
-            std::make_pair(MsgButtons::YesNo, MsgIcon::Information));
-  EXPECT_NE(dialogs.calls[0].prompt.find("\r\nHome Page: https://"), std::string::npos);
-  ASSERT_EQ(browser.opened.size(), 1);
-  EXPECT_NE(dialogs.calls[0].prompt.find(browser.opened[0].toString().toStdString()),
-            std::string::npos);
-}
+  ASSERT_EQ(std::tuple(dialogs.calls.size(), browser.opened.size()), std::tuple(2u, 1));
+  const testing::DialogCall& about = dialogs.calls[0];
+  EXPECT_EQ(std::tuple(about.title, about.buttons, about.icon),
+            std::tuple("     **** About: Hue Keeper(" HK_VERSION ") ****", MsgButtons::YesNo,
+                       MsgIcon::Information));
+  EXPECT_THAT(about.prompt,
+              ::testing::HasSubstr("\r\nHome Page: " + browser.opened[0].toString().toStdString()));
 
-TEST_F(Actions, TheColourChooserAppliesWhatItHoldsWhenClosed) {
-  Start();
-  w->SetColor(RGB(90, 0, 0));  // 42.35294 lightness: the dialog gives back (89, 0, 0)
+  w->SetColor(RGB(90, 0, 0));  // 42.35294 lightness: the chooser gives back (89, 0, 0)
   QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
   QTest::mouseClick(Child("CmdOpen"), Qt::LeftButton);
   EXPECT_EQ(w->CurrentColour(), RGB(89, 0, 0));
+}
+
+using Accessibility = WindowTest;
+
+TEST_F(Accessibility, EveryControlHasANameAndAPlaceOfItsOwnAndTabReadsEachWindow) {
+  std::unique_ptr<QWidget> windows[] = {std::make_unique<FrmPickColor>(), std::make_unique<FmHex>(),
+                                        std::make_unique<frmHLS>(nullptr, 240.0f),
+                                        std::make_unique<frmMeasure>()};
+  for (auto& window : windows) {
+    SCOPED_TRACE(window->objectName().toStdString());
+    QStringList unnamed;
+    Unnamed(QAccessible::queryAccessibleInterface(window.get()), unnamed);
+    window->show();
+    const QStringList stops = TabStops(window.get());
+    EXPECT_EQ((unnamed + Misplaced(window.get()) + stops.filter("<")).join(' ').toStdString(), "");
+    EXPECT_EQ(stops.isEmpty(), window == windows[3]) << "nothing to tab to in frmMeasure";
+  }
+  Write("pref.ini", "EXPANDED=E\r\nCOLORMODE=4\r\n");  // the table and the HSV editors shown
+  Start();
+  EXPECT_EQ((Misplaced(w.get()) + TabStops(w.get()).filter("<")).join(' ').toStdString(), "");
+}
+
+TEST_F(Accessibility, TheSwatchesTellTheColourInTheSixNotations) {
+  Start();
+  const auto description = [this](const char* swatch) {
+    return QAccessible::queryAccessibleInterface(Child(swatch))
+        ->text(QAccessible::Description)
+        .toStdString();
+  };
+  w->SetColor(RGB(0, 0, 255));
+  EXPECT_EQ(description("Label1"),
+            "Long 16711680; Hex FF0000; Web #0000FF; HTML Blue; RGB 0, 0, 255; "
+            "CMYK 255, 255, 0, 0");
+  w->SetColor(RGB(1, 2, 3));  // a colour without a web name has no HTML part
+  for (const char* swatch : {"Label1", "PicPX", "PicFrame3"})
+    EXPECT_EQ(description(swatch),
+              "Long 197121; Hex 30201; Web #010203; RGB 1, 2, 3; CMYK 170, 85, 0, 252")
+        << swatch;
+}
+
+TEST_F(Accessibility, TheKeyboardWorksWhatTheMouseWorks) {
+  Start();
+  // A channel editor is a spin box named by its label; the Menu key opens its menu.
+  w->SetColor(RGB(12, 0, 0));
+  auto* red = Child<UpDownText>("TxtR");
+  QAccessibleInterface* spin = QAccessible::queryAccessibleInterface(red);
+  EXPECT_EQ(std::tuple(spin->role(), spin->text(QAccessible::Name), spin->text(QAccessible::Value)),
+            std::tuple(QAccessible::SpinBox, QString("Red"), QString("12")));
+  QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(), red->mapToGlobal(QPoint()));
+  QApplication::sendEvent(red, &menuKey);
+  EXPECT_TRUE(red->mnuMain()->isVisible());
+  red->mnuMain()->hide();
+
+  // Tab leads out of the Long field, which takes only digits.
+  Child("txtCol")->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(w->focusWidget(), Qt::Key_Tab);
+  EXPECT_EQ(NameOf(w->focusWidget()), "Command2[1]");
+  const QString table = w->TableState();
+  QTest::keyClick(Child("ImgUP_DN"), Qt::Key_Space);
+  EXPECT_NE(w->TableState(), table);
+  // The pin's two pictures swap, and the focus goes with them.
+  Child("ImgstickOff")->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(Child("ImgstickOff"), Qt::Key_Return);
+  EXPECT_EQ(std::tuple(w->Sticky(), w->focusWidget(), w->isVisible()),
+            std::tuple(true, Child("ImgstickOn"), true));
+  QTest::keyClick(w->focusWidget(), Qt::Key_Space);
+  EXPECT_FALSE(w->Sticky());
+  // The colour mode box opens its menu, whose keys choose.
+  QTest::keyClick(Child("PicFrame2"), Qt::Key_Enter, Qt::KeypadModifier);
+  auto* menu = Child<QMenu>("mnuColor");
+  ASSERT_TRUE(menu->isVisible());
+  for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Return}) QTest::keyClick(menu, key);
+  EXPECT_EQ(w->ColorMode(), 1);
+  // A pressed picture tells assistive technology it can be pressed.
+  QAccessibleInterface* zoom = QAccessible::queryAccessibleInterface(Child("PicFrame1"));
+  EXPECT_EQ(std::pair(zoom->role(), zoom->text(QAccessible::Name)),
+            std::pair(QAccessible::Button, QString("Toggle zoom level")));
+  zoom->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  EXPECT_TRUE(Shown("mnuZoom"));
 }
 
 }  // namespace

@@ -1,32 +1,19 @@
 // The desktop layer: one copy per user and display, the program folder, the settings
 // store, the desktop's named colours.
-#include <gtest/gtest.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
 
-#include <QColor>
-#include <QDir>
-#include <QFile>
-#include <QSet>
-#include <QSettings>
-#include <QSignalSpy>
-#include <QStandardPaths>
-#include <QTemporaryDir>
-#include <cstring>
-#include <utility>
-
-#include "../test_support.h"
-#include "colour/longcolour.h"
 #include "colour/webcolors.h"
 #include "platform/programfolder.h"
 #include "platform/settingsstore.h"
 #include "platform/singleinstance.h"
+#include "window_fixture.h"
 
 namespace hk {
 namespace {
 
-TEST(SingleInstance, SecondCopyHandsOverToThePrivateSocketOfTheFirst) {
+TEST(SingleInstance, ASecondCopyHandsOverToThePrivateSocketOfTheFirstOrOfADeadOnesHeir) {
   QTemporaryDir dir;
   const QString name = dir.filePath("hk.socket");
   SingleInstance first(name);
@@ -37,12 +24,9 @@ TEST(SingleInstance, SecondCopyHandsOverToThePrivateSocketOfTheFirst) {
   EXPECT_FALSE(SingleInstance(name).Claim()) << "a second copy must end";
   EXPECT_TRUE(shown.wait(2000));
   EXPECT_EQ(shown.count(), 1);
-}
 
-TEST(SingleInstance, SocketLeftByADeadCopyDoesNotStopTheNext) {
-  QTemporaryDir dir;
-  const QByteArray path = QFile::encodeName(dir.filePath("hk.socket"));
-  // A bound socket nobody listens on: what a crashed copy leaves behind.
+  // A bound socket nobody listens on, what a crashed copy leaves behind, stops nobody.
+  const QByteArray path = QFile::encodeName(dir.filePath("dead.socket"));
   const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
   sockaddr_un addr{};
   addr.sun_family = AF_UNIX;
@@ -65,10 +49,9 @@ TEST(SingleInstance, EachDisplayHasASocketOfItsOwnInThePrivateRuntimeFolder) {
   EXPECT_EQ(QSet<QString>(names.begin(), names.end()).size(), names.size())
       << names.join(' ').toStdString();
   // A Wayland display given as a path is still one file in the runtime folder.
-  const QFileInfo path(SingleInstance::DefaultName("/run/user/1000/wayland-1"));
-  EXPECT_EQ(path.path(), QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation));
-  EXPECT_EQ(path.fileName(), "huekeeper-_run_user_1000_wayland-1.socket");
-
+  EXPECT_EQ(SingleInstance::DefaultName("/run/user/1000/wayland-1"),
+            QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) +
+                "/huekeeper-_run_user_1000_wayland-1.socket");
   // The session's display: Wayland's, which a copy on XWayland shares, else X's.
   const QByteArray wayland = qgetenv("WAYLAND_DISPLAY"), x = qgetenv("DISPLAY");
   qputenv("WAYLAND_DISPLAY", "wayland-0");
@@ -85,7 +68,7 @@ TEST(SingleInstance, EachDisplayHasASocketOfItsOwnInThePrivateRuntimeFolder) {
 // desktop entry installed with the program is what tells an installed copy there.
 TEST(ProgramFolder, InstalledOrReadOnlyCopiesKeepTheirFilesPerUser) {
   const QString perUser = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-  const QString entry = QStringLiteral("share/applications/" HK_APP_ID ".desktop");
+  const QString entry = "share/applications/" HK_APP_ID ".desktop";
   const struct {
     QString file;
     QByteArray bytes;
@@ -96,7 +79,7 @@ TEST(ProgramFolder, InstalledOrReadOnlyCopiesKeepTheirFilesPerUser) {
       {"bin/uninst-Huekeeper.exe", "x", true, false},
       {entry, "[Desktop Entry]\n", true, true},
       {"share/applications/huekeeper.desktop", "[Desktop Entry]\n", false, false},
-      {"bin/share/applications/" HK_APP_ID ".desktop", "[Desktop Entry]\n", false, false},
+      {"bin/" + entry, "[Desktop Entry]\n", false, false},
   };
   for (const auto& c : cases) {
     QTemporaryDir root;
@@ -107,9 +90,8 @@ TEST(ProgramFolder, InstalledOrReadOnlyCopiesKeepTheirFilesPerUser) {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(c.bytes) == c.bytes.size());
     f.close();
     const ProgramFolder folder = ChooseProgramFolder(bin);
-    EXPECT_EQ(CheckInstalled(bin), c.installed) << c.file.toStdString();
-    EXPECT_EQ(std::tuple(folder.path, folder.perUser, folder.writable),
-              std::tuple(c.perUser ? perUser : bin, c.perUser, true))
+    EXPECT_EQ(std::tuple(CheckInstalled(bin), folder.path, folder.perUser, folder.writable),
+              std::tuple(c.installed, c.perUser ? perUser : bin, c.perUser, true))
         << c.file.toStdString();
   }
   if (::geteuid() == 0) return;  // root may write anywhere
@@ -127,19 +109,14 @@ TEST(SettingsStore, AFailedWriteNamesTheFileAndWhyAndKeepsTheOldBytes) {
   QtSettingsStore store;
   ASSERT_TRUE(store.Save("Tab", "1").ok);
   const QString file = dir.filePath("Hue Keeper/Hue Keeper.ini");
-  const auto bytes = [&] {
-    QFile f(file);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-  };
-  const QByteArray before = bytes();
+  const std::string before = testing::ReadBytes(file.toStdString());
   WriteResult r;
   {
     testing::FileSizeLimit full(8);
     r = store.Save("Selecton", "12/34");
   }
-  EXPECT_FALSE(r.ok);
-  EXPECT_EQ(r.error, file.toStdString() + ": File too large");
-  EXPECT_EQ(bytes(), before);
+  EXPECT_EQ(std::tuple(r.ok, r.error, testing::ReadBytes(file.toStdString())),
+            std::tuple(false, file.toStdString() + ": File too large", before));
   EXPECT_EQ(QDir(dir.filePath("Hue Keeper")).entryList(QDir::Files | QDir::Hidden),
             QStringList{"Hue Keeper.ini"})
       << "nothing is left beside it";

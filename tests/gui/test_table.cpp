@@ -96,37 +96,25 @@ using SearchUi = ColourTableUi;
 
 TEST_F(SearchUi, SearchSelectsTheMatchOrMarksTheBox) {
   const QColor window = ToQColor(kSysWindowBackground), error = ToQColor(kErrorHighlight);
-  // The list (1 web), the selection, the table in view, the text, by button else Enter;
+  // The list (1 web) and its selection, the table in view, the text, by button else Enter;
   // then the current colour, the caption, txtCol's item, the list, the table in view, the mark.
-  const struct {
-    int tab, last;
-    bool expanded;
-    const char* text;
-    bool button;
-    LongColour colour;
-    const char* caption;
-    int item;
-    bool saved, expandedAfter;
-    QColor mark;
-  } cases[] = {
+  // clang-format off
+  const struct { int tab, last; bool expanded; const char* text; bool button; LongColour colour;
+                 const char* caption; int item; bool saved, expandedAfter; QColor mark; } cases[] = {
       // In view: from the selection (DarkCyan, Dark Sea) on, in the list shown only.
-      {1, 23, true, "dark", false, 755384, "Web Color &Table[140] DARKGOLDENROD", -1, false, true,
-       window},
+      {1, 23, true, "dark", false, 755384, "Web Color &Table[140] DARKGOLDENROD", -1, false, true, window},
       {0, 2, true, "DARK", true, 1003, "Custom Color &Table[5] dark night", 3, true, true, window},
-      {1, 23, true, "dusk", false, 9145088, "Web Color &Table[140] DARKCYAN", -1, false, true,
-       error},
+      {1, 23, true, "dusk", false, 9145088, "Web Color &Table[140] DARKCYAN", -1, false, true, error},
       // Hidden: both lists from their first entry; a saved match shows the saved list.
       {1, 23, false, "du", true, 1000, "Custom Color &Table[5] Dune", 0, true, true, window},
       // A match in both lists (Amber, AliceBlue) ends on the web colour.
-      {0, 2, false, "a", false, 16775408, "Web Color &Table[140] ALICEBLUE", 4, false, true,
-       window},
+      {0, 2, false, "a", false, 16775408, "Web Color &Table[140] ALICEBLUE", 4, false, true, window},
       {0, 1, false, "zz", true, 0, "Custom Color &Table[5] Dune", 0, true, false, error},
       // Blanks alone are nothing to search for: the button is off and Enter does nothing.
-      {0, 1, false, "  ", false, 0, "Custom Color &Table[5] Dune", 0, true, false, window},
-  };
+      {0, 1, false, "  ", false, 0, "Custom Color &Table[5] Dune", 0, true, false, window}};
+  // clang-format on
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.text) + (c.expanded ? " in view" : " hidden"));
-    w.reset();
     Archive({"Dune", "Dark Sea", "Dusk", "dark night", "Amber"});
     Write("pref.ini", QString("TAB=%1\r\nLAST%2COLOR=%3\r\nEXPANDED=%4\r\n")
                           .arg(c.tab)
@@ -135,22 +123,20 @@ TEST_F(SearchUi, SearchSelectsTheMatchOrMarksTheBox) {
                           .arg(c.expanded ? "E" : "")
                           .toLatin1());
     Start();
-    ASSERT_EQ(w->TableState() == "E", c.expanded);
     auto* box = Child<QLineEdit>("Text3");
     auto* button = Child<QPushButton>("CmdSearch");
-    EXPECT_FALSE(button->isEnabled());
+    EXPECT_EQ(std::pair(w->TableState() == "E", button->isEnabled()), std::pair(c.expanded, false));
     QTest::keyClicks(box, c.text);
     EXPECT_EQ(button->isEnabled(), c.text[0] != ' ');
     c.button ? QTest::mouseClick(button, Qt::LeftButton) : QTest::keyClick(box, Qt::Key_Return);
     EXPECT_EQ(std::tuple(w->CurrentColour(), Text("lblCol"), LongField()->currentIndex(),
                          LongField()->currentText()),
               std::tuple(c.colour, QString(c.caption), c.item, QString::number(c.colour)));
-    const bool saved = w->findChildren<QRadioButton*>("Option1")[0]->isChecked();
-    EXPECT_EQ(
-        std::tuple(saved, w->TabChanged, w->TableState(), box->isVisible()),
-        std::tuple(c.saved, c.saved != (c.tab != 1), QString(c.expandedAfter ? "E" : ""), true))
-        << "the list shown is remembered";
-    EXPECT_EQ(box->palette().color(QPalette::Base), c.mark);
+    // The list shown is remembered; the box stays in view.
+    EXPECT_EQ(std::tuple(w->findChildren<QRadioButton*>("Option1")[0]->isChecked(), w->TabChanged,
+                         w->TableState(), box->isVisible(), box->palette().color(QPalette::Base)),
+              std::tuple(c.saved, c.saved != (c.tab != 1), QString(c.expandedAfter ? "E" : ""),
+                         true, c.mark));
     QTest::keyClick(box, Qt::Key_Backspace);  // any change of the text clears the mark
     EXPECT_EQ(box->palette().color(QPalette::Base), window);
   }
@@ -169,18 +155,15 @@ TEST_F(SearchUi, FocusOnTheTableOrTheSearchRowLightsTheCaptionAndSelectsTheText)
   box->setFocus();
   QApplication::processEvents();
   EXPECT_EQ(box->selectedText(), "a") << "so typing replaces it";
-  const QColor active = ToQColor(TableCaptionColours(true).background);
-  const QColor inactive = ToQColor(TableCaptionColours(false).background);
-  const std::pair<QWidget*, QColor> focus[] = {
-      {Child("Text1"), inactive}, {Child("CmdSearch"), active},
-      {Child("Text2"), inactive}, {Child("Text3"), active},
-      {Child("Text1"), inactive}, {Child("PAD"), active},
-      {Child("Text1"), inactive}, {w->findChildren<QRadioButton*>("Option1")[0], active},
-      {Child("Text1"), inactive}, {w->findChildren<QRadioButton*>("Option1")[1], active}};
-  for (const auto& [control, colour] : focus) {
-    control->setFocus();
-    EXPECT_EQ(Child<QLabel>("lblCol")->palette().color(QPalette::Window), colour)
-        << control->objectName().toStdString();
+  const auto caption = [&] { return Child<QLabel>("lblCol")->palette().color(QPalette::Window); };
+  const QWidgetList lists = w->findChildren<QWidget*>("Option1");
+  for (QWidget* table : {Child("CmdSearch"), Child("Text3"), Child("PAD"), lists[0], lists[1]}) {
+    Child("Text1")->setFocus();
+    const QColor away = caption();
+    table->setFocus();
+    EXPECT_EQ(std::pair(away, caption()), std::pair(ToQColor(TableCaptionColours(false).background),
+                                                    ToQColor(TableCaptionColours(true).background)))
+        << table->objectName().toStdString();
   }
   QApplication::setPalette(platform);
 }

@@ -1,20 +1,6 @@
 // The spin control's wiring, offscreen: Qt's events in, signals, menu, timer, properties and
 // pixels (at 96 dpi) out.
-#include <gtest/gtest.h>
-
-#include <QApplication>
-#include <QClipboard>
-#include <QFontMetricsF>
-#include <QImage>
-#include <QKeyEvent>
-#include <QMenu>
-#include <QTest>
-#include <QTimerEvent>
-#include <memory>
-#include <string>
-#include <vector>
-
-#include "updowntext/updowntext.h"
+#include "window_fixture.h"
 
 namespace hk {
 namespace {
@@ -69,7 +55,9 @@ class UpDownTextGui : public ::testing::Test {
   }
 
   std::unique_ptr<QWidget> window = std::make_unique<QWidget>();
-  UpDownText* editor = nullptr; Log events; bool cancelKeys = false;
+  UpDownText* editor = nullptr;
+  Log events;
+  bool cancelKeys = false;
 };
 
 TEST_F(UpDownTextGui, KeysReachTheRules) {
@@ -115,9 +103,9 @@ TEST_F(UpDownTextGui, MenuItemsTheirStatesAndActions) {
   QMenu* menu = editor->mnuMain();
   Start(255, 3), QApplication::clipboard()->clear();
   Choose("mnumin");  // the items as the menu opened: at Max, nothing to paste
-  EXPECT_EQ(std::tuple(editor->value(), menu->actions()[0]->isEnabled(),
-                       menu->actions()[4]->isEnabled()),
-            std::tuple(0, false, false));
+  EXPECT_EQ(
+      std::tuple(editor->value(), menu->actions()[0]->isEnabled(), menu->actions()[4]->isEnabled()),
+      std::tuple(0, false, false));
   Choose("mnuCopy");
   QApplication::clipboard()->setText(QApplication::clipboard()->text() + "300 apples");
   Choose("mnuPste");
@@ -171,18 +159,18 @@ TEST(UpDownTextKeys, VirtualKeyCodes) {
   using enum Qt::Key;
   const auto none = Qt::NoModifier, shift = Qt::ShiftModifier, keypad = Qt::KeypadModifier;
   // The digit row (scan codes 10 to 19) by position, whatever layout and Shift; keypad apart.
-  const struct { Qt::Key key; Qt::KeyboardModifier mods; quint32 scan; int want; } cases[] = {
+  // clang-format off
+  const std::tuple<Qt::Key, Qt::KeyboardModifier, quint32, int> cases[] = {
       {Key_9, none, 0, '9'}, {Key_0, none, 0, '0'}, {Key_0, keypad, 90, 96},
       {Key_ParenRight, shift, 19, '0'}, {Key_Exclam, shift, 10, '1'}, {Key_Eacute, none, 11, '2'},
       {Key_Minus, none, 20, 189}, {Key_Backspace, none, 22, 8}, {Key_Delete, none, 119, 46},
       {Key_Left, none, 113, 37}, {Key_Down, none, 116, 40}, {Key_End, none, 115, 35},
       {Key_Minus, keypad, 82, 109}, {Key_Return, none, 36, 13}, {Key_F1, none, 67, 112},
-      {Key_Alt, none, 64, 18}, {Key_Insert, none, 118, 45},
-  };
-  for (const auto& c : cases) {
-    const QKeyEvent e(QEvent::KeyPress, c.key, c.mods, c.scan, 0, 0);
-    EXPECT_EQ(VirtualKeyOf(e), c.want) << c.key << " scan " << c.scan;
-  }
+      {Key_Alt, none, 64, 18}, {Key_Insert, none, 118, 45}};
+  // clang-format on
+  for (const auto& [key, mods, scan, want] : cases)
+    EXPECT_EQ(VirtualKeyOf(QKeyEvent(QEvent::KeyPress, key, mods, scan, 0, 0)), want)
+        << key << " " << scan;
 }
 
 }  // namespace

@@ -1,17 +1,11 @@
-// What the widget tests share: the main window under test (shown and active on the
-// offscreen platform, its dialogs answered by a script, its exit counted instead of
-// ending the tests, its files in a folder of its own), a screen that tells each
-// pixel's place, saved colours as the file holds them, and the events sent by hand.
+// What the widget tests share: the main window under test, shown and active offscreen,
+// its dialogs answered by a script, its exit counted, its files in a folder of its own.
 #pragma once
 
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 
 #include <QtTest>
 #include <QtWidgets>
-#include <memory>
-#include <string>
-#include <tuple>
-#include <vector>
 
 #include "../test_support.h"
 #include "colour/modhslv.h"
@@ -44,8 +38,7 @@ inline void Wheel(QWidget* w, int delta) {
 }
 
 // A screen whose every pixel tells where it is: red the column, green the row.
-class FakeScreen : public ScreenSource {
- public:
+struct FakeScreen : ScreenSource {
   static std::uint32_t At(int x, int y) { return (x & 0xFF) << 16 | (y & 0xFF) << 8 | 0x40; }
   static LongColour LongAt(int x, int y) { return RGB(x & 0xFF, y & 0xFF, 0x40); }
   std::optional<ScreenPoint> PointerPosition() override { return pointer; }
@@ -66,7 +59,6 @@ class WindowTest : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(dir.isValid());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.filePath("store"));
-    MaxHue = 240.0f;
   }
   void TearDown() override { MaxHue = 240.0f; }
 
@@ -86,9 +78,7 @@ class WindowTest : public ::testing::Test {
   }
   void StartWithScreen() {
     Start();
-    auto owned = std::make_unique<FakeScreen>();
-    screen = owned.get();
-    w->SetScreenSource(std::move(owned));
+    w->SetScreenSource(std::unique_ptr<ScreenSource>(screen = new FakeScreen));
   }
   // Press on the pick button, one timer tick, release: the magnifier's picture.
   QImage PickOnce() {
@@ -100,21 +90,19 @@ class WindowTest : public ::testing::Test {
 
   template <typename T = QWidget>
   T* Child(const char* name) {
-    return w->findChild<T*>(QString::fromLatin1(name));
+    return w->findChild<T*>(name);
   }
   QString Text(const char* label) { return Child<QLabel>(label)->text(); }
   bool Shown(const char* name) { return Child(name)->isVisible(); }
-
   void Write(const QString& name, const QByteArray& bytes) {
     QFile f(dir.filePath(name));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
   }
   QByteArray Read(const QString& name) {
     QFile f(dir.filePath(name));
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
   }
-  QByteArray Bmp(const QImage& image) {
+  static QByteArray Bmp(const QImage& image) {
     return QByteArray::fromStdString(EncodeBmp24(FromQImage(image)));
   }
 
