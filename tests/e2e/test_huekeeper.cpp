@@ -112,6 +112,15 @@ TEST(Tools, TheToolsAreWindowsOfTheirOwnAndTheTrayIconBringsBackOrEnds) {
   const auto window = Window(kMain, run.get());
   ASSERT_TRUE(window);
 
+  // The tray icon, a window of ours 10 to 99 pixels wide inside the tray (where xdotool's
+  // search does not look), waited for first, as its embedding may take the focus.
+  const auto icon = [] {
+    return Sh(R"(xwininfo -root -tree | awk '/"Hue Keeper": .* [0-9][0-9]x[0-9][0-9][+]/ )"
+              R"({ printf $1; exit }')")
+        .value_or("");
+  };
+  ASSERT_TRUE(WaitUntil([&] { return !icon().empty(); })) << "no tray icon";
+
   ASSERT_TRUE(Click(*window, Mid(3090, 360), Mid(2760, 315)));  // the HLS dialog's button
   const auto chooser = Window("^Hue Saturation Lightness - Hue Keeper$", run.get());
   ASSERT_TRUE(chooser);
@@ -148,14 +157,6 @@ TEST(Tools, TheToolsAreWindowsOfTheirOwnAndTheTrayIconBringsBackOrEnds) {
   ASSERT_TRUE(Focus(*window) && Keys("alt+a"));
   EXPECT_TRUE(Window("^Measure$", run.get())) << "it opens again, afresh";
 
-  // The tray icon: a window of ours 10 to 99 pixels wide, embedded in the tray, where
-  // xdotool's search does not look, so the whole tree is read.
-  const auto icon = [] {
-    return Sh(R"(xwininfo -root -tree | awk '/"Hue Keeper": .* [0-9][0-9]x[0-9][0-9][+]/ )"
-              R"({ printf $1; exit }')")
-        .value_or("");
-  };
-  ASSERT_TRUE(WaitUntil([&] { return !icon().empty(); })) << "no tray icon";
   const auto viewable = [&] { return !!Sh("xwininfo -id " + *window + " | grep -q IsViewable"); };
   ASSERT_TRUE(Focus(*window) && Keys("alt+F4"));
   EXPECT_TRUE(WaitUntil([&] { return !viewable(); })) << "the close box hides the window";
