@@ -1,12 +1,12 @@
-// The current colour, its notation fields and the colour modes through the real window.
+// The current colour, its notation fields, the colour modes, the colour table and the
+// search row, through the real window: each path once, the rules being the unit tests'.
 #include "window_fixture.h"
 
 namespace hk {
 namespace {
 
-class ColourModes : public WindowTest {
+class Colour : public WindowTest {
  protected:
-  void SetUp() override { WindowTest::SetUp(), Start(false); }
   UpDownText* Editor(int i) { return w->findChild<UpDownText*>(QString("Txt") + "RGBK"[i]); }
   std::array<int, 4> Values() {
     return {Editor(0)->value(), Editor(1)->value(), Editor(2)->value(), Editor(3)->value()};
@@ -17,8 +17,7 @@ class ColourModes : public WindowTest {
     QTest::keyClicks(field, text);
     QTest::keyClick(field, Qt::Key_Return);
   }
-  // The fields with the error highlight.
-  QStringList Marked() {
+  QStringList Marked() {  // the fields with the error highlight
     QStringList marked;
     for (const char* name : {"Text1", "Text2", "txtHTML", "Text4", "Text5"})
       if (Child(name)->palette().color(QPalette::Base) == ToQColor(kErrorHighlight)) marked << name;
@@ -32,9 +31,20 @@ class ColourModes : public WindowTest {
     menu->hide();
     return menu;
   }
+  QComboBox* LongField() { return Child<QComboBox>("txtCol"); }
+  QPoint Cell(int col, int row) {  // the centre of a cell of the pad in view
+    const int tip = w->table().Pad().TipSize(), pitch = tip + 60;
+    return QPoint((45 + col * pitch + tip / 2) / 15, (45 + row * pitch + tip / 2) / 15);
+  }
+  void Archive(const QStringList& names) {  // saved colours 1000, 1001 ...
+    QByteArray bytes;
+    for (int i = 0; i < names.size(); ++i) bytes += Record(1000 + i, names[i].toStdString());
+    Write("Colorx.dat", bytes);
+  }
 };
 
-TEST_F(ColourModes, EnterInEachFieldShowsTheColourEverywhereAndBadInputMarksOnlyThatField) {
+TEST_F(Colour, EachFieldAppliesOnEnterOrMarksBadInputAndEveryFieldShowsTheColour) {
+  Start(false);
   // clang-format off
   const std::tuple<const char*, const char*, const char*, LongColour> typed[] = {
       {"Text1", "XYZ", "FF", 255}, {"Text2", "#FG0000", "#000000", 0},
@@ -49,7 +59,7 @@ TEST_F(ColourModes, EnterInEachFieldShowsTheColourEverywhereAndBadInputMarksOnly
     EXPECT_EQ(std::pair(w->CurrentColour(), Marked()), std::pair(colour, QStringList()));
   }
   TypeAndEnter(Child("txtHTML"), "AQUA");  // every text shown: Long, the five fields, R G B
-  QStringList shown{Child<QComboBox>("txtCol")->currentText()};
+  QStringList shown{LongField()->currentText()};
   for (const char* name : {"Text1", "Text2", "txtHTML", "Text4", "Text5"})
     shown << Child<QLineEdit>(name)->text();
   for (int i = 0; i < 3; ++i) shown << QString::number(Editor(i)->value());
@@ -58,19 +68,18 @@ TEST_F(ColourModes, EnterInEachFieldShowsTheColourEverywhereAndBadInputMarksOnly
   const QImage pixel = Child("PicPX")->grab().toImage();  // framed in black
   EXPECT_EQ(std::pair(pixel.pixelColor(0, 0), pixel.pixelColor(1, 1)),
             std::pair(QColor(Qt::black), QColor(0, 255, 255)));
-}
 
-TEST_F(ColourModes, LongFieldTakesOnlyDigitsAndAppliesOnEnter) {
+  // The Long field takes only digits (and Ctrl+A); a saved value must not complete "1677".
   dialogs.typed.push_back("white");
-  w->table().AddColor(16777215, dialogs);  // a saved value must not complete "1677"
-  w->SetColor(5);
-  auto* combo = Child<QComboBox>("txtCol");
-  TypeAndEnter(combo, "-1a6x77.4");  // "-", "a" and "x" are dropped; Ctrl+A still selects
-  EXPECT_EQ(std::tuple(combo->currentText(), w->CurrentColour(), Child<QLineEdit>("Text4")->text()),
-            std::tuple(QString("1677"), 1677, QString("141, 6, 0")));
+  w->table().AddColor(16777215, dialogs);
+  TypeAndEnter(LongField(), "-1a6x77.4");
+  EXPECT_EQ(
+      std::tuple(LongField()->currentText(), w->CurrentColour(), Child<QLineEdit>("Text4")->text()),
+      std::tuple(QString("1677"), 1677, QString("141, 6, 0")));
 }
 
-TEST_F(ColourModes, FocusSelectsTheTextAndCopyButtonsPutItOnTheClipboard) {
+TEST_F(Colour, FocusSelectsTheTextAndCopyButtonsPutItOnTheClipboard) {
+  Start(false);
   w->SetColor(4227327);
   for (const char* name : {"Text1", "Text2", "Text4", "Text5"}) {
     Child(std::string(name) == "Text1" ? "Text2" : "Text1")->setFocus();
@@ -91,11 +100,11 @@ TEST_F(ColourModes, FocusSelectsTheTextAndCopyButtonsPutItOnTheClipboard) {
   EXPECT_EQ(copy(3), "Aqua");
 }
 
-TEST_F(ColourModes, ColourMenuSetsTheModeItsEditorsAndTheirValues) {
+TEST_F(Colour, ColourMenuAndHueMaximumSetTheEditorsAndKeepTheColour) {
+  Start(false);
   w->SetColor(RGB(100, 150, 200));
   const QMenu* menu = Pick("lblColor", "mnuColor", 2);
-  const QWidget* selector = Child("PicFrame2");  // the menu opens under it
-  EXPECT_EQ(menu->pos(), selector->mapToGlobal(QPoint(0, selector->height())));
+  EXPECT_EQ(menu->pos(), Child("PicFrame2")->mapToGlobal(QPoint(0, Child("PicFrame2")->height())));
   EXPECT_EQ(std::tuple(Text("lblColor"), Text("lblBlue"), Values(), Editor(3)->Max()),
             std::tuple(QString("C M Y K"), QString("&Yellow"), std::array{128, 64, 0, 55}, 255));
   EXPECT_TRUE(w->ColorModeChanged && Shown("TxtK") && Shown("lblBlack") && !Shown("Picture3"));
@@ -108,18 +117,15 @@ TEST_F(ColourModes, ColourMenuSetsTheModeItsEditorsAndTheirValues) {
   w->mnuColorMode_Click(kModeHSL);
   EXPECT_TRUE(!Shown("TxtK") && !Shown("lblBlack") && Shown("Picture3"));
   EXPECT_EQ(Child("LblR")->cursor().shape(), Qt::ForbiddenCursor);
-}
 
-TEST_F(ColourModes, HueMaximumRescalesTheHueAndKeepsTheColour) {
   const auto options = w->findChildren<QRadioButton*>("Option2");
   ASSERT_TRUE(options.at(0)->text() == "360" && options.at(1)->isChecked());
   const LongColour colour = RGB(255, 0, 255);  // hue 200 of 240, 300 of 360
   auto hue = [&] { return std::tuple(Editor(0)->Max(), Editor(0)->value(), w->CurrentColour()); };
   w->SetColor(colour);
-  w->mnuColorMode_Click(kModeHSL);
   QTest::mouseClick(options.at(0), Qt::LeftButton);
-  EXPECT_TRUE(MaxHue == 360.0f && w->MaxHueChanged);
-  EXPECT_EQ(hue(), std::tuple(360, 300, colour));
+  EXPECT_EQ(std::tuple(hue(), MaxHue, w->MaxHueChanged),
+            std::tuple(std::tuple(360, 300, colour), 360.0f, true));
   w->mnuColorMode_Click(kModeRGB);
   w->mnuColorMode_Click(kModeHSL);  // the limit is raised before the value is loaded
   EXPECT_EQ(hue(), std::tuple(360, 300, colour));
@@ -127,7 +133,8 @@ TEST_F(ColourModes, HueMaximumRescalesTheHueAndKeepsTheColour) {
   EXPECT_EQ(hue(), std::tuple(240, 200, colour));
 }
 
-TEST_F(ColourModes, DragBarsStepOnePerMoveWithin0To255InRGBModeOnly) {
+TEST_F(Colour, DragBarsAndTheWheelStepTheChannelsWithinTheirLimits) {
+  Start(false);
   auto move = [&](int y) {
     Mouse(Child("LblG"), QEvent::MouseMove, QPointF(5, y), Qt::NoButton, Qt::LeftButton);
     return w->CurrentColour();
@@ -140,12 +147,29 @@ TEST_F(ColourModes, DragBarsStepOnePerMoveWithin0To255InRGBModeOnly) {
   w->SetColor(RGB(0, 1, 0));
   move(80);
   EXPECT_EQ(move(90), RGB(0, 0, 0)) << "down to 0, and no further";
+
+  // The wheel steps the focused editor wherever the pointer is: away from the user up, a
+  // step a notch; half a notch waits for the other half.
+  w->SetColor(RGB(10, 253, 30));
+  Editor(1)->setFocus();
+  QApplication::processEvents();
+  auto wheel = [&](int delta) {
+    Wheel(Child("Text1"), delta);
+    return GreenOf(w->CurrentColour());
+  };
+  std::vector<int> greens;
+  for (const int delta : {360, -240, 60, 60}) greens.push_back(wheel(delta));
+  EXPECT_EQ(greens, (std::vector{255, 253, 253, 254}));
+  Child("Text1")->setFocus();  // without an editor in focus the wheel is left to the control
+  QApplication::processEvents();
+  EXPECT_EQ(wheel(120), 254);
   w->mnuColorMode_Click(kModeCMY);
   move(10);
-  EXPECT_EQ(move(5), RGB(0, 0, 0)) << "bars do not drag outside RGB mode";
+  EXPECT_EQ(move(5), RGB(10, 254, 30)) << "bars do not drag outside RGB mode";
 }
 
-TEST_F(ColourModes, DisplayMenuPaintsTheDiagramOfTheColour) {
+TEST_F(Colour, DisplayMenuPaintsTheDiagramOfTheColour) {
+  Start(false);
   const DiagramGeometry g = w->diagramGeometry();
   w->SetColor(RGB(100, 150, 200));
   auto pixel = [&](const char* name, int x, int y) {
@@ -157,7 +181,7 @@ TEST_F(ColourModes, DisplayMenuPaintsTheDiagramOfTheColour) {
                        QColor(0, 0, 200)));
   Pick("lblDisp", "mnuDispMode", 2);
   EXPECT_TRUE(w->DispModeChanged && Text("lblDisp") == "CMYK Display" && !Shown("LblR"));
-  // Cyan alone, and the colour at the centre; then the CMY diagram's cyan.
+  // Cyan alone and the colour at the centre; then the CMY diagram's cyan.
   EXPECT_EQ(
       std::pair(pixel("PicFrame3", g.cx - 25, g.cy - 30), pixel("PicFrame3", g.cx + 5, g.cy + 5)),
       std::pair(QColor(127, 255, 255), QColor(100, 150, 200)));
@@ -165,21 +189,136 @@ TEST_F(ColourModes, DisplayMenuPaintsTheDiagramOfTheColour) {
   EXPECT_EQ(pixel("PicFrame3", g.cx, g.cy - 30), QColor(100, 255, 255));
 }
 
-TEST_F(ColourModes, WheelStepsTheFocusedEditorWhereverThePointerIs) {
-  w->SetColor(RGB(10, 253, 30));
-  Editor(1)->setFocus();
+TEST_F(Colour, PadKeysClicksDeleteRenameAndAddReachTheTableAndTheFile) {
+  QStringList names;
+  for (int i = 0; i < 20; ++i) names << QString("c%1").arg(i);
+  Archive(names);
+  Write("pref.ini", "TAB=0\r\nLASTUSERCOLOR=20\r\n");
+  Start();
+  QWidget* pad = Child("PAD");
+  EXPECT_EQ(std::pair(LongField()->count(), Text("lblCol")),
+            std::pair(20, QString("Custom Color &Table[20] c19")));
+  QTest::keyClick(pad, Qt::Key_Right);  // from the cursor cell
+  EXPECT_EQ(std::pair(w->CurrentColour(), Text("lblCol")),
+            std::pair(1001, QString("Custom Color &Table[20] c1")));
+  QTest::mouseMove(pad, Cell(2, 0));
+  EXPECT_EQ(pad->toolTip(), "c2");
+  // The last colour by click, then the Delete key: the new last colour is selected and
+  // current; Rename then renames it, and Add asks for a name and refuses a colour twice.
+  const int cols = w->table().Pad().PadCols();
+  QTest::mouseClick(pad, Qt::LeftButton, {}, Cell(19 % cols, 19 / cols));
+  dialogs.typed = {"eighteen", "Orange Peel"};
+  QTest::keyClick(pad, Qt::Key_Delete);
+  EXPECT_EQ(std::tuple(dialogs.calls.at(0).prompt, Text("lblCol"), LongField()->count(),
+                       LongField()->currentText(), w->CurrentColour()),
+            std::tuple(std::string("Delete this color 'c19' ?"),
+                       QString("Custom Color &Table[19] c18"), 19, QString("1018"), 1018));
+  w->RenameColor();
+  EXPECT_EQ(Text("lblCol"), "Custom Color &Table[19] eighteen");
+  LongField()->lineEdit()->selectAll();
+  QTest::keyClicks(LongField()->lineEdit(), "4227327");
+  QTest::mouseClick(Child("CmdAdd"), Qt::LeftButton);
+  EXPECT_EQ(
+      std::tuple(LongField()->itemText(19), Text("lblCol"), w->CurrentColour()),
+      std::tuple(QString("4227327"), QString("Custom Color &Table[20] Orange Peel"), 4227327));
+  QTest::mouseClick(Child("CmdAdd"), Qt::LeftButton);
+  ASSERT_EQ(dialogs.calls.size(), 4u);
+  EXPECT_EQ(std::pair(dialogs.calls[2].title, dialogs.calls[3].title),
+            std::pair(std::string("Color Name"), std::string("Duplicate..")));
+  w->mnuExit_Click();
+  EXPECT_EQ(Read("Colorx.dat").right(2 * 29),
+            Record(1018, "eighteen") + Record(0x4080FF, "Orange Peel"));
+}
+
+TEST_F(Colour, TipButtonsScrollBarAndTheWebColourAppliedAgain) {
+  Write("pref.ini", "TAB=1\r\nCORORSIZE=450\r\nLASTWEBCOLOR=5\r\n");
+  Start();
+  const PadModel& pad = w->table().Pad();
+  const auto tips = [&] { return std::tuple(pad.TipSize(), Shown("Image2"), Shown("Image3")); };
+  EXPECT_EQ(tips(), std::tuple(450, true, false)) << "no bigger tips";
+  QTest::mouseClick(Child("Image2"), Qt::LeftButton);
+  EXPECT_EQ(std::pair(tips(), w->SizeChanged), std::pair(std::tuple(435, true, true), true));
+  w->SetColor(255);
+  QTest::mouseClick(Child("Image3"), Qt::LeftButton);
+  EXPECT_EQ(std::pair(tips(), w->CurrentColour()),
+            std::pair(std::tuple(450, true, false), 16777200));
+  Child<QScrollBar>("VS")->setValue(1);  // the scroll bar moves the rows a click lands on
+  QTest::mouseClick(Child("PAD"), Qt::LeftButton, {}, Cell(0, 0));
+  EXPECT_EQ(pad.PadPos(), pad.PadCols() + 1);
+}
+
+TEST_F(Colour, SearchSelectsTheMatchOrMarksTheBox) {
+  const QColor window = ToQColor(kSysWindowBackground), error = ToQColor(kErrorHighlight);
+  // The list (1 web) and its selection, the table in view, the text, by button else Enter;
+  // then the current colour, the caption, txtCol's item, the list, the table in view, the mark.
+  // clang-format off
+  const struct { int tab, last; bool expanded; const char* text; bool button; LongColour colour;
+                 const char* caption; int item; bool saved, expandedAfter; QColor mark; } cases[] = {
+      // In view: from the selection (DarkCyan, Dark Sea) on, in the list shown only.
+      {1, 23, true, "dark", false, 755384, "Web Color &Table[140] DARKGOLDENROD", -1, false, true, window},
+      {0, 2, true, "DARK", true, 1003, "Custom Color &Table[5] dark night", 3, true, true, window},
+      {1, 23, true, "dusk", false, 9145088, "Web Color &Table[140] DARKCYAN", -1, false, true, error},
+      // Hidden: both lists from their first entry; a saved match shows the saved list.
+      {1, 23, false, "du", true, 1000, "Custom Color &Table[5] Dune", 0, true, true, window},
+      // A match in both lists (Amber, AliceBlue) ends on the web colour.
+      {0, 2, false, "a", false, 16775408, "Web Color &Table[140] ALICEBLUE", 4, false, true, window},
+      {0, 1, false, "zz", true, 0, "Custom Color &Table[5] Dune", 0, true, false, error},
+      // Blanks alone are nothing to search for: the button is off and Enter does nothing.
+      {0, 1, false, "  ", false, 0, "Custom Color &Table[5] Dune", 0, true, false, window}};
+  // clang-format on
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.text) + (c.expanded ? " in view" : " hidden"));
+    Archive({"Dune", "Dark Sea", "Dusk", "dark night", "Amber"});
+    Write("pref.ini", QString("TAB=%1\r\nLAST%2COLOR=%3\r\nEXPANDED=%4\r\n")
+                          .arg(c.tab)
+                          .arg(c.tab ? "WEB" : "USER")
+                          .arg(c.last)
+                          .arg(c.expanded ? "E" : "")
+                          .toLatin1());
+    Start();
+    auto* box = Child<QLineEdit>("Text3");
+    auto* button = Child<QPushButton>("CmdSearch");
+    EXPECT_EQ(std::pair(w->TableState() == "E", button->isEnabled()), std::pair(c.expanded, false));
+    QTest::keyClicks(box, c.text);
+    EXPECT_EQ(button->isEnabled(), c.text[0] != ' ');
+    c.button ? QTest::mouseClick(button, Qt::LeftButton) : QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_EQ(std::tuple(w->CurrentColour(), Text("lblCol"), LongField()->currentIndex(),
+                         LongField()->currentText()),
+              std::tuple(c.colour, QString(c.caption), c.item, QString::number(c.colour)));
+    // The list shown is remembered; the box stays in view.
+    EXPECT_EQ(std::tuple(w->findChildren<QRadioButton*>("Option1")[0]->isChecked(), w->TabChanged,
+                         w->TableState(), box->isVisible(), box->palette().color(QPalette::Base)),
+              std::tuple(c.saved, c.saved != (c.tab != 1), QString(c.expandedAfter ? "E" : ""),
+                         true, c.mark));
+    QTest::keyClick(box, Qt::Key_Backspace);  // any change of the text clears the mark
+    EXPECT_EQ(box->palette().color(QPalette::Base), window);
+  }
+}
+
+TEST_F(Colour, FocusOnTheTableOrTheSearchRowLightsTheCaptionAndSelectsTheText) {
+  // Captions of active and inactive windows told apart, whatever the platform's colours.
+  const QPalette platform = QApplication::palette();
+  QPalette distinct = platform;
+  distinct.setColor(QPalette::Active, QPalette::Highlight, Qt::darkBlue);
+  distinct.setColor(QPalette::Inactive, QPalette::Highlight, Qt::gray);
+  QApplication::setPalette(distinct);
+  Start();
+  auto* box = Child<QLineEdit>("Text3");
+  box->setText("a");  // the button takes the focus only while there is a text
+  box->setFocus();
   QApplication::processEvents();
-  auto wheel = [&](int delta) {
-    Wheel(Child("Text1"), delta);
-    return GreenOf(w->CurrentColour());
-  };
-  EXPECT_EQ(wheel(360), 255);  // away from the user: up, three notches, stopped at the limit
-  EXPECT_EQ(wheel(-240), 253);
-  EXPECT_EQ(wheel(60), 253);   // half a notch does nothing yet ...
-  EXPECT_EQ(wheel(60), 254);   // ... the second half makes a step
-  Child("Text1")->setFocus();  // without an editor in focus the wheel is left to the control
-  QApplication::processEvents();
-  EXPECT_EQ(wheel(120), 254);
+  EXPECT_EQ(box->selectedText(), "a") << "so typing replaces it";
+  const auto caption = [&] { return Child<QLabel>("lblCol")->palette().color(QPalette::Window); };
+  const QWidgetList lists = w->findChildren<QWidget*>("Option1");
+  for (QWidget* table : {Child("CmdSearch"), Child("Text3"), Child("PAD"), lists[0], lists[1]}) {
+    Child("Text1")->setFocus();
+    const QColor away = caption();
+    table->setFocus();
+    EXPECT_EQ(std::pair(away, caption()), std::pair(ToQColor(TableCaptionColours(false).background),
+                                                    ToQColor(TableCaptionColours(true).background)))
+        << table->objectName().toStdString();
+  }
+  QApplication::setPalette(platform);
 }
 
 }  // namespace

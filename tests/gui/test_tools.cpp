@@ -1,11 +1,15 @@
-// The three tool windows, driven as the user does: the number base converter, the
-// HLS picker dialog and the measure window with its translucency and compositor check.
-#include <xcb/xcb.h>
+// The three tool windows, driven as the user does (the number base converter, the HLS
+// picker, the measure window with its translucency), and the desktop layer: one copy per
+// user and display, the program folder, the settings store.
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include <csignal>
 
-#include "mainwindow/widgets.h"
-#include "tools/compositor.h"
+#include "platform/programfolder.h"
+#include "platform/settingsstore.h"
+#include "platform/singleinstance.h"
 #include "tools/fmhex.h"
 #include "tools/frmhls.h"
 #include "tools/frmmeasure.h"
@@ -19,8 +23,6 @@ TEST(FmHex, AccessKeysEnterGetPinAndCancelAndTheNextWindowAfresh) {
   auto owner = std::make_unique<QWidget>();
   QPointer<FmHex> fm = FmHex::ShowConverter(owner.get());
   ASSERT_TRUE(QTest::qWaitForWindowActive(fm));
-  EXPECT_EQ(std::pair(fm->ImgstickOn->pixmap().toImage(), fm->ImgstickOff->pixmap().toImage()),
-            std::pair(PinPicture(true).toImage(), PinPicture(false).toImage()));
   // The access keys reach the fields; Enter in the expression converts, as Get does, and
   // the arrow keys choose a conversion.
   QTest::keyClick(fm, Qt::Key_R, Qt::AltModifier);
@@ -34,7 +36,7 @@ TEST(FmHex, AccessKeysEnterGetPinAndCancelAndTheNextWindowAfresh) {
   EXPECT_EQ(std::pair(fm->Text1->text(), fm->lbl->text()),
             std::pair(QString("&HFF"), QString("255 ")));
   fm->Option1[1]->setFocus();
-  QTest::keyClick(fm->Option1[1], Qt::Key_Down);
+  QTest::keyClick(fm->Option1[1], Qt::Key_Down);  // the arrow keys choose too
   fm->Text1->setText("9");
   QTest::mouseClick(fm->Command1[0], Qt::LeftButton);
   EXPECT_EQ(fm->lbl->text(), "11 ");
@@ -105,7 +107,7 @@ class HLSDialog : public ::testing::Test {
   QWidget owner;
 };
 
-TEST_F(HLSDialog, OpensOnTheColourWithTheCrossAndTheMarkerAndReturnsIt) {
+TEST_F(HLSDialog, OpensOnTheColourAndThePlaneBarAndMarkerPickWithTheLeftButton) {
   // Red on the 360 scale: the cross at the top left corner, the marker halfway.
   const LongColour red = Show(RGB(255, 0, 0), 360, [](frmHLS& d) {
     const QImage plane = Child(d, "picHLS")->grab().toImage();
@@ -124,9 +126,7 @@ TEST_F(HLSDialog, OpensOnTheColourWithTheCrossAndTheMarkerAndReturnsIt) {
     EXPECT_EQ(Fields(d), "255 0 0 0 255 255 0 0 240 120");
   });
   EXPECT_EQ(std::pair(red, MaxHue), std::pair(RGB(255, 0, 0), 240.0f)) << "the window's scale back";
-}
 
-TEST_F(HLSDialog, PlaneBarAndMarkerPickWithTheLeftButton) {
   const LongColour picked = Show(RGB(90, 0, 0), 240, [](frmHLS& d) {
     // Hue 80 at full saturation keeps the bar's lightness 42; a drag outside is ignored.
     Press(d, "picHLS", {80, 0});
@@ -156,29 +156,19 @@ TEST_F(HLSDialog, ShowsTheLightnessAsPlacedAndArrowKeysPickAsTheMouseDoes) {
     // Lightness 42.35294 is placed as 42: (1 - 42 / 240) * 240 = 198 down the bar.
     EXPECT_EQ(std::pair(Tip(d), Fields(d)),
               std::pair(198, QString("90 0 0 0 255 255 165 0 240 42.35294")));
-    auto* field = Child<QLineEdit>(d, "Text1_9");
-    QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
-    QApplication::sendEvent(field, &focus);
-    QApplication::processEvents();
-    EXPECT_EQ(field->selectedText(), "42.35294");
     // From the cross at the top left: ten right, one down; above the edge stays.
-    for (const auto& [key, mods] : {std::pair(Qt::Key_Right, Qt::ShiftModifier),
-                                    {Qt::Key_Down, Qt::NoModifier},
-                                    {Qt::Key_Up, Qt::NoModifier},
-                                    {Qt::Key_Up, Qt::NoModifier},
-                                    {Qt::Key_Down, Qt::NoModifier}})
-      QTest::keyClick(Child(d, "picHLS"), key, mods);
+    QTest::keyClick(Child(d, "picHLS"), Qt::Key_Right, Qt::ShiftModifier);
+    for (Qt::Key key : {Qt::Key_Down, Qt::Key_Up, Qt::Key_Up, Qt::Key_Down})
+      QTest::keyClick(Child(d, "picHLS"), key);
     const QString keyed = Fields(d);
     Press(d, "picHLS", {0, 0});
     EXPECT_NE(Fields(d), keyed);
     Press(d, "picHLS", {10, 1});
     EXPECT_EQ(Fields(d), keyed);
     // Up on the bar is lighter, one pixel a press.
-    QTest::keyClick(Child(d, "picLum"), Qt::Key_Up);
-    QTest::keyClick(Child(d, "picLum"), Qt::Key_Up);
+    for (int i = 0; i < 2; ++i) QTest::keyClick(Child(d, "picLum"), Qt::Key_Up);
     const QString lighter = Fields(d);
-    EXPECT_EQ(Tip(d), 196);
-    EXPECT_NE(lighter, keyed);
+    EXPECT_EQ(std::pair(Tip(d), lighter == keyed), std::pair(196, false));
     Press(d, "picLum", {5, 196});
     EXPECT_EQ(Fields(d), lighter);
     // The sample tells its colour in the notations.
@@ -241,31 +231,93 @@ TEST(FrmMeasure, TranslucencyGoesToTheShownTopLevelWindow) {
   EXPECT_EQ(hidden.windowOpacity(), 1.0);
 }
 
-TEST(FrmMeasure, CompositorIsTheOwnerOfTheScreenSelection) {
-  // A private X server: its process id, then its display number once it is ready.
-  FILE* xvfb = ::popen("Xvfb -displayfd 1 -nolisten tcp 2>/dev/null & echo $!", "r");
-  int pid = 0, display = -1;
-  const bool started = xvfb && std::fscanf(xvfb, "%d %d", &pid, &display) == 2;
-  if (xvfb) ::pclose(xvfb);
-  if (!started) GTEST_SKIP() << "no Xvfb";
-  const std::unique_ptr<int, void (*)(int*)> stop(&pid, [](int* p) { ::kill(*p, SIGTERM); });
-  xcb_connection_t* c = xcb_connect((":" + std::to_string(display)).c_str(), nullptr);
-  ASSERT_EQ(xcb_connection_has_error(c), 0);
-  EXPECT_FALSE(CompositorRunning(c, 0));
-  // Stand in for a compositing manager: own _NET_WM_CM_S0 with a window of ours.
-  xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
-  const xcb_window_t owner = xcb_generate_id(c);
-  xcb_create_window(c, XCB_COPY_FROM_PARENT, owner, screen->root, 0, 0, 1, 1, 0,
-                    XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, 0, nullptr);
-  xcb_intern_atom_reply_t* atom =
-      xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, 13, "_NET_WM_CM_S0"), nullptr);
-  ASSERT_NE(atom, nullptr);
-  xcb_set_selection_owner(c, owner, atom->atom, XCB_CURRENT_TIME);
-  std::free(atom);
-  EXPECT_TRUE(CompositorRunning(c, 0));
-  EXPECT_FALSE(CompositorRunning(c, 1));  // another screen's selection
-  xcb_disconnect(c);
-  EXPECT_FALSE(CompositorRunning(nullptr, 0));
+TEST(SingleInstance, ASecondCopyHandsOverToThePrivateSocketOfTheFirstOnItsDisplay) {
+  QTemporaryDir dir;
+  const QString name = dir.filePath("hk.socket");
+  SingleInstance first(name);
+  ASSERT_TRUE(first.Claim());
+  EXPECT_FALSE(QFileInfo(name).permissions() &
+               (QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther));
+  QSignalSpy shown(&first, &SingleInstance::ShowRequested);
+  EXPECT_FALSE(SingleInstance(name).Claim()) << "a second copy must end";
+  EXPECT_TRUE(shown.wait(2000));
+  EXPECT_EQ(shown.count(), 1);
+  // A bound socket nobody listens on, what a crashed copy leaves behind, stops nobody.
+  const QByteArray path = QFile::encodeName(dir.filePath("dead.socket"));
+  const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  sockaddr_un addr{};
+  addr.sun_family = AF_UNIX;
+  std::memcpy(addr.sun_path, path.constData(), static_cast<std::size_t>(path.size()));
+  ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr), 0);
+  ::close(fd);
+  SingleInstance next(QFile::decodeName(path));
+  EXPECT_TRUE(next.Claim());
+  EXPECT_FALSE(SingleInstance(QFile::decodeName(path)).Claim()) << "the new copy now answers";
+  // A path too long for a socket address: the program still runs, only without hand-over.
+  EXPECT_TRUE(SingleInstance(dir.filePath(QString(120, u'x'))).Claim());
+
+  // Each display has a socket of its own in the private runtime folder; one X server, one.
+  QStringList names;
+  for (const char* display : {":0", ":1", "otherhost:0", "wayland-0", ""})
+    names << SingleInstance::DefaultName(display);
+  EXPECT_EQ(QSet<QString>(names.begin(), names.end()).size(), 5) << names.join(' ').toStdString();
+  EXPECT_EQ(std::pair(SingleInstance::DefaultName(":0.1"),
+                      SingleInstance::DefaultName("/run/user/1000/wayland-1")),
+            std::pair(names[0], QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) +
+                                    "/huekeeper-_run_user_1000_wayland-1.socket"));
+}
+
+// A copy run from a plain folder keeps its files beside itself; an installed one, or one
+// whose folder is read-only, keeps them per user. Root can write into /usr/bin, so the
+// desktop entry installed with the program is what tells an installed copy there.
+TEST(ProgramFolder, InstalledOrReadOnlyCopiesKeepTheirFilesPerUser) {
+  const QString perUser = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+  const QString entry = "share/applications/" HK_APP_ID ".desktop";
+  // clang-format off
+  const struct { QString file; QByteArray bytes; bool installed, perUser; } cases[] = {
+      {"bin/huekeeper", "x", false, false}, {"bin/uninst-Huekeeper.exe", "x", true, false},
+      {"bin/uninst-Huekeeper.exe", "", false, false},  // an empty uninstaller counts as absent
+      {entry, "[Desktop Entry]\n", true, true}, {"bin/" + entry, "[Desktop Entry]\n", false, false},
+      {"share/applications/huekeeper.desktop", "[Desktop Entry]\n", false, false}};
+  // clang-format on
+  for (const auto& c : cases) {
+    QTemporaryDir root;
+    const QString bin = root.filePath("bin");
+    ASSERT_TRUE(QDir(root.path()).mkpath("bin") &&
+                QDir(root.path()).mkpath(QFileInfo(c.file).path()));
+    QFile f(root.filePath(c.file));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(c.bytes) == c.bytes.size() && f.flush());
+    const ProgramFolder folder = ChooseProgramFolder(bin);
+    EXPECT_EQ(std::tuple(CheckInstalled(bin), folder.path, folder.perUser, folder.writable),
+              std::tuple(c.installed, c.perUser ? perUser : bin, c.perUser, true))
+        << c.file.toStdString();
+  }
+  if (::geteuid() == 0) return;  // root may write anywhere
+  QTemporaryDir dir;
+  QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+  const ProgramFolder f = ChooseProgramFolder(dir.path());
+  QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  EXPECT_EQ(std::pair(f.path, f.perUser), std::pair(perUser, true));
+}
+
+// QSettings tells only that it failed; the store finds the system's reason itself.
+TEST(SettingsStore, AFailedWriteNamesTheFileAndWhyAndKeepsTheOldBytes) {
+  QTemporaryDir dir;
+  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
+  QtSettingsStore store;
+  ASSERT_TRUE(store.Save("Tab", "1").ok);
+  const QString file = dir.filePath("Hue Keeper/Hue Keeper.ini");
+  const std::string before = testing::ReadBytes(file.toStdString());
+  WriteResult r;
+  {
+    testing::FileSizeLimit full(8);
+    r = store.Save("Selecton", "12/34");
+  }
+  EXPECT_EQ(std::tuple(r.ok, r.error, testing::ReadBytes(file.toStdString())),
+            std::tuple(false, file.toStdString() + ": File too large", before));
+  EXPECT_EQ(QDir(dir.filePath("Hue Keeper")).entryList(QDir::Files | QDir::Hidden),
+            QStringList{"Hue Keeper.ini"})
+      << "nothing is left beside it";
 }
 
 }  // namespace

@@ -62,15 +62,11 @@ class WindowTest : public ::testing::Test {
   }
   void TearDown() override { MaxHue = 240.0f; }
 
-  // The window as built, without the start-up sequence.
-  void Open() {
+  // The window shown and active; with the start-up sequence over the test's folder.
+  void Start(bool load = true) {
     w = std::make_unique<FrmPickColor>();
     w->SetDialogs(&dialogs);
     w->SetExitHook([this] { ++exits; });
-  }
-  // The window shown and active; with the start-up sequence over the test's folder.
-  void Start(bool load = true) {
-    Open();
     if (load) w->Form_Load(dir.path());
     w->show();
     w->activateWindow();
