@@ -1,6 +1,7 @@
 // A stand-in for the desktop portal's colour picker. It takes the portal's name, prints
 // "ready", and answers each PickColor as its next argument says: "CODE [R G B]" with the
-// Response of that code (and that colour, channels 0..1, if given), "vanish" by leaving.
+// Response of that code (and that colour, channels 0..1, if given; a fifth word is sent
+// as a third argument), "vanish" by leaving.
 #include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusConnection>
@@ -34,16 +35,18 @@ class FakeScreenshot : public QObject {
         return;
       }
       QVariantMap results;
-      if (answer.size() == 4) {
+      if (answer.size() >= 4) {
         QDBusArgument colour;
         colour.beginStructure();
         for (int i = 1; i < 4; ++i) colour << answer[i].toDouble();
         colour.endStructure();
         results.insert("color", QVariant::fromValue(colour));
       }
-      QDBusConnection::sessionBus().send(
+      QDBusMessage response =
           QDBusMessage::createSignal(path, "org.freedesktop.portal.Request", "Response")
-          << answer[0].toUInt() << results);
+          << answer[0].toUInt() << results;
+      if (answer.size() > 4) response << answer[4];  // an argument no portal sends
+      QDBusConnection::sessionBus().send(response);
     });
     return QDBusObjectPath(path);
   }

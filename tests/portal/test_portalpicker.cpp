@@ -38,6 +38,7 @@ TEST(PortalPicker, AnswersAsThePortalDid) {
       {"0 1 0.5 0", "colour 0080FF"},         // 127.5 of 255: halves round up
       {"0 1.5 -0.2 0.998", "colour FE00FF"},  // a little past either end is the end
       {"0 nan 0 0", "unavailable"},           // a channel that is not a number
+      {"0 1 1 1 more", "unavailable"},        // an answer of another shape
       {"0", "unavailable"},                   // no colour at all
       {"1", "cancelled"},                     // dismissed by the user
       {"2", "cancelled"},                     // ended some other way
