@@ -1,5 +1,4 @@
-// The current colour, its notation fields, the colour modes, the colour table and the
-// search row, through the real window: each path once, the rules being the unit tests'.
+// The current colour, its fields and modes, the colour table and the search, one path each.
 #include "window_fixture.h"
 
 namespace hk {
@@ -43,7 +42,7 @@ class Colour : public WindowTest {
   }
 };
 
-TEST_F(Colour, EachFieldAppliesOnEnterOrMarksBadInputAndEveryFieldShowsTheColour) {
+TEST_F(Colour, EachFieldAppliesOnEnterOrMarksBadInputFocusSelectsItAndCopyCopiesIt) {
   Start(false);
   // clang-format off
   const std::tuple<const char*, const char*, const char*, LongColour> typed[] = {
@@ -76,11 +75,8 @@ TEST_F(Colour, EachFieldAppliesOnEnterOrMarksBadInputAndEveryFieldShowsTheColour
   EXPECT_EQ(
       std::tuple(LongField()->currentText(), w->CurrentColour(), Child<QLineEdit>("Text4")->text()),
       std::tuple(QString("1677"), 1677, QString("141, 6, 0")));
-}
 
-TEST_F(Colour, FocusSelectsTheTextAndCopyButtonsPutItOnTheClipboard) {
-  Start(false);
-  w->SetColor(4227327);
+  w->SetColor(16776960);
   for (const char* name : {"Text1", "Text2", "Text4", "Text5"}) {
     Child(std::string(name) == "Text1" ? "Text2" : "Text1")->setFocus();
     Child(name)->setFocus();
@@ -93,14 +89,12 @@ TEST_F(Colour, FocusSelectsTheTextAndCopyButtonsPutItOnTheClipboard) {
       if (b->property("index").toInt() == index) QTest::mouseClick(b, Qt::LeftButton);
     return QApplication::clipboard()->text();
   };
-  const char* const copied[] = {"4080FF", "4227327",           "#FF8040",
-                                "",       "RGB(255, 128, 64)", "CMYK(0, 127, 191, 0)"};
+  const char* const copied[] = {"FFFF00", "16776960",         "#00FFFF",
+                                "Aqua",   "RGB(0, 255, 255)", "CMYK(255, 0, 0, 0)"};
   for (int i = 0; i < 6; ++i) EXPECT_EQ(copy(i), copied[i]) << i;
-  w->SetColor(16776960);
-  EXPECT_EQ(copy(3), "Aqua");
 }
 
-TEST_F(Colour, ColourMenuAndHueMaximumSetTheEditorsAndKeepTheColour) {
+TEST_F(Colour, ColourMenuHueMaximumAndDisplayMenuSetTheEditorsAndPaintTheDiagram) {
   Start(false);
   w->SetColor(RGB(100, 150, 200));
   const QMenu* menu = Pick("lblColor", "mnuColor", 2);
@@ -148,8 +142,6 @@ TEST_F(Colour, DragBarsAndTheWheelStepTheChannelsWithinTheirLimits) {
   move(80);
   EXPECT_EQ(move(90), RGB(0, 0, 0)) << "down to 0, and no further";
 
-  // The wheel steps the focused editor wherever the pointer is: away from the user up, a
-  // step a notch; half a notch waits for the other half.
   w->SetColor(RGB(10, 253, 30));
   Editor(1)->setFocus();
   QApplication::processEvents();
@@ -166,10 +158,7 @@ TEST_F(Colour, DragBarsAndTheWheelStepTheChannelsWithinTheirLimits) {
   w->mnuColorMode_Click(kModeCMY);
   move(10);
   EXPECT_EQ(move(5), RGB(10, 254, 30)) << "bars do not drag outside RGB mode";
-}
 
-TEST_F(Colour, DisplayMenuPaintsTheDiagramOfTheColour) {
-  Start(false);
   const DiagramGeometry g = w->diagramGeometry();
   w->SetColor(RGB(100, 150, 200));
   auto pixel = [&](const char* name, int x, int y) {
@@ -181,7 +170,6 @@ TEST_F(Colour, DisplayMenuPaintsTheDiagramOfTheColour) {
                        QColor(0, 0, 200)));
   Pick("lblDisp", "mnuDispMode", 2);
   EXPECT_TRUE(w->DispModeChanged && Text("lblDisp") == "CMYK Display" && !Shown("LblR"));
-  // Cyan alone and the colour at the centre; then the CMY diagram's cyan.
   EXPECT_EQ(
       std::pair(pixel("PicFrame3", g.cx - 25, g.cy - 30), pixel("PicFrame3", g.cx + 5, g.cy + 5)),
       std::pair(QColor(127, 255, 255), QColor(100, 150, 200)));
@@ -203,8 +191,7 @@ TEST_F(Colour, PadKeysClicksDeleteRenameAndAddReachTheTableAndTheFile) {
             std::pair(1001, QString("Custom Color &Table[20] c1")));
   QTest::mouseMove(pad, Cell(2, 0));
   EXPECT_EQ(pad->toolTip(), "c2");
-  // The last colour by click, then the Delete key: the new last colour is selected and
-  // current; Rename then renames it, and Add asks for a name and refuses a colour twice.
+  // The last colour by click, then Delete: the new last is current; Rename, Add, Add again.
   const int cols = w->table().Pad().PadCols();
   QTest::mouseClick(pad, Qt::LeftButton, {}, Cell(19 % cols, 19 / cols));
   dialogs.typed = {"eighteen", "Orange Peel"};
@@ -247,10 +234,9 @@ TEST_F(Colour, TipButtonsScrollBarAndTheWebColourAppliedAgain) {
   EXPECT_EQ(pad.PadPos(), pad.PadCols() + 1);
 }
 
-TEST_F(Colour, SearchSelectsTheMatchOrMarksTheBox) {
+TEST_F(Colour, SearchSelectsTheMatchOrMarksTheBoxAndFocusLightsTheCaption) {
   const QColor window = ToQColor(kSysWindowBackground), error = ToQColor(kErrorHighlight);
-  // The list (1 web) and its selection, the table in view, the text, by button else Enter;
-  // then the current colour, the caption, txtCol's item, the list, the table in view, the mark.
+  // List (1 web), selection, table in view, text, button (else Enter); then what is shown.
   // clang-format off
   const struct { int tab, last; bool expanded; const char* text; bool button; LongColour colour;
                  const char* caption; int item; bool saved, expandedAfter; QColor mark; } cases[] = {
@@ -269,11 +255,8 @@ TEST_F(Colour, SearchSelectsTheMatchOrMarksTheBox) {
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.text) + (c.expanded ? " in view" : " hidden"));
     Archive({"Dune", "Dark Sea", "Dusk", "dark night", "Amber"});
-    Write("pref.ini", QString("TAB=%1\r\nLAST%2COLOR=%3\r\nEXPANDED=%4\r\n")
-                          .arg(c.tab)
-                          .arg(c.tab ? "WEB" : "USER")
-                          .arg(c.last)
-                          .arg(c.expanded ? "E" : "")
+    Write("pref.ini", QString::asprintf("TAB=%d\r\nLAST%sCOLOR=%d\r\nEXPANDED=%s\r\n", c.tab,
+                                        c.tab ? "WEB" : "USER", c.last, c.expanded ? "E" : "")
                           .toLatin1());
     Start();
     auto* box = Child<QLineEdit>("Text3");
@@ -285,7 +268,6 @@ TEST_F(Colour, SearchSelectsTheMatchOrMarksTheBox) {
     EXPECT_EQ(std::tuple(w->CurrentColour(), Text("lblCol"), LongField()->currentIndex(),
                          LongField()->currentText()),
               std::tuple(c.colour, QString(c.caption), c.item, QString::number(c.colour)));
-    // The list shown is remembered; the box stays in view.
     EXPECT_EQ(std::tuple(w->findChildren<QRadioButton*>("Option1")[0]->isChecked(), w->TabChanged,
                          w->TableState(), box->isVisible(), box->palette().color(QPalette::Base)),
               std::tuple(c.saved, c.saved != (c.tab != 1), QString(c.expandedAfter ? "E" : ""),
@@ -293,15 +275,13 @@ TEST_F(Colour, SearchSelectsTheMatchOrMarksTheBox) {
     QTest::keyClick(box, Qt::Key_Backspace);  // any change of the text clears the mark
     EXPECT_EQ(box->palette().color(QPalette::Base), window);
   }
-}
 
-TEST_F(Colour, FocusOnTheTableOrTheSearchRowLightsTheCaptionAndSelectsTheText) {
-  // Captions of active and inactive windows told apart, whatever the platform's colours.
   const QPalette platform = QApplication::palette();
   QPalette distinct = platform;
   distinct.setColor(QPalette::Active, QPalette::Highlight, Qt::darkBlue);
   distinct.setColor(QPalette::Inactive, QPalette::Highlight, Qt::gray);
   QApplication::setPalette(distinct);
+  Write("pref.ini", "");
   Start();
   auto* box = Child<QLineEdit>("Text3");
   box->setText("a");  // the button takes the focus only while there is a text

@@ -1,5 +1,4 @@
-// Picking from the screen and from the magnifier, the zoom, the 8 x 8 swatch image,
-// pasting a picture and the capture kept between runs, through the real window.
+// Picking from the screen and the magnifier, the zoom, the swatch image, pasting, the capture.
 #include "window_fixture.h"
 
 namespace hk {
@@ -7,7 +6,6 @@ namespace {
 
 class Picker : public WindowTest {
  protected:
-  // The current colour, and the Long field showing it.
   std::pair<LongColour, QString> Current() {
     return {w->CurrentColour(), Child<QComboBox>("txtCol")->currentText()};
   }
@@ -26,7 +24,6 @@ TEST_F(Picker, APickFollowsThePointerUntilTheReleaseTheWheelZoomsAndTheCaptureIs
   const QImage& shown = w->magnifier().Picture();  // 55 and 51 pixels around the pointer
   EXPECT_EQ(std::tuple(shown.size(), shown.pixel(55, 51) & 0xFFFFFF, shown.pixel(0, 0) & 0xFFFFFF),
             std::tuple(QSize(110, 102), FakeScreen::At(300, 200), FakeScreen::At(245, 149)));
-  // The wheel zooms one step a notch, from 1x to 16x and no further.
   const auto zoom = [&](int notches) {
     for (int i = 0; i < std::abs(notches); ++i) Wheel(pixel, notches > 0 ? 120 : -120);
     return std::tuple(Text("lblZoom"), w->magnifier().Zoom(), Shown("HsP"));
@@ -34,14 +31,12 @@ TEST_F(Picker, APickFollowsThePointerUntilTheReleaseTheWheelZoomsAndTheCaptureIs
   EXPECT_EQ(zoom(1), std::tuple(QString("2x"), 2, true));
   EXPECT_EQ(zoom(-2), std::tuple(QString("1x"), 1, false));
   EXPECT_EQ(zoom(17), std::tuple(QString("16x"), 16, true));
-  // The pointer moves, and the release ends the pick on the last colour read.
   screen->pointer = {301, 77};
   w->picker().Timer1_Timer();
   QTest::mouseRelease(pixel, Qt::LeftButton);
   EXPECT_EQ(std::tuple(w->picker().Picking(), Shown("Shape2"), Current()),
             std::tuple(false, false, At(301, 77)));
-  const QImage captured = PickOnce();  // from the same spot nothing is captured again
-  EXPECT_EQ(screen->captures, 2);
+  const QImage captured = PickOnce();
   QTest::mousePress(pixel, Qt::RightButton);  // the right button does not start a pick
   EXPECT_FALSE(w->picker().Picking());
   w->mnuExit_Click();  // saved at exit, shown at the next start
@@ -78,7 +73,7 @@ TEST_F(Picker, SpaceOnThePickButtonPicksWithTheArrowKeysAndEscapePutsTheColourBa
   EXPECT_EQ(std::pair(w->picker().Picking(), Current()), std::pair(false, At(300, 209)));
 }
 
-TEST_F(Picker, APressOnTheViewPicksTheBlockUnderItUnlessAPickRuns) {
+TEST_F(Picker, TheViewPicksTheBlockUnderItTheSwatchCopiesAndCtrlVPastes) {
   StartWithScreen();
   QImage picture(110, 102, QImage::Format_RGB32);
   for (int y = 0; y < 102; ++y)
@@ -86,7 +81,6 @@ TEST_F(Picker, APressOnTheViewPicksTheBlockUnderItUnlessAPickRuns) {
   w->magnifier().SetPicture(picture);
   w->magnifier().mnuZm_Click(2);
   QWidget* view = Child("Picture1");
-  // 3x, panned to the middle: the picture's middle lies in the middle of the viewport.
   EXPECT_EQ(std::tuple(Text("lblZoom"), view->size(), view->pos()),
             std::tuple(QString("3x"), QSize(330, 306),
                        QPoint(-Child<QScrollBar>("HsP")->maximum() / 2,
@@ -105,10 +99,9 @@ TEST_F(Picker, APressOnTheViewPicksTheBlockUnderItUnlessAPickRuns) {
   QTest::mousePress(Child("Pixel"), Qt::LeftButton);
   QTest::mousePress(view, Qt::LeftButton, {}, QPoint(3, 3));
   EXPECT_EQ(Current(), At(61, 40));
-}
+  QTest::mouseRelease(Child("Pixel"), Qt::LeftButton);
 
-TEST_F(Picker, TheSwatchCopiesAnEightByEightImageAndCtrlVPastesAPictureThatIsNotKept) {
-  Start();
+  // The swatch copies an 8 x 8 image; only Ctrl+V pastes a picture, which is not kept.
   Write("screen_tmp.bmp", "not a picture");
   w->SetColor(RGB(10, 20, 30));
   QTest::mouseClick(Child("cmdCopyPIX"), Qt::LeftButton);
@@ -116,9 +109,9 @@ TEST_F(Picker, TheSwatchCopiesAnEightByEightImageAndCtrlVPastesAPictureThatIsNot
   image.fill(qRgb(10, 20, 30));
   EXPECT_EQ(QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), image);
   QApplication::clipboard()->setImage(image.scaled(20, 10));
-  QTest::keyClick(w.get(), Qt::Key_V, Qt::AltModifier);  // only Ctrl+V pastes a picture
+  QTest::keyClick(w.get(), Qt::Key_V, Qt::AltModifier);
   QTest::keyClick(w.get(), Qt::Key_B, Qt::ControlModifier);
-  EXPECT_TRUE(w->magnifier().Picture().isNull());
+  EXPECT_EQ(w->magnifier().Picture(), picture);
   QTest::keyClick(w.get(), Qt::Key_V, Qt::ControlModifier);
   EXPECT_EQ(w->magnifier().Picture().size(), QSize(20, 10));
   w->mnuExit_Click();

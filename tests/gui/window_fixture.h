@@ -1,5 +1,4 @@
-// What the widget tests share: the main window under test, shown and active offscreen,
-// its dialogs answered by a script, its exit counted, its files in a folder of its own.
+// The main window under test: its dialogs scripted, its exit counted, its files its own.
 #pragma once
 
 #include <gmock/gmock.h>
@@ -44,14 +43,12 @@ struct FakeScreen : ScreenSource {
   std::optional<ScreenPoint> PointerPosition() override { return pointer; }
   void MovePointer(int dx, int dy) override { pointer = {pointer.x + dx, pointer.y + dy}; }
   std::optional<PixelImage> Capture(const PixelRect& area) override {
-    ++captures;
     PixelImage image(area.width, area.height);
     for (int y = 0; y < area.height; ++y)
       for (int x = 0; x < area.width; ++x) image.at(x, y) = At(area.left + x, area.top + y);
     return image;
   }
   ScreenPoint pointer{300, 200};
-  int captures = 0;
 };
 
 class WindowTest : public ::testing::Test {
@@ -62,7 +59,6 @@ class WindowTest : public ::testing::Test {
   }
   void TearDown() override { MaxHue = 240.0f; }
 
-  // The window shown and active; with the start-up sequence over the test's folder.
   void Start(bool load = true) {
     w = std::make_unique<FrmPickColor>();
     w->SetDialogs(&dialogs);
@@ -76,7 +72,6 @@ class WindowTest : public ::testing::Test {
     Start();
     w->SetScreenSource(std::unique_ptr<ScreenSource>(screen = new FakeScreen));
   }
-  // Press on the pick button, one timer tick, release: the magnifier's picture.
   QImage PickOnce() {
     QTest::mousePress(Child("Pixel"), Qt::LeftButton);
     w->picker().Timer1_Timer();
