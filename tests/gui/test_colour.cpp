@@ -114,6 +114,8 @@ TEST_F(Colour, ColourMenuHueMaximumAndDisplayMenuSetTheEditorsAndPaintTheDiagram
 
   const auto options = w->findChildren<QRadioButton*>("Option2");
   ASSERT_TRUE(options.at(0)->text() == "360" && options.at(1)->isChecked());
+  EXPECT_EQ(std::pair(options.at(0)->geometry().right() + 1, options.at(1)->geometry().right() + 1),
+            std::pair(options.at(1)->x(), Child("Picture3")->width()));  // halves, side by side
   const LongColour colour = RGB(255, 0, 255);  // hue 200 of 240, 300 of 360
   auto hue = [&] { return std::tuple(Editor(0)->Max(), Editor(0)->value(), w->CurrentColour()); };
   w->SetColor(colour);

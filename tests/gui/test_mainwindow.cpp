@@ -226,6 +226,11 @@ TEST_F(MainWindow, TheActionRowItsLightAndEachActionAboutAndTheColourChooser) {
                       Label(ActionLabels::Measure)->x());
   };
   EXPECT_EQ(place(), std::tuple(true, true, false, measureX)) << "empty saved list";
+  const QImage exit = Label(ActionLabels::Exit)->grab().toImage();
+  int inked = 0;  // its caption is painted
+  for (int y = 0; y < exit.height(); ++y)
+    for (int x = 0; x < exit.width(); ++x) inked += exit.pixel(x, y) != exit.pixel(0, 0);
+  EXPECT_GT(inked, 0);
   w->ImgUP_DN_Click();
   EXPECT_EQ(place(), std::tuple(false, false, false, measureX)) << "collapsed, saved list";
   // Along the bottom edge, 4 pixels apart: rename, delete, measure ... HexConv, home, exit.
@@ -347,7 +352,8 @@ TEST_F(Accessibility, EveryWindowNamesAndPlacesItsControlsAndTheKeyboardWorksThe
   EXPECT_EQ(std::pair(zoom->role(), zoom->text(QAccessible::Name)),
             std::pair(QAccessible::Button, QString("Toggle zoom level")));
   zoom->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-  EXPECT_TRUE(Shown("mnuZoom"));
+  EXPECT_EQ(Child<QMenu>("mnuZoom")->pos(),
+            Child("PicFrame1")->mapToGlobal(QPoint(0, Child("PicFrame1")->height())));
 }
 
 }  // namespace

@@ -95,6 +95,9 @@ TEST_F(HLSDialog, ShowsTheColourAndPicksWithTheLeftButtonAndTheArrowKeys) {
     EXPECT_EQ(std::pair(Tip(d), Fields(d)),
               std::pair(120, QString("255 0 0 0 255 255 0 0 240 120")));
     const QRect marker = Child(d, "Picture1")->geometry();
+    const QRect square = Child(d, "picHLS")->geometry();  // the values stand beside the plane
+    EXPECT_EQ(std::pair(Child(d, "picColorSample")->y(), Child(d, "Frame1")->geometry().bottom()),
+              std::pair(square.top(), square.bottom()));
     EXPECT_EQ(d.grab().toImage().pixel(marker.left() + 6, marker.top() + 6), qRgb(0, 0, 0));
     for (const char* name : {"picHLS", "picLum"}) {
       Mouse(Child(d, name), QEvent::MouseButtonPress, {30, 200}, Qt::RightButton, Qt::RightButton);

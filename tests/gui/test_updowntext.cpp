@@ -159,7 +159,7 @@ TEST(UpDownTextKeys, VirtualKeyCodes) {
       {Key_Minus, none, 20, 189}, {Key_Backspace, none, 22, 8}, {Key_Delete, none, 119, 46},
       {Key_Left, none, 113, 37}, {Key_Down, none, 116, 40}, {Key_End, none, 115, 35},
       {Key_Minus, keypad, 82, 109}, {Key_Return, none, 36, 13}, {Key_F1, none, 67, 112},
-      {Key_Alt, none, 64, 18}, {Key_Insert, none, 118, 45}};
+      {Key_Alt, none, 64, 18}, {Key_Insert, none, 118, 45}, {Key_Backtab, shift, 23, 9}};
   // clang-format on
   for (const auto& [key, mods, scan, want] : cases)
     EXPECT_EQ(VirtualKeyOf(QKeyEvent(QEvent::KeyPress, key, mods, scan, 0, 0)), want)
