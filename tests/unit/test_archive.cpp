@@ -32,7 +32,7 @@ TEST(ArchiveRecord, BytesNameRulesAndRecordCount) {
       {255, "Red", kRed}, {4227327, "Orange-ish", Record("\xFF\x80\x40\x00"sv, "Orange-ish")},
       {-2147483643, "Window", Record("\x05\x00\x00\x80"sv, "Window")},
       {0, "Caf\xC3\xA9 \xE2\x82\xAC", Record("\x00\x00\x00\x00"sv, "Caf\xE9 \x80")},
-      {1, "\xE6\x97\xA5\xE6\x9C\xAC ink \xF0\x9F\x8E\xA8", Record("\x01\x00\x00\x00"sv, "?? ink ?")},
+      {1, "\xE6\x97\xA5\xE6\x9C\xAC ink \xF0\x9F\x8E\xA8", Record("\x01\0\0\0"sv, "?? ink ?")},
       {2, "abcdefghijklmnopqrstuvwxy", Record("\x02\x00\x00\x00"sv, "abcdefghijklmnopqrstuvwxy")}};
   // Names are cut at 25 characters, never inside one; spaces are trimmed later, not here.
   const std::string x24(24, 'x');
@@ -171,7 +171,7 @@ TEST(ArchiveNames, AddRenameAndDeleteAskRefuseAndChangeTheLists) {
   // clang-format off
   const std::tuple<char, int, std::string, Outcome, std::vector<DialogCall>,
                    std::vector<std::string>> cases[] = {
-      {'a', 16777215, "Snow", A::DuplicateColour, {dup}, kept},
+      {'a', 255, "Snow", A::DuplicateColour, {dup}, kept},
       {'a', 1677, "Pale", A::Added, {ask}, {"Red", "Sky Blue", "Pale"}},
       {'a', 2, "sky blue", A::NameExists, {ask, kNameExists}, kept},
       {'a', 3, "  SKY BLUE ", A::NameExists, {ask, kNameExists}, kept},

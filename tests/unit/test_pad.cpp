@@ -1,10 +1,5 @@
-// The colour table pad: its grid for each tip size and list length, the marker, the mouse
-// and the arrow keys, and what the window shows after each (caption, txtCol, current colour).
+// The colour table pad: its grid, marker, mouse and arrow keys, and what the window shows.
 #include <gtest/gtest.h>
-
-#include <optional>
-#include <string>
-#include <tuple>
 
 #include "../test_support.h"
 #include "archive/colourtable.h"
@@ -24,9 +19,8 @@ PadModel Laid(int tip, int count, int height = kHeight) {
 }
 
 TEST(PadGeometry, ColumnsRowsScrollRangeAndANarrowPad) {
-  // Tip, count, height; columns, rows, total rows, scroll maximum, enabled. The web list; a
-  // full last row still adds an empty one; as many rows as fit (enabled, nowhere to go);
-  // beyond 16-bit rows; a pad lower than one row.
+  // Tip, count, height; columns, rows, total rows, scroll maximum and enabled. A full last row
+  // still adds an empty one; as many rows as fit are enabled with nowhere to go.
   const std::tuple<int, int, int, int, int, int, int, bool> cases[] = {
       {180, 140, kHeight, 17, 6, 9, 3, true},   {180, 34, kHeight, 17, 6, 3, 0, false},
       {180, 85, kHeight, 17, 6, 6, 0, true},    {180, 0, kHeight, 17, 6, 1, 0, false},
@@ -37,15 +31,14 @@ TEST(PadGeometry, ColumnsRowsScrollRangeAndANarrowPad) {
     const PadModel pad = Laid(tip, count, height);
     EXPECT_EQ(std::tuple(pad.PadCols(), pad.PadRows(), pad.PadTotalRows(), pad.ScrollMax(),
                          pad.ScrollEnabled()),
-              std::tuple(cols, rows, totalRows, max, enabled))
-        << tip << "/" << count;
+              std::tuple(cols, rows, totalRows, max, enabled));
   }
+  // The scroll value survives a layout while it fits, and is cut to a new maximum (2 for 120).
   PadModel pad = Laid(180, 140);
-  // The scroll value survives a layout while it fits, and is cut to the new maximum.
   pad.SetScrollValue(3);
   pad.Layout(140);
   EXPECT_EQ(pad.ScrollValue(), 3);
-  pad.Layout(120);  // 8 rows: the maximum drops to 2
+  pad.Layout(120);
   EXPECT_EQ(pad.ScrollValue(), 2);
   // Not one whole column fits: the last layout stays.
   pad.SetPadSize(239, kHeight);
@@ -54,8 +47,7 @@ TEST(PadGeometry, ColumnsRowsScrollRangeAndANarrowPad) {
 }
 
 TEST(PadMarker, FramesTheSelectedCellAndScrollsItIntoView) {
-  // Tip, position, scroll, the marker (empty: none shown): a row's end; the row after the
-  // whole rows counts, the one after that does not; scrolled past; none selected.
+  // Tip, position, scroll; the marker (empty: none). The row after the whole rows counts.
   // clang-format off
   const std::tuple<int, int, int, TwipRect> cases[] = {
       {180, 1, 0, {30, 30, 225, 225}}, {180, 17, 0, {3870, 30, 225, 225}},
@@ -70,21 +62,21 @@ TEST(PadMarker, FramesTheSelectedCellAndScrollsItIntoView) {
     pad.ShowShape();
     EXPECT_EQ(pad.MarkerVisible() ? pad.MarkerRect() : TwipRect{}, rect) << tip << "/" << pos;
   }
+  // Position, scroll before and after bringing it into view.
   const std::tuple<int, int, int> scrolls[] = {{140, 0, 3}, {103, 0, 1}, {102, 0, 0},
                                                {1, 3, 0},   {52, 3, 3},  {35, 3, 2}};
   for (const auto& [pos, before, after] : scrolls) {
     PadModel pad = Laid(180, 140);
     pad.SetScrollValue(before);
     pad.SetPadPos(pos);
-    EXPECT_EQ(pad.ScrollToSelection(), before != after) << pos;
-    EXPECT_EQ(pad.ScrollValue(), after) << pos;
+    const bool moved = pad.ScrollToSelection();
+    EXPECT_EQ(std::pair(moved, pad.ScrollValue()), std::pair(before != after, after)) << pos;
   }
 }
 
 TEST(PadMouse, WhatAPressSelects) {
-  // Tip, count, scroll, x, y, position: the left and top margin, that of row 2, the gap after
-  // the first cell, the second cell, the last column, scrolled a row, the empty cell after
-  // the last colour, right of the last column (14 columns of 285).
+  // Tip, count, scroll, x, y; the position. Margins count as the first cell; nothing in an
+  // empty cell or right of the last column (14 columns of 285).
   const std::tuple<int, int, int, int, int, int> cases[] = {
       {180, 40, 0, 10, 10, 1},    {180, 40, 0, 44, 300, 18},  {180, 40, 0, 280, 60, 1},
       {180, 40, 0, 290, 60, 2},   {180, 40, 0, 4094, 45, 17}, {180, 140, 1, 10, 10, 18},
@@ -95,18 +87,14 @@ TEST(PadMouse, WhatAPressSelects) {
     const auto hit = pad.HitTest(x, y);
     EXPECT_EQ(std::tuple(hit ? hit->position : 0,
                          hit ? (hit->row - 1) * pad.PadCols() + hit->col : 0, pad.ItemAt(x, y)),
-              std::tuple(position, position, position - 1))
-        << x << "," << y;
+              std::tuple(position, position, position - 1));
   }
 }
 
 TEST(PadKeys, MovesFromTheCursorCell) {
   using enum PadKey;
-  // List length, the cursor cell, the key, the position selected (0: ignored). Right at a
-  // row's end, on the last colour, inside a row; Left on the first colour, at a row's start;
-  // Up on the first row, Up; Down onto the last colour, to a cell the last row lacks; a full
-  // last row; another key selects the cursor cell; a cursor beyond a shrunk list starts on
-  // its last colour; an empty list.
+  // List length, cursor cell, key; the position selected (0: ignored). Another key selects the
+  // cursor cell; a cursor beyond a shrunk list starts on its last colour.
   const std::tuple<int, int, PadKey, int> cases[] = {
       {40, 17, Right, 18}, {40, 40, Right, 0}, {40, 5, Right, 6},  {40, 1, Left, 0},
       {40, 18, Left, 17},  {40, 5, Up, 0},     {40, 22, Up, 5},    {40, 23, Down, 40},
@@ -116,22 +104,22 @@ TEST(PadKeys, MovesFromTheCursorCell) {
     PadModel pad = Laid(180, count);
     pad.SetPadPos(99);  // the selection plays no part
     pad.SetCursor((from - 1) % 17 + 1, (from - 1) / 17 + 1);
-    EXPECT_EQ(pad.MoveCursor(key), to != 0) << from << " " << static_cast<int>(key);
-    EXPECT_EQ(std::pair(pad.PadPos(), to == 0 ? 0 : (pad.CursorRow() - 1) * 17 + pad.CursorCol()),
-              std::pair(to == 0 ? 99 : to, to))
+    const bool moved = pad.MoveCursor(key);
+    EXPECT_EQ(
+        std::tuple(moved, pad.PadPos(), to == 0 ? 0 : (pad.CursorRow() - 1) * 17 + pad.CursorCol()),
+        std::tuple(to != 0, to == 0 ? 99 : to, to))
         << from << " " << static_cast<int>(key);
   }
 }
 
 // ---- the table: the pad over the saved or the web colours ----
 
-// One thing the user does to the table: 's'/'w' show the saved/web list (arg: the remembered
-// position, -1 keeps it), 'W' starts on the web list, 'c' clicks a position, 'k' presses a
-// key, 'p' picks txtCol item arg, 'd' the Delete label, 'a' adds colour arg, 'n' renames,
-// 'f' lays the pad out again, '+' bigger tips, 'v' scrolls to row arg. `typed` answers a name
-// box, or "No" a question; `shown` is PadPos, the txtCol item and the caption, "S[" and "W["
-// standing for "Custom Color &Table[" and "Web Color &Table["; `colour` the colour made
-// current, -1 none.
+// One thing the user does: 's'/'w' show the saved/web list (arg: the remembered position, -1
+// keeps it), 'W' starts on the web list, 'c' clicks a position, 'k' presses a key, 'p' picks
+// txtCol item arg, 'd' the Delete label, 'a' adds colour arg, 'n' renames, 'f' lays the pad out,
+// '+' bigger tips, 'v' scrolls. `typed` answers a name box, or "No" a question. `colour` is made
+// current (-1 none); `shown` is PadPos, the txtCol item and the caption ("S[", "W[": "Custom
+// Color &Table[", "Web Color &Table[").
 // clang-format off
 struct Step { char op; int arg; LongColour colour; const char* shown; const char* typed = ""; };
 // clang-format on
@@ -159,30 +147,28 @@ class PadTable : public ::testing::Test {
   const PadModel& Pad() const { return table_.Pad(); }
   void Run(int count, const std::vector<Step>& steps) {
     Load(count);
-    for (const Step& s : steps) {
-      const std::string typed = s.typed;
+    for (const auto& [op, arg, colour, shown, typed] : steps) {
       dialogs_.typed = {typed};
-      dialogs_.pressed = {typed == "No" ? MsgResult::No : MsgResult::Yes};
-      if (s.op == 's' && s.arg >= 0) table_.SetLastUserColor(s.arg);
-      if ((s.op == 'w' || s.op == 'W') && s.arg >= 0) table_.SetLastWebColor(s.arg);
+      dialogs_.pressed = {std::string_view(typed) == "No" ? MsgResult::No : MsgResult::Yes};
+      if (op == 's' && arg >= 0) table_.SetLastUserColor(arg);
+      if ((op == 'w' || op == 'W') && arg >= 0) table_.SetLastWebColor(arg);
       // clang-format off
-      const PadUpdate u =
-          s.op == 's' ? table_.Option1_Click(PadList::Saved)
-        : s.op == 'w' ? table_.Option1_Click(PadList::Web) : s.op == 'W' ? table_.StartOn(PadList::Web)
-        : s.op == 'c' ? Click(s.arg) : s.op == 'k' ? Key(static_cast<PadKey>(s.arg))
-        : s.op == 'p' ? table_.txtCol_Click(s.arg) : s.op == 'd' ? table_.DeleteColor(dialogs_)
-        : s.op == 'a' ? table_.AddColor(s.arg, dialogs_) : s.op == 'n' ? table_.Rename(dialogs_)
-        : s.op == 'f' ? table_.FixPad() : s.op == '+' ? table_.Image3_Click() : table_.VS_Change(s.arg);
+      const PadUpdate u = op == 's' ? table_.Option1_Click(PadList::Saved)
+          : op == 'w' ? table_.Option1_Click(PadList::Web) : op == 'c' ? Click(arg)
+          : op == 'W' ? table_.StartOn(PadList::Web) : op == 'k' ? Key(static_cast<PadKey>(arg))
+          : op == 'p' ? table_.txtCol_Click(arg) : op == 'd' ? table_.DeleteColor(dialogs_)
+          : op == 'a' ? table_.AddColor(arg, dialogs_) : op == 'n' ? table_.Rename(dialogs_)
+          : op == 'f' ? table_.FixPad() : op == '+' ? table_.Image3_Click() : table_.VS_Change(arg);
       // clang-format on
-      std::string shown = s.shown;
+      std::string want = shown;
       for (const auto& [tag, caption] :
            {std::pair{"S[", "Custom Color &Table["}, std::pair{"W[", "Web Color &Table["}})
-        if (const auto at = shown.find(tag); at != std::string::npos) shown.replace(at, 2, caption);
+        if (const auto at = want.find(tag); at != std::string::npos) want.replace(at, 2, caption);
       EXPECT_EQ(std::tuple(u.newColour.value_or(-1), std::to_string(Pad().PadPos()) + " " +
                                                          std::to_string(table_.TxtColIndex()) +
                                                          " " + table_.Caption()),
-                std::tuple(s.colour, shown))
-          << s.op << " " << s.arg;
+                std::tuple(colour, want))
+          << op << " " << arg;
     }
   }
 
@@ -194,9 +180,8 @@ class PadTable : public ::testing::Test {
 };
 
 TEST_F(PadTable, ClicksKeysAndPicksOnTheSavedList) {
-  // A key moves from the cursor cell; a click on the empty cell after the last colour does
-  // nothing; the selected colour clicked again is current again; Shift or a letter selects
-  // the cursor cell again.
+  // A key moves from the cursor cell; an empty cell does nothing; the selected colour clicked
+  // again, or Shift, is current again.
   // clang-format off
   Run(40, {{'s', 20, 20000, "20 19 S[40] C20"}, {'k', kRight, 2000, "2 1 S[40] C2"},
            {'c', 18, 18000, "18 17 S[40] C18"}, {'c', 41, -1, "18 17 S[40] C18"},
@@ -209,11 +194,11 @@ TEST_F(PadTable, ClicksKeysAndPicksOnTheSavedList) {
 }
 
 TEST_F(PadTable, DeleteThenTheSelectionReturnsToTheCursorCell) {
-  // The Delete label selects the colour moving up; the key goes back to the cursor cell,
-  // also when the colour is kept; the last colour deleted selects the new last.
+  // The label selects the colour moving up, the key the cursor cell (also when kept).
   // clang-format off
-  Run(5, {{'s', 1, 1000, "1 0 S[5] C1"}, {'c', 2, 2000, "2 1 S[5] C2"}, {'d', 0, 3000, "2 1 S[4] C3"},
-          {'p', 3, 5000, "4 3 S[4] C5"}, {'k', kDel, 3000, "2 1 S[3] C3"}, {'p', 2, 4000, "3 2 S[3] C4"},
+  Run(5, {{'s', 1, 1000, "1 0 S[5] C1"}, {'c', 2, 2000, "2 1 S[5] C2"},
+          {'d', 0, 3000, "2 1 S[4] C3"}, {'p', 3, 5000, "4 3 S[4] C5"},
+          {'k', kDel, 3000, "2 1 S[3] C3"}, {'p', 2, 4000, "3 2 S[3] C4"},
           {'k', kDel, 3000, "2 1 S[3] C3", "No"}, {'c', 3, 4000, "3 2 S[3] C4"},
           {'k', kDel, 3000, "2 1 S[2] C3"}});
   // clang-format on
@@ -222,18 +207,18 @@ TEST_F(PadTable, DeleteThenTheSelectionReturnsToTheCursorCell) {
 }
 
 TEST_F(PadTable, AddRenameAndTheListsSwitched) {
-  // The web list shows its last colour for a position beyond it; a txtCol pick leaves the web
-  // pad as it is; a web colour is applied again on a new layout, a saved one is not.
+  // A txtCol pick leaves the web pad; a web colour is applied again on a layout, a saved not.
   // clang-format off
   Run(140, {{'s', 1, 1000, "1 0 S[140] C1"},
             {'a', 123456, 123456, "141 140 S[141] Brand new", "Brand new"},
             {'v', 0, -1, "141 140 S[141] Brand new"}, {'c', 2, 2000, "2 1 S[141] C2"},
-            {'n', 0, -1, "2 1 S[141] Second", "Second"}, {'w', 200, 3329434, "140 1 W[140] YELLOWGREEN"},
-            {'p', 9, 10000, "140 9 W[140] YELLOWGREEN"}, {'+', 0, 3329434, "140 9 W[140] YELLOWGREEN"},
+            {'n', 0, -1, "2 1 S[141] Second", "Second"},
+            {'w', 200, 3329434, "140 1 W[140] YELLOWGREEN"},
+            {'p', 9, 10000, "140 9 W[140] YELLOWGREEN"},
+            {'+', 0, 3329434, "140 9 W[140] YELLOWGREEN"},
             {'s', -1, 10000, "10 9 S[141] C10"}, {'f', 0, -1, "10 9 S[141] C10"}});
   // clang-format on
-  EXPECT_EQ(table_.LastWebColor(), 140);
-  EXPECT_EQ(archive_.Names()[1], "Second");
+  EXPECT_EQ(std::tuple(table_.LastWebColor(), archive_.Names()[1]), std::tuple(140, "Second"));
 }
 
 TEST_F(PadTable, StartingOnTheWebListSelectsAtTheFirstLayout) {
@@ -242,34 +227,29 @@ TEST_F(PadTable, StartingOnTheWebListSelectsAtTheFirstLayout) {
           {'f', 0, 16777200, "5 -1 W[140] AZURE"},
           {'W', 200, -1, "200 -1 W[140] AZURE"},
           {'f', 0, -1, "200 -1 W[140]"}});
-  EXPECT_EQ(table_.LastWebColor(), 200);
-  EXPECT_FALSE(Pad().MarkerVisible());
-  EXPECT_FALSE(table_.ActionsVisible(true));
+  EXPECT_FALSE(Pad().MarkerVisible() || table_.ActionsVisible(true));
   // The tool tip names a web colour in its own capitals; an empty cell has none.
   table_.VS_Change(0);
-  EXPECT_EQ(table_.PAD_MouseMove(60, 60), "AliceBlue");
-  EXPECT_EQ(table_.PAD_MouseMove(45 + 16 * 240, 45 + 8 * 240), "");
+  EXPECT_EQ(std::tuple(table_.PAD_MouseMove(60, 60), table_.PAD_MouseMove(3885, 1965)),
+            std::tuple("AliceBlue", ""));
 }
 
 TEST_F(PadTable, DeletingTheOnlyColourLeavesNothingSelected) {
   Load(1);
   EXPECT_TRUE(table_.ActionsEnabled()) << "one colour is enough to rename or delete";
+  // With nothing selected Delete and Rename ask nothing.
   Run(1, {{'s', 1, 1000, "1 0 S[1] C1"},
           {'d', 0, -1, "0 -1 S[0]"},
           {'k', kDel, -1, "0 -1 S[0]"},
           {'n', 0, -1, "0 -1 S[0]"}});
-  EXPECT_EQ(dialogs_.calls.size(), 1u) << "with nothing selected Delete and Rename ask nothing";
-  EXPECT_FALSE(Pad().MarkerVisible());
-  EXPECT_FALSE(table_.ActionsEnabled());
-  EXPECT_EQ(table_.LastUserColor(), 0);
+  EXPECT_EQ(std::tuple(dialogs_.calls.size(), Pad().MarkerVisible(), table_.ActionsEnabled(),
+                       table_.LastUserColor()),
+            std::tuple(1u, false, false, 0));
 }
 
 TEST(PadCaption, TextColoursAndTheTxtColFilter) {
-  EXPECT_EQ(PadCaption(PadList::Saved, 12, std::nullopt), "Custom Color &Table[12]");
-  EXPECT_EQ(PadCaption(PadList::Saved, 12, "Red"), "Custom Color &Table[12] Red");
   EXPECT_EQ(PadCaption(PadList::Saved, 1, "Black & White"),
             "Custom Color &Table[1] Black && White");
-  EXPECT_EQ(PadCaption(PadList::Web, 140, "ALICEBLUE"), "Web Color &Table[140] ALICEBLUE");
   // Active caption colours (system 2 and 9) while the table has the focus, else 3 and 19.
   const auto [ab, at] = TableCaptionColours(true);
   const auto [ib, it] = TableCaptionColours(false);
@@ -301,15 +281,13 @@ TEST_F(PadTable, TheCursorRowIsKeptInViewOneRowAKeyPress) {
   for (int row = 2; row <= 4; ++row) {
     EXPECT_EQ(Key(PadKey::Down).newColour, ((row - 1) * 17 + 3) * 1000) << row;
     EXPECT_EQ(std::pair(Pad().ScrollValue(), Pad().MarkerRect()),
-              std::pair(row - 1, TwipRect{510, 30, 225, 225}))
-        << row;
+              std::pair(row - 1, TwipRect{510, 30, 225, 225}));
   }
 }
 
 TEST_F(PadTable, TipSizeStepsAndTheirButtons) {
-  // Before, bigger (else smaller) clicked, after; then shown: Image2 (smaller), Image3
-  // (bigger). A size off the 15-twip steps passes 450 once and keeps its button, or goes
-  // below 90 keeping the other.
+  // Before, bigger (else smaller) clicked; after, Image2 (smaller) and Image3 shown. A size off
+  // the 15-twip steps passes 450 or 90 once.
   const std::tuple<int, bool, int, bool, bool> cases[] = {
       {90, true, 105, true, true},   {90, false, 90, false, true},  {105, false, 90, false, true},
       {450, true, 450, true, false}, {435, true, 450, true, false}, {445, true, 460, true, true},
@@ -320,8 +298,7 @@ TEST_F(PadTable, TipSizeStepsAndTheirButtons) {
     table_.ShowTipButtons(true);
     bigger ? table_.Image3_Click() : table_.Image2_Click();
     EXPECT_EQ(std::tuple(Pad().TipSize(), table_.SmallerShown(), table_.BiggerShown()),
-              std::tuple(after, smallerShown, biggerShown))
-        << before;
+              std::tuple(after, smallerShown, biggerShown));
   }
   table_.ShowTipButtons(false);
   EXPECT_FALSE(table_.SmallerShown() || table_.BiggerShown()) << "a collapsed table hides both";
@@ -338,8 +315,7 @@ TEST_F(PadTable, OnlyTheRowsInViewAreDrawn) {
     EXPECT_EQ(std::tuple(cells.front().index, cells.front().colour, cells.front().frame,
                          cells.back().index),
               std::tuple(row * 17, (row * 17 + 1) * 1000, TwipRect{45, 45, 180, 180},
-                         std::min(row * 17 + 101, 999)))
-        << row;
+                         std::min(row * 17 + 101, 999)));
   }
   EXPECT_EQ(cells.back().frame, (TwipRect{45 + 13 * 240, 45 + 5 * 240, 180, 180}));
 }

@@ -2,9 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <string>
-#include <tuple>
-#include <vector>
 
 #include "updowntext/updowntextmodel.h"
 
@@ -92,7 +89,8 @@ TEST(UpDownTextKeys, WhatEachKeyDoes) {
 TEST(UpDownTextButtons, PressHoldRepeatAndRelease) {
   // Leaving a button ends its press for good; a key shows its button sunk until released.
   // clang-format off
-  const struct { int value, max; const char* script; int want, up, down, held; const char* log; } cases[] = {
+  const struct { int value, max; const char* script; int want, up, down, held; const char* log; }
+  cases[] = {
       {5, 8, "fu", 5, 1, 0, 1, "Restart Down"}, {5, 8, "futttt", 8, 0, 0, 1, "Restart Down V V V"},
       {5, 8, "furt", 5, 0, 0, 0, "Restart Down Up"}, {8, 8, "fut", 8, 0, 0, 1, "Restart Down"},
       {5, 99, "dt", 4, 0, 1, 2, "Down V"}, {5, 99, "fubt", 6, 1, 0, 1, "Restart Down Move V"},
@@ -146,7 +144,7 @@ TEST(UpDownTextValue, AssignmentSetValueBoundsLimitsAndMenu) {
   }
 }
 
-TEST(UpDownTextButtons, HitZones) {
+TEST(UpDownTextGeometry, HitZonesAndTheHeightAFontAsksFor) {
   // 630 x 255: buttons from x 430; up to y 112, down from 142 (thick frame: 98, 158).
   // clang-format off
   const struct { int borderType, x, y, want; } cases[] = {
@@ -159,10 +157,7 @@ TEST(UpDownTextButtons, HitZones) {
     ctl.m.SetBorderType(c.borderType);
     EXPECT_EQ(ctl.m.HitTest(c.x, c.y), c.want) << c.borderType << " " << c.x << "," << c.y;
   }
-}
-
-TEST(UpDownTextSize, AFontTallerThanTheTextAreaAsksForMoreHeight) {
-  // The height asked for is that of the text and the frame.
+  // A font taller than the text area asks for the height of the text and the frame.
   for (auto [type, textHeight, wantH] :
        {std::tuple(0, 225, -1), std::tuple(0, 226, 256), std::tuple(1, 300, 360)}) {
     Control ctl(5, 0, 255);
@@ -189,7 +184,8 @@ TEST(UpDownTextPicture, FramesButtonsGlyphsTextAndCursor) {
       {1, 0, {415, 15, 15, 240, 1}}, {1, 0, {400, 30, 15, 195, 3}},
       {0, 0, {430, 0, 200, 128, face}}, {0, 0, {430, 128, 200, 127, face}},
       {0, 0, {430, 0, 200, 15, 3}}, {0, 1, {430, 0, 200, 15, 4}}, {0, 1, {430, 128, 200, 15, 3}},
-      {0, 1, {615, 15, 15, 113, 3}}, {0, 0, {430, 113, 200, 15, 4}}, {0, 0, {615, 143, 15, 112, 4}}};
+      {0, 1, {615, 15, 15, 113, 3}}, {0, 0, {430, 113, 200, 15, 4}},
+      {0, 0, {615, 143, 15, 112, 4}}};
   // clang-format on
   for (const auto& c : cases) {
     m.SetBorderType(c.type);
