@@ -186,6 +186,9 @@ TEST_F(Colour, PadKeysClicksDeleteRenameAndAddReachTheTableAndTheFile) {
   Write("pref.ini", "TAB=0\r\nLASTUSERCOLOR=20\r\n");
   Start();
   QWidget* pad = Child("PAD");
+  const TwipRect first = w->table().Pad().CellRect(0, 0);  // each tip outlined in black
+  EXPECT_EQ(pad->grab().toImage().pixelColor(Cell(0, 0).x(), (first.top + first.height) / 15 - 1),
+            QColor(Qt::black));
   EXPECT_EQ(std::pair(LongField()->count(), Text("lblCol")),
             std::pair(20, QString("Custom Color &Table[20] c19")));
   QTest::keyClick(pad, Qt::Key_Right);  // from the cursor cell
