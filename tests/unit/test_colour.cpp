@@ -139,7 +139,8 @@ TEST(AnsiText, ToWindows1252AndBack) {
       {"Sky blue", "Sky blue"}, {"Caf\xC3\xA9", "Caf\xE9"}, {"\xE2\x82\xAC 5", "\x80 5"},
       {"\xE2\x80\x9Cq\xE2\x80\x9D", "\x93q\x94"}, {"\xE6\x97\xA5 x", "? x"},
       {"a\xF0\x9F\x8E\xA8z", "a?z"}, {"\xFF\xFE", "??"}, {"\xF8\x80", "??"},
-      {"\xE2\x41x", "?Ax"}, {"ab\xE2\x82", "ab?"}, {"\xC2\x81", "\x81"}, {"", ""}};
+      {"\xE2\x41x", "?Ax"}, {"\xE0\xA4\x85", "?"}, {"ab\xE2\x82", "ab?"}, {"\xC2\x81", "\x81"},
+      {"", ""}};
   // clang-format on
   for (const auto& [utf8, ansi] : cases)
     EXPECT_EQ(ToAnsi(utf8), ansi) << ::testing::PrintToString(std::string(utf8));
@@ -161,7 +162,8 @@ TEST_F(Hue, HSLAndHSVOfKnownColoursAndBack) {
       {240, 0, 0, 255, 160, 240, 120, 240, 240},
       {240, 81, 10, 1, 4, 234.1463f, 38.58824f, 237.037f, 76.2353f},
       {360, 9, 4, 1, 22, 192, 4.705883f, 213.3333f, 8.470589f},
-      {360, 33, 5, 1, 7, 225.8824f, 16, 232.7273f, 31.05882f}};
+      {360, 33, 5, 1, 7, 225.8824f, 16, 232.7273f, 31.05882f},
+      {240, 255, 128, 128, 0, 240, 180.2353f, 119.5294f, 240}};  // lighter than half
   // HSV or HSL, hue maximum, hue, saturation, value or lightness; channels. Every sextant of
   // HSV, every part of the HSL ramp, both halves of lightness.
   const struct { bool hsv; float max, h, s, x; int r, g, b; } toRGB[] = {

@@ -175,6 +175,7 @@ TEST(Magnifier, CaptureFileIsA24BitBottomUpBitmapWithPaddedRows) {
       "\x10\0\0\0\xC4\x0E\0\0\xC4\x0E\0\0\0\0\0\0\0\0\0\0"
       "\xCC\xBB\xAA\xFF\xEE\xDD\0\0\x33\x22\x11\x66\x55\x44\0\0"s;
   EXPECT_EQ(::testing::PrintToString(EncodeBmp24(image)), ::testing::PrintToString(bytes));
+  EXPECT_EQ(EncodeBmp24(PixelImage(4, 2)).size(), 54u + 2 * 12);  // rows of 12 need no padding
 }
 
 }  // namespace
