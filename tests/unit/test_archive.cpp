@@ -105,16 +105,6 @@ TEST(ArchiveLoad, FilesOfEveryShape) {
                    run.archive.SaveDecision()),
         std::tuple(status, static_cast<int>(values.size()), values, names, SaveAction::Leave));
   }
-  // A folder or a pipe (which must not hang waiting for a writer) is a read error.
-  ScratchFolder dir;
-  std::filesystem::create_directory(dir / "folder");
-  ::mkfifo((dir / "pipe").c_str(), 0600);
-  for (const char* name : {"folder", "pipe"}) {
-    ColourArchive archive;
-    const LoadResult r = archive.LoadColors(dir / name);
-    EXPECT_EQ(std::pair(r.status, archive.Count()), std::pair(LoadStatus::ReadError, 0)) << name;
-    EXPECT_NE(r.error.find(name), std::string::npos) << r.error;
-  }
 }
 
 TEST(ArchiveSave, FileBytesAfterARun) {
@@ -239,13 +229,20 @@ TEST(ArchiveSave, AFailedSaveLeavesTheOldBytesAndSaysSo) {
 }
 
 TEST(ArchiveSave, AnArchiveNotReadToItsEndIsNeverWrittenOver) {
-  Loaded run(kRed);
-  std::filesystem::create_directory(run.dir / "unreadable");
-  ASSERT_EQ(run.archive.LoadColors(run.dir / "unreadable").status, LoadStatus::ReadError);
-  run.Run({{'a', 1, "One"}, {'d', 0, ""}});
-  const SaveResult r = run.archive.Save(run.file);
-  EXPECT_EQ(std::tuple(r.action, r.ok, ReadBytes(run.file)),
-            std::tuple(SaveAction::Rewrite, false, kRed));
+  // A folder or a pipe (which must not hang waiting for a writer) is a read error, naming the
+  // file; the lists then miss records the file may hold, so it is never written over.
+  for (const bool pipe : {false, true}) {
+    Loaded run(kRed);
+    const auto other = run.dir / "other";
+    pipe ? ::mkfifo(other.c_str(), 0600) : ::mkdir(other.c_str(), 0700);
+    const LoadResult r = run.archive.LoadColors(other);
+    EXPECT_EQ(std::tuple(r.status, r.error.substr(0, other.string().size()), run.archive.Count()),
+              std::tuple(LoadStatus::ReadError, other.string(), 0));
+    run.Run({{'a', 1, "One"}, {'d', 0, ""}});
+    const SaveResult saved = run.archive.Save(run.file);
+    EXPECT_EQ(std::tuple(saved.action, saved.ok, ReadBytes(run.file)),
+              std::tuple(SaveAction::Rewrite, false, kRed));
+  }
 }
 
 TEST(ArchiveSave, ARewriteKeepsPermissionsAndLinks) {
@@ -275,11 +272,6 @@ TEST(Search, EachSearchMovesToTheNextMatchAndWrapsAround) {
       {1, "dark", dark}, {1, "DaRK", dark}, {140, "yellow", {138, 139, 138}},
       {0, "yellow", {138, 139}}, {6, "Beige", {5, 5}}, {3, "aqua", {3, 2}}, {0, "a", {0, 1}},
       {1, "a", {1, 2}}, {142, "a", {0}}, {-1, "a", {0}}};
-  // Saved names match by the archive's case rule.
-  const std::vector<std::string> saved = {"Sky", "Émile blue", "a&b", "straße"};
-  const std::pair<const char*, std::optional<int>> names[] = {
-      {"ÉMI", 1}, {"émile B", 1}, {"e", std::nullopt}, {"A&", 2}, {"STRASSE", std::nullopt},
-      {"Straß", 3}, {"sky ", std::nullopt}, {"skyline", std::nullopt}};
   // clang-format on
   for (const auto& [from, text, found] : cases) {
     int selected = from;
@@ -292,7 +284,6 @@ TEST(Search, EachSearchMovesToTheNextMatchAndWrapsAround) {
   for (const char* text : {" dark", "ZZ", "darkz", "AliceBlueX", "Alice Blue"})
     EXPECT_EQ(NextMatch(web.WebNames, 1, text), std::nullopt) << text;
   EXPECT_EQ(NextMatch({}, 0, "dark"), std::nullopt);
-  for (const auto& [text, index] : names) EXPECT_EQ(NextMatch(saved, 0, text), index) << text;
 }
 
 }  // namespace

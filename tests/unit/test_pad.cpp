@@ -123,8 +123,7 @@ TEST(PadKeys, MovesFromTheCursorCell) {
 // clang-format off
 struct Step { char op; int arg; LongColour colour; const char* shown; const char* typed = ""; };
 // clang-format on
-constexpr int kRight = static_cast<int>(PadKey::Right), kOther = static_cast<int>(PadKey::Other),
-              kDel = static_cast<int>(PadKey::Delete);
+constexpr int kDel = static_cast<int>(PadKey::Delete);
 
 class PadTable : public ::testing::Test {
  protected:
@@ -178,20 +177,6 @@ class PadTable : public ::testing::Test {
   ColourTable table_{archive_, web_};
   testing::ScriptedDialogs dialogs_;
 };
-
-TEST_F(PadTable, ClicksKeysAndPicksOnTheSavedList) {
-  // A key moves from the cursor cell; an empty cell does nothing; the selected colour clicked
-  // again, or Shift, is current again.
-  // clang-format off
-  Run(40, {{'s', 20, 20000, "20 19 S[40] C20"}, {'k', kRight, 2000, "2 1 S[40] C2"},
-           {'c', 18, 18000, "18 17 S[40] C18"}, {'c', 41, -1, "18 17 S[40] C18"},
-           {'c', 18, 18000, "18 17 S[40] C18"}, {'p', 29, 30000, "30 29 S[40] C30"},
-           {'k', kOther, 18000, "18 17 S[40] C18"}, {'k', kRight, 19000, "19 18 S[40] C19"}});
-  // clang-format on
-  EXPECT_EQ(table_.LastUserColor(), 19);
-  EXPECT_TRUE(table_.ActionsVisible(true));
-  EXPECT_EQ(table_.PAD_MouseMove(45 + 240 + 10, 50), "C2");
-}
 
 TEST_F(PadTable, DeleteThenTheSelectionReturnsToTheCursorCell) {
   // The label selects the colour moving up, the key the cursor cell (also when kept).
