@@ -44,6 +44,10 @@ TEST(PadGeometry, ColumnsRowsScrollRangeAndANarrowPad) {
   pad.SetPadSize(239, kHeight);
   EXPECT_FALSE(pad.Layout(10));
   EXPECT_EQ(std::pair(pad.PadCols(), pad.PadCount()), std::pair(17, 120));
+  // Rows at least partly in view: six whole ones, and a seventh from its first twip.
+  EXPECT_EQ(std::pair(Laid(180, 140, 45 + 6 * 240).VisibleRowCount(),
+                      Laid(180, 140, 46 + 6 * 240).VisibleRowCount()),
+            std::pair(6, 7));
 }
 
 TEST(PadMarker, FramesTheSelectedCellAndScrollsItIntoView) {
@@ -63,8 +67,8 @@ TEST(PadMarker, FramesTheSelectedCellAndScrollsItIntoView) {
     EXPECT_EQ(pad.MarkerVisible() ? pad.MarkerRect() : TwipRect{}, rect) << tip << "/" << pos;
   }
   // Position, scroll before and after bringing it into view.
-  const std::tuple<int, int, int> scrolls[] = {{140, 0, 3}, {103, 0, 1}, {102, 0, 0},
-                                               {1, 3, 0},   {52, 3, 3},  {35, 3, 2}};
+  const std::tuple<int, int, int> scrolls[] = {{140, 0, 3}, {103, 0, 1}, {102, 0, 0}, {1, 3, 0},
+                                               {52, 3, 3},  {35, 3, 2},  {0, 3, 0}};
   for (const auto& [pos, before, after] : scrolls) {
     PadModel pad = Laid(180, 140);
     pad.SetScrollValue(before);
@@ -80,7 +84,7 @@ TEST(PadMouse, WhatAPressSelects) {
   const std::tuple<int, int, int, int, int, int> cases[] = {
       {180, 40, 0, 10, 10, 1},    {180, 40, 0, 44, 300, 18},  {180, 40, 0, 280, 60, 1},
       {180, 40, 0, 290, 60, 2},   {180, 40, 0, 4094, 45, 17}, {180, 140, 1, 10, 10, 18},
-      {180, 40, 0, 1485, 525, 0}, {225, 40, 0, 4050, 60, 0}};
+      {180, 40, 0, 1485, 525, 0}, {225, 40, 0, 4050, 60, 0},  {180, 40, 0, 0, 0, 1}};
   for (const auto& [tip, count, scroll, x, y, position] : cases) {
     PadModel pad = Laid(tip, count);
     pad.SetScrollValue(scroll);
