@@ -230,6 +230,10 @@ TEST_F(Colour, TipButtonsScrollBarAndTheWebColourAppliedAgain) {
   EXPECT_EQ(tips(), std::tuple(450, true, false)) << "no bigger tips";
   QTest::mouseClick(Child("Image2"), Qt::LeftButton);
   EXPECT_EQ(std::pair(tips(), w->SizeChanged), std::pair(std::tuple(435, true, true), true));
+  for (const char* sign : {"Image2", "Image3"}) {  // each sign in the middle of its button
+    const QImage drawn = Child(sign)->grab().toImage();
+    EXPECT_EQ(drawn, drawn.mirrored(true, true)) << sign;
+  }
   w->SetColor(255);
   QTest::mouseClick(Child("Image3"), Qt::LeftButton);
   EXPECT_EQ(std::pair(tips(), w->CurrentColour()),
