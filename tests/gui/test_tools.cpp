@@ -98,7 +98,10 @@ TEST_F(HLSDialog, ShowsTheColourAndPicksWithTheLeftButtonAndTheArrowKeys) {
     const QRect square = Child(d, "picHLS")->geometry();  // the values stand beside the plane
     EXPECT_EQ(std::pair(Child(d, "picColorSample")->y(), Child(d, "Frame1")->geometry().bottom()),
               std::pair(square.top(), square.bottom()));
-    EXPECT_EQ(d.grab().toImage().pixel(marker.left() + 6, marker.top() + 6), qRgb(0, 0, 0));
+    const QImage shown = d.grab().toImage();  // the arrow, its point reaching for the bar
+    EXPECT_EQ(std::pair(shown.pixel(marker.left() + 6, marker.top() + 6),
+                        shown.pixel(marker.right() - 2, marker.top() + 6)),
+              std::pair(qRgb(0, 0, 0), qRgb(0, 0, 0)));
     for (const char* name : {"picHLS", "picLum"}) {
       Mouse(Child(d, name), QEvent::MouseButtonPress, {30, 200}, Qt::RightButton, Qt::RightButton);
       Mouse(Child(d, name), QEvent::MouseMove, {40, 210}, Qt::NoButton, Qt::RightButton);
