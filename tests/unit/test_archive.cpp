@@ -163,7 +163,7 @@ TEST(ArchiveNames, AddRenameAndDeleteAskRefuseAndChangeTheLists) {
                    std::vector<std::string>> cases[] = {
       {'a', 255, "Snow", A::DuplicateColour, {dup}, kept},
       {'a', 1677, "Pale", A::Added, {ask}, {"Red", "Sky Blue", "Pale"}},
-      {'a', 2, "sky blue", A::NameExists, {ask, kNameExists}, kept},
+      {'a', 2, "rED", A::NameExists, {ask, kNameExists}, kept},
       {'a', 3, "  SKY BLUE ", A::NameExists, {ask, kNameExists}, kept},
       {'a', 4, "abcdefghijklmnopqrstuvwxyz1234", A::Added, {ask},
        {"Red", "Sky Blue", "abcdefghijklmnopqrstuvwxy"}},
