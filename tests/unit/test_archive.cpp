@@ -89,15 +89,14 @@ struct Loaded {
 TEST(ArchiveLoad, FilesOfEveryShape) {
   // 14 stray bytes are dropped; 15 round up to a record: the colour and name bytes there are.
   const auto ok = LoadStatus::Loaded;
-  // clang-format off
   const std::tuple<Bytes, LoadStatus, std::vector<LongColour>, std::vector<std::string>> cases[] = {
-      {std::nullopt, LoadStatus::Missing, {}, {}}, {"", ok, {}, {}},
+      {std::nullopt, LoadStatus::Missing, {}, {}},
+      {"", ok, {}, {}},
       {kRed + kWhite, ok, {255, 16777215}, {"Red", "White"}},
       {kRed + "xxxxxxxxxxxxxx", ok, {255}, {"Red"}},
       {kRed + kLime.substr(0, 15), ok, {255, 65280}, {"Red", "Lime"}},
       {Record("\x10\x00\x00\x00"sv, "  Caf\xE9 \x80"), ok, {16}, {"Caf\xC3\xA9 \xE2\x82\xAC"}},
       {Record("\x07\x00\x00\x00"sv, ""), ok, {7}, {""}}};
-  // clang-format on
   for (const auto& [bytes, status, values, names] : cases) {
     Loaded run(bytes);
     EXPECT_EQ(

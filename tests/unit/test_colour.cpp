@@ -33,12 +33,12 @@ TEST(WebColors, InNameOrderFoundByNameAndPrefixIgnoringCase) {
   for (int i = 1; i < 140; ++i)
     EXPECT_LT(UpperAscii(table.WebNames[i - 1]), UpperAscii(table.WebNames[i])) << i;
   EXPECT_EQ(table.FindColour(table.ColourAt(20)), 2) << "Aqua, the first entry of Cyan's value";
-  // clang-format off
-  const std::pair<const char*, int> byName[] = {{"cyan", 20}, {"gRaY", 50}, {"LightGray", -1},
-      {"Grey", -1}, {"RebeccaPurple", -1}, {"", -1}, {"Aqua ", -1}, {"aqu", -1}};
-  const std::tuple<const char*, int, int> byPrefix[] = {{"dark", -1, 21}, {"DARK", 22, 22},
-      {"dark", 38, -1}, {"", 0, 0}, {"yellowg", 0, 139}, {"zz", 0, -1}};
-  // clang-format on
+  const std::pair<const char*, int> byName[] = {
+      {"cyan", 20},          {"gRaY", 50}, {"LightGray", -1}, {"Grey", -1},
+      {"RebeccaPurple", -1}, {"", -1},     {"Aqua ", -1},     {"aqu", -1}};
+  const std::tuple<const char*, int, int> byPrefix[] = {{"dark", -1, 21},    {"DARK", 22, 22},
+                                                        {"dark", 38, -1},    {"", 0, 0},
+                                                        {"yellowg", 0, 139}, {"zz", 0, -1}};
   for (const auto& [text, index] : byName) EXPECT_EQ(table.FindName(text), index) << text;
   for (const auto& [prefix, start, index] : byPrefix)
     EXPECT_EQ(table.FindPrefix(prefix, start), index) << prefix << " from " << start;
@@ -426,7 +426,6 @@ TEST(Measure, CaptionPointAndDrawing) {
   // Buttons, x, y; the caption, the point afterwards (from 30, 45). The left button alone
   // measures; halves go to the even neighbour; beyond 32 bits the point stays as it was.
   const int left = kLeftButton;
-  // clang-format off
   const std::tuple<int, float, float, const char*, MeasuredPoint> cases[] = {
       {left, 1500, 750, "Measure 1500, 750", {1500, 750}},
       {0, 1500, 750, "Measure 1500, 750", {30, 45}},
@@ -437,7 +436,6 @@ TEST(Measure, CaptionPointAndDrawing) {
       {left, 1000000, 16777216, "Measure 1000000, 16777216", {1000000, 16777216}},
       {left, 3e9f, 15, "Measure 3000000000, 15", {30, 45}},
       {left, 15, -3e9f, "Measure 15, -3000000000", {30, 45}}};
-  // clang-format on
   for (const auto& [buttons, x, y, caption, point] : cases) {
     MeasuredPoint p{30, 45};
     const bool measured = MeasureMouse(p, buttons, x, y);

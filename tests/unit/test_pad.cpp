@@ -197,16 +197,16 @@ TEST_F(PadTable, DeleteThenTheSelectionReturnsToTheCursorCell) {
 
 TEST_F(PadTable, AddRenameAndTheListsSwitched) {
   // A txtCol pick leaves the web pad; a web colour is applied again on a layout, a saved not.
-  // clang-format off
   Run(140, {{'s', 1, 1000, "1 0 S[140] C1"},
             {'a', 123456, 123456, "141 140 S[141] Brand new", "Brand new"},
-            {'v', 0, -1, "141 140 S[141] Brand new"}, {'c', 2, 2000, "2 1 S[141] C2"},
+            {'v', 0, -1, "141 140 S[141] Brand new"},
+            {'c', 2, 2000, "2 1 S[141] C2"},
             {'n', 0, -1, "2 1 S[141] Second", "Second"},
             {'w', 200, 3329434, "140 1 W[140] YELLOWGREEN"},
             {'p', 9, 10000, "140 9 W[140] YELLOWGREEN"},
             {'+', 0, 3329434, "140 9 W[140] YELLOWGREEN"},
-            {'s', -1, 10000, "10 9 S[141] C10"}, {'f', 0, -1, "10 9 S[141] C10"}});
-  // clang-format on
+            {'s', -1, 10000, "10 9 S[141] C10"},
+            {'f', 0, -1, "10 9 S[141] C10"}});
   EXPECT_EQ(std::tuple(table_.LastWebColor(), archive_.Names()[1]), std::tuple(140, "Second"));
 }
 

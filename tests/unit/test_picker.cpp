@@ -80,7 +80,6 @@ TEST(PickSession, CapturesWhenThePointerMovesAndReadsThePixelUnderIt) {
   using Area = std::optional<PixelRect>;
   // Each tick: the pointer (none: unreadable), whether the screen reads; the result, the
   // area captured, LastCursorX/Y afterwards, whether a capture was taken.
-  // clang-format off
   const std::tuple<Point, bool, PickSession::TickResult, Area, ScreenPoint, bool> ticks[] = {
       {std::nullopt, true, Unreadable, std::nullopt, {0, 0}, false},
       {ScreenPoint{11, 7}, false, Unreadable, PixelRect{8, 5, 6, 4}, {0, 0}, false},
@@ -89,7 +88,6 @@ TEST(PickSession, CapturesWhenThePointerMovesAndReadsThePixelUnderIt) {
       {std::nullopt, true, Unreadable, std::nullopt, {11, 7}, true},
       {ScreenPoint{12, 7}, false, Unreadable, PixelRect{9, 5, 6, 4}, {11, 7}, true},
       {ScreenPoint{1920, 1081}, true, Captured, PixelRect{1917, 1079, 6, 4}, {1920, 1081}, true}};
-  // clang-format on
   FakeScreen screen;
   PickSession pick(&screen, 3, 2);
   for (const auto& [pointer, readable, result, area, last, taken] : ticks) {
@@ -144,7 +142,6 @@ TEST(Magnifier, LayoutAtEachZoomAndTheBlockEachPixelShows) {
     return std::tuple(z.barsVisible, z.frame, z.picture, z.hsBar, z.vsBar, z.hsMax, z.vsMax,
                       z.hsValue, z.vsValue, z.shapeLeft, z.shapeTop);
   };
-  // clang-format off
   const std::pair<int, ZoomLayout> cases[] = {
       {1, {false, {630, 45, 1650, 1530}, {0, 0, 1650, 1530}, {}, {}, 0, 0, 0, 0, 53, 49}},
       {3, {true, frame, {0, 0, 4950, 4590}, hs, vs, 237, 221, 118, 110, 163, 151}},
@@ -152,11 +149,10 @@ TEST(Magnifier, LayoutAtEachZoomAndTheBlockEachPixelShows) {
       {16, {true, frame, {0, 0, 26400, 24480}, hs, vs, 1667, 1547, 833, 773, 878, 814}}};
   // View pixel, view extent, picture extent: the picture pixel shown. A pasted picture is
   // stretched over the view; an empty one shows nothing.
-  const std::tuple<int, int, int, int> blocks[] = {{0, 330, 110, 0}, {2, 330, 110, 0},
-      {3, 330, 110, 1}, {165, 330, 110, 55}, {329, 330, 110, 109}, {330, 330, 110, -1},
-      {-1, 330, 110, -1}, {109, 110, 800, 792}, {5, 110, 11, 0}, {10, 110, 11, 1},
-      {0, 0, 110, -1}, {0, 110, 0, -1}};
-  // clang-format on
+  const std::tuple<int, int, int, int> blocks[] = {
+      {0, 330, 110, 0},     {2, 330, 110, 0},    {3, 330, 110, 1},   {165, 330, 110, 55},
+      {329, 330, 110, 109}, {330, 330, 110, -1}, {-1, 330, 110, -1}, {109, 110, 800, 792},
+      {5, 110, 11, 0},      {10, 110, 11, 1},    {0, 0, 110, -1},    {0, 110, 0, -1}};
   for (const auto& [zoom, want] : cases) EXPECT_EQ(fields(LayoutZoom(zoom, design)), fields(want));
   for (const auto& [view, viewExtent, pictureExtent, picture] : blocks)
     EXPECT_EQ(ViewToPicture(view, viewExtent, pictureExtent), picture)
