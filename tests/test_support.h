@@ -1,4 +1,4 @@
-// What the tests share: a scripted Dialogs, a file size limit, a scratch folder, file bytes.
+// What the unit and GUI tests share: a scripted Dialogs and a file size limit.
 #pragma once
 
 #include <signal.h>
@@ -6,15 +6,13 @@
 #include <sys/resource.h>
 
 #include <deque>
-#include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "platform/dialogs.h"
+#include "test_files.h"
 
 namespace hk::testing {
 
@@ -75,30 +73,5 @@ struct FileSizeLimit {
   }
   ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved); }
 };
-
-// A fresh folder under the system's temporary folder, removed with its contents.
-struct ScratchFolder : std::filesystem::path {
-  ScratchFolder() : path(Made()) {}
-  ~ScratchFolder() { std::filesystem::remove_all(*this, ignored); }
-  static std::string Made() {
-    std::string folder = (std::filesystem::temp_directory_path() / "hk-test-XXXXXX").string();
-    return ::mkdtemp(folder.data());
-  }
-  std::error_code ignored;
-};
-
-inline std::string ReadBytes(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-inline void WriteBytes(const std::filesystem::path& file, std::string_view bytes) {
-  std::ofstream(file, std::ios::binary) << bytes;
-}
-
-// A record by hand: four colour bytes as they stand in the file, the name, spaces up to 25.
-inline std::string Record(std::string_view colourBytes, std::string_view name) {
-  return std::string(colourBytes).append(name).append(25 - name.size(), ' ');
-}
 
 }  // namespace hk::testing

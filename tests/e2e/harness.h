@@ -10,7 +10,6 @@
 
 #include <chrono>
 #include <csignal>
-#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -19,13 +18,15 @@
 #include <memory>
 #include <optional>
 #include <set>
-#include <stdexcept>
 #include <string>
 #include <thread>
+
+#include "../test_files.h"
 
 namespace hk::e2e {
 
 using namespace std::chrono_literals;
+using testing::Record, testing::ScratchFolder;
 namespace fs = std::filesystem;
 
 inline const std::string kMain = "^Hue Keeper$";  // the main window's title
@@ -69,12 +70,6 @@ inline ::testing::AssertionResult ClipboardHolds(const std::string& text) {
   return ::testing::AssertionFailure() << "the clipboard holds " << held.value_or("nothing");
 }
 
-// One Colorx.dat record: the Long colour little-endian, the Windows-1252 name padded to 25.
-inline std::string Record(std::uint32_t colour, const std::string& name) {
-  std::string bytes;
-  for (int shift = 0; shift < 32; shift += 8) bytes += static_cast<char>(colour >> shift & 0xFF);
-  return (bytes + name + std::string(25, ' ')).substr(0, 29);
-}
 // The pref.ini of the default settings, with the saved colour `lastUserColor` selected.
 inline std::string PrefFile(char lastUserColor) {
   return std::string("TAB=0\r\nCORORSIZE=180\r\nCOLORMODE=0\r\nDISPLAYMODE=0\r\nMAXHUE=240\r\n") +
@@ -138,16 +133,9 @@ inline std::set<std::string> Touched(const fs::path& folder, const std::function
   return names;
 }
 
-inline fs::path MakeTempDir() {
-  std::string path = (fs::temp_directory_path() / "huekeeper-e2e-XXXXXX").string();
-  if (mkdtemp(path.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-  return path;
-}
-
 // The program copied into a fresh folder, so that the files it writes land beside it.
 struct App {
   App() { fs::copy_file(HK_BINARY, dir / "huekeeper"); }
-  ~App() { fs::remove_all(dir); }
   App(const App&) = delete;
   App& operator=(const App&) = delete;
   // Starts it, after `wrapper` (a command that runs the rest of its arguments) if given.
@@ -160,9 +148,9 @@ struct App {
     return std::string(std::istreambuf_iterator<char>(in), {});
   }
   void Write(const std::string& name, const std::string& bytes) const {
-    std::ofstream(dir / name, std::ios::binary) << bytes;
+    testing::WriteBytes(dir / name, bytes);
   }
-  const fs::path dir = MakeTempDir();
+  const ScratchFolder dir;
 };
 
 // Xvfb and openbox for the whole test program. The per-user folders move to a fresh one
@@ -170,7 +158,6 @@ struct App {
 // settings or hands over to the user's own copy; without a session bus Qt starts at once.
 class XDisplay : public ::testing::Environment {
   void SetUp() override {
-    home_ = MakeTempDir();
     setenv("HOME", home_.c_str(), 1);
     setenv("XDG_RUNTIME_DIR", home_.c_str(), 1);
     for (const char* name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME",
@@ -194,7 +181,7 @@ class XDisplay : public ::testing::Environment {
     if (xvfb_) xvfb_->Wait(SIGTERM);  // it then removes its socket and lock files; openbox ends
     fs::remove_all(home_);
   }
-  fs::path home_;
+  ScratchFolder home_;
   std::unique_ptr<Process> xvfb_, wm_;
 };
 [[maybe_unused]] inline auto* const kDisplay = ::testing::AddGlobalTestEnvironment(new XDisplay);

@@ -17,11 +17,8 @@
 
 namespace hk {
 
-// One 29-byte record of Colorx.dat: four colour bytes, the name padded with blanks.
-inline QByteArray Record(std::uint32_t colour, const std::string& name) {
-  QByteArray r;
-  for (int i = 0; i < 4; ++i) r += static_cast<char>((colour >> (8 * i)) & 0xFF);
-  return (r + QByteArray::fromStdString(name)).leftJustified(29, ' ');
+inline QByteArray Record(std::uint32_t colour, std::string_view name) {
+  return QByteArray::fromStdString(testing::Record(colour, name));
 }
 
 inline void Mouse(QWidget* w, QEvent::Type type, QPointF at, Qt::MouseButton button,
