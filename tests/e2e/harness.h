@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 #include <spawn.h>
-#include <sys/inotify.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -17,7 +16,6 @@
 #include <iterator>
 #include <memory>
 #include <optional>
-#include <set>
 #include <string>
 #include <thread>
 
@@ -113,24 +111,6 @@ inline std::optional<std::string> Window(const std::string& title, Process* owne
     return id || !owner || !owner->Running();
   });
   return id;
-}
-
-// The names of files in `folder` opened, changed, made or removed while `act` ran.
-inline std::set<std::string> Touched(const fs::path& folder, const std::function<void()>& act) {
-  const int fd = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
-  inotify_add_watch(fd, folder.c_str(),
-                    IN_OPEN | IN_MODIFY | IN_ATTRIB | IN_CREATE | IN_DELETE | IN_MOVE);
-  act();
-  std::set<std::string> names;
-  alignas(inotify_event) char buf[8192];
-  for (ssize_t n = 0; (n = read(fd, buf, sizeof buf)) > 0;)
-    for (ssize_t at = 0; at < n;) {
-      const auto* event = reinterpret_cast<const inotify_event*>(buf + at);
-      at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
-      if (event->len > 0) names.insert(event->name);
-    }
-  close(fd);
-  return names;
 }
 
 // The program copied into a fresh folder, so that the files it writes land beside it.

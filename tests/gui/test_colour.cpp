@@ -64,9 +64,6 @@ TEST_F(Colour, EachFieldAppliesOnEnterOrMarksBadInputFocusSelectsItAndCopyCopies
   for (int i = 0; i < 3; ++i) shown << QString::number(Editor(i)->value());
   EXPECT_EQ(shown, (QStringList{"16776960", "FFFF00", "#00FFFF", "Aqua", "0, 255, 255",
                                 "255, 0, 0, 0", "0", "255", "255"}));
-  const QImage pixel = Child("PicPX")->grab().toImage();  // framed in black
-  EXPECT_EQ(std::pair(pixel.pixelColor(0, 0), pixel.pixelColor(1, 1)),
-            std::pair(QColor(Qt::black), QColor(0, 255, 255)));
 
   // The Long field takes only digits (and Ctrl+A); a saved value must not complete "1677".
   dialogs.typed.push_back("white");
@@ -175,8 +172,6 @@ TEST_F(Colour, DragBarsAndTheWheelStepTheChannelsWithinTheirLimits) {
   EXPECT_EQ(
       std::pair(pixel("PicFrame3", g.cx - 25, g.cy - 30), pixel("PicFrame3", g.cx + 5, g.cy + 5)),
       std::pair(QColor(127, 255, 255), QColor(100, 150, 200)));
-  w->mnuDisp_Click(1);
-  EXPECT_EQ(pixel("PicFrame3", g.cx, g.cy - 30), QColor(100, 255, 255));
 }
 
 TEST_F(Colour, PadKeysClicksDeleteRenameAndAddReachTheTableAndTheFile) {
@@ -252,7 +247,6 @@ TEST_F(Colour, SearchSelectsTheMatchOrMarksTheBoxAndFocusLightsTheCaption) {
       // In view: from the selection (DarkCyan, Dark Sea) on, in the list shown only.
       {1, 23, true, "dark", false, 755384, "Web Color &Table[140] DARKGOLDENROD", -1, false, true, window},
       {0, 2, true, "DARK", true, 1003, "Custom Color &Table[5] dark night", 3, true, true, window},
-      {1, 23, true, "dusk", false, 9145088, "Web Color &Table[140] DARKCYAN", -1, false, true, error},
       // Hidden: both lists from their first entry; a saved match shows the saved list.
       {1, 23, false, "du", true, 1000, "Custom Color &Table[5] Dune", 0, true, true, window},
       // A match in both lists (Amber, AliceBlue) ends on the web colour.
@@ -289,6 +283,8 @@ TEST_F(Colour, SearchSelectsTheMatchOrMarksTheBoxAndFocusLightsTheCaption) {
   QPalette distinct = platform;
   distinct.setColor(QPalette::Active, QPalette::Highlight, Qt::darkBlue);
   distinct.setColor(QPalette::Inactive, QPalette::Highlight, Qt::gray);
+  distinct.setColor(QPalette::Active, QPalette::HighlightedText, Qt::yellow);
+  distinct.setColor(QPalette::Inactive, QPalette::HighlightedText, Qt::green);
   QApplication::setPalette(distinct);
   Write("pref.ini", "");
   Start();
@@ -297,14 +293,18 @@ TEST_F(Colour, SearchSelectsTheMatchOrMarksTheBoxAndFocusLightsTheCaption) {
   box->setFocus();
   QApplication::processEvents();
   EXPECT_EQ(box->selectedText(), "a") << "so typing replaces it";
-  const auto caption = [&] { return Child<QLabel>("lblCol")->palette().color(QPalette::Window); };
+  const auto caption = [&] {  // an active title's colours while the table has the focus
+    const QPalette p = Child<QLabel>("lblCol")->palette();
+    return std::pair(p.color(QPalette::Window), p.color(QPalette::WindowText));
+  };
   const QWidgetList lists = w->findChildren<QWidget*>("Option1");
   for (QWidget* table : {Child("CmdSearch"), Child("Text3"), Child("PAD"), lists[0], lists[1]}) {
     Child("Text1")->setFocus();
-    const QColor away = caption();
+    const auto away = caption();
     table->setFocus();
-    EXPECT_EQ(std::pair(away, caption()), std::pair(ToQColor(TableCaptionColours(false).background),
-                                                    ToQColor(TableCaptionColours(true).background)))
+    EXPECT_EQ(std::pair(away, caption()),
+              std::pair(std::pair(QColor(Qt::gray), QColor(Qt::green)),
+                        std::pair(QColor(Qt::darkBlue), QColor(Qt::yellow))))
         << table->objectName().toStdString();
   }
   QApplication::setPalette(platform);

@@ -122,9 +122,6 @@ TEST_F(UpDownTextGui, StoredPropertiesAndTheirMarks) {
   QFont big = editor->font();
   big.setPointSize(20), editor->setFont(big);
   EXPECT_EQ(marked, (std::vector<QString>{"BackStyle", "Enabled", "Font"}));
-  EXPECT_NEAR(editor->height(), QFontMetricsF(big).height() + 2, 1.0) << "the text and the frame";
-  editor->resize(20, 16);  // 300 x 240 twips grow to 415 x 225
-  EXPECT_EQ(editor->size(), QSize(28, 15));
 }
 
 TEST_F(UpDownTextGui, FocusRunsTheTimerAndTheCursorAndGlyphsReachTheirPixels) {

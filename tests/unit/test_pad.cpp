@@ -236,17 +236,9 @@ TEST_F(PadTable, DeletingTheOnlyColourLeavesNothingSelected) {
             std::tuple(1u, false, false, 0));
 }
 
-TEST(PadCaption, TextColoursAndTheTxtColFilter) {
+TEST(PadCaption, AnAmpersandInANameIsShownNotAnAccessKey) {
   EXPECT_EQ(PadCaption(PadList::Saved, 1, "Black & White"),
             "Custom Color &Table[1] Black && White");
-  // Active caption colours (system 2 and 9) while the table has the focus, else 3 and 19.
-  const auto [ab, at] = TableCaptionColours(true);
-  const auto [ib, it] = TableCaptionColours(false);
-  EXPECT_EQ(std::vector<LongColour>({ab, at, ib, it}),
-            (std::vector<LongColour>{INT32_MIN + 2, INT32_MIN + 9, INT32_MIN + 3, INT32_MIN + 19}));
-  // txtCol takes digits, a point and Backspace only.
-  for (char32_t ch : std::u32string_view(U"0369.\b")) EXPECT_TRUE(TxtColAccepts(ch)) << int(ch);
-  for (char32_t ch : std::u32string_view(U"-a& ,\r\x7F\u0663")) EXPECT_FALSE(TxtColAccepts(ch));
 }
 
 TEST_F(PadTable, TheCursorRowIsKeptInViewOneRowAKeyPress) {
