@@ -132,8 +132,6 @@ TEST(Tools, TheToolsAreWindowsOfTheirOwnAndTheTrayIconBringsBackOrEnds) {
   ASSERT_TRUE(Focus(*window) && Keys("alt+e"));
   ASSERT_TRUE(WaitUntil([&] { return Sh("xdotool getactivewindow") == *converter + "\n"; }))
       << "opening it again brings the same converter forward";
-  ASSERT_TRUE(Keys("alt+c"));
-  EXPECT_TRUE(WaitUntil([] { return !Window("^HexConv$"); })) << "Cancel closes it";
 
   ASSERT_TRUE(Focus(*window) && Keys("alt+a"));  // Measure's key
   const auto measure = Window("^Measure$", run.get());

@@ -223,6 +223,9 @@ TEST_F(MainWindow, TheActionRowItsLightAndEachActionAboutAndTheColourChooser) {
                       Label(ActionLabels::Measure)->x());
   };
   EXPECT_EQ(place(), std::tuple(true, true, false, measureX)) << "empty saved list";
+  QImage exit = Label(ActionLabels::Exit)->grab().toImage(), blank = exit;
+  blank.fill(exit.pixel(0, 0));
+  EXPECT_NE(exit, blank) << "its caption is painted";
   w->ImgUP_DN_Click();
   EXPECT_EQ(place(), std::tuple(false, false, false, measureX)) << "collapsed, saved list";
   // Along the bottom edge: rename, delete, measure ... HexConv, home, exit.

@@ -31,6 +31,10 @@ TEST_F(Picker, APickFollowsThePointerUntilTheReleaseTheWheelZoomsAndTheCaptureIs
   EXPECT_EQ(zoom(1), std::tuple(QString("2x"), 2, true));
   EXPECT_EQ(zoom(-2), std::tuple(QString("1x"), 1, false));
   EXPECT_EQ(zoom(17), std::tuple(QString("16x"), 16, true));
+  auto* pan = Child<QScrollBar>("VsP");  // a page of the pan is ten pixels of the picture
+  const int from = pan->value();
+  pan->triggerAction(QAbstractSlider::SliderPageStepSub);
+  EXPECT_EQ(pan->value(), from - 10);
   screen->pointer = {301, 77};
   w->picker().Timer1_Timer();
   QTest::mouseRelease(pixel, Qt::LeftButton);

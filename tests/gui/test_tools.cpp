@@ -82,6 +82,9 @@ TEST_F(HLSDialog, ShowsTheColourAndPicksWithTheLeftButtonAndTheArrowKeys) {
     EXPECT_EQ(std::pair(Tip(d), Fields(d)),
               std::pair(120, QString("255 0 0 0 255 255 0 0 240 120")));
     const QRect marker = Child(d, "Picture1")->geometry();
+    const QRect square = Child(d, "picHLS")->geometry();  // the values stand beside the plane
+    EXPECT_EQ(std::pair(Child(d, "picColorSample")->y(), Child(d, "Frame1")->geometry().bottom()),
+              std::pair(square.top(), square.bottom()));
     const QImage shown = d.grab().toImage();  // the arrow, its point reaching for the bar
     EXPECT_EQ(std::pair(shown.pixel(marker.left() + 6, marker.top() + 6),
                         shown.pixel(marker.right() - 2, marker.top() + 6)),

@@ -108,13 +108,7 @@ TEST_F(UpDownTextGui, KeysMouseTimerAndMenuReachTheRulesAndTheItems) {
             std::tuple(255, Log{right, "ValueChanged", right, right, "ValueChanged"}));
 }
 
-TEST_F(UpDownTextGui, StoredPropertiesAndTheirMarks) {
-  // It stores what it was given, in order, but its size: Tahoma included, the defaults left out.
-  MemoryPropertyBag written;
-  editor->WriteProperties(written);
-  auto given = MainWindowEditorProperties().Entries();
-  given.erase(given.begin(), given.begin() + 2);
-  EXPECT_EQ(std::tuple(written.Entries(), editor->size()), std::tuple(given, QSize(42, 17)));
+TEST_F(UpDownTextGui, PropertiesMarkTheirChangesAndBackStyleKeepsTo16Bits) {
   std::vector<QString> marked;
   QObject::connect(editor, &UpDownText::PropertyChanged,
                    [&marked](const QString& name) { marked.push_back(name); });
