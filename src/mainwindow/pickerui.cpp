@@ -97,7 +97,11 @@ bool FrmPickColor::PasteCapture() {
   // A text field pastes text as usual when the clipboard offers both.
   QWidget* focus = QApplication::focusWidget();
   if (data->hasText() && (qobject_cast<QLineEdit*>(focus) != nullptr)) return false;
-  magnifier_->SetPicture(qvariant_cast<QImage>(data->imageData()));
+  // A picture that cannot be decoded, or a transfer that came back empty, changes nothing:
+  // the capture, its view and the file saved at exit stay as they were.
+  const QImage picture = qvariant_cast<QImage>(data->imageData());
+  if (picture.isNull()) return false;
+  magnifier_->SetPicture(picture);
   return true;
 }
 

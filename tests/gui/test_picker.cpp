@@ -44,6 +44,10 @@ TEST_F(Picker, APickFollowsThePointerUntilTheReleaseTheWheelZoomsAndTheCaptureIs
   QTest::mousePress(pixel, Qt::RightButton);  // the right button does not start a pick
   EXPECT_FALSE(w->picker().Picking());
   QTest::mouseRelease(pixel, Qt::RightButton);
+  auto* unreadable = new QMimeData;  // a picture offered that cannot be decoded changes nothing
+  unreadable->setData("application/x-qt-image", "not a picture");
+  QApplication::clipboard()->setMimeData(unreadable);
+  QTest::keyClick(w.get(), Qt::Key_V, Qt::ControlModifier);
   w->mnuExit_Click();  // saved at exit, shown at the next start
   EXPECT_EQ(Read("screen_tmp.bmp"), Bmp(captured));
   Start();
