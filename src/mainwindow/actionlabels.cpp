@@ -99,8 +99,10 @@ void ActionLabels::Paint(int index) {
   QLabel* l = label(index);
   QPalette p = l->palette();
   const bool lit = Lit(index);
-  p.setColor(QPalette::Window, ToQColor(lit ? kSys3DLight : kSysActiveBorder, p));
-  p.setColor(QPalette::WindowText, ToQColor(lit ? kLitText : kSysButtonText, p));
+  // System colours come from the application's palette: the label's own still holds the
+  // colours it was last painted in.
+  p.setColor(QPalette::Window, ToQColor(lit ? kSys3DLight : kSysActiveBorder));
+  p.setColor(QPalette::WindowText, ToQColor(lit ? kLitText : kSysButtonText));
   l->setPalette(p);
 }
 

@@ -245,20 +245,21 @@ TEST_F(MainWindow, TheActionRowItsLightAndEachActionAboutAndTheColourChooser) {
   w->ImgUP_DN_Click();
   dialogs.typed = {"one", "two"};
   w->CmdAdd_Click();
-  const auto lit = [&] {
-    std::vector<bool> lit;
-    for (int i = 0; i < ActionLabels::kCount; ++i) lit.push_back(w->actionLabels().Lit(i));
+  const auto lit = [&] {  // the labels' backgrounds: active border, 3-D light under the mouse
+    std::vector<QColor> lit;
+    for (int i = 0; i < ActionLabels::kCount; ++i)
+      lit.push_back(Label(i)->palette().color(QPalette::Window));
     return lit;
   };
+  const QColor plain = qApp->palette().window().color(), light = qApp->palette().midlight().color();
   QTest::mouseMove(Label(ActionLabels::Measure));
   QTest::mouseMove(Label(ActionLabels::HomePage));
-  EXPECT_EQ(
-      std::tuple(place(), lit(),
-                 Label(ActionLabels::HomePage)->palette().color(QPalette::WindowText)),
-      std::tuple(std::tuple(true, true, true, measureX),
-                 std::vector<bool>({false, false, false, true, false, false}), QColor(Qt::blue)));
+  EXPECT_EQ(std::tuple(place(), lit(),
+                       Label(ActionLabels::HomePage)->palette().color(QPalette::WindowText)),
+            std::tuple(std::tuple(true, true, true, measureX),
+                       std::vector({plain, plain, plain, light, plain, plain}), QColor(Qt::blue)));
   QTest::mouseMove(w.get(), QPoint(5, w->height() - 20));
-  EXPECT_EQ(lit(), std::vector<bool>(6, false));
+  EXPECT_EQ(lit(), std::vector<QColor>(6, plain));
   dialogs.calls.clear();
   dialogs.pressed = {MsgResult::No};  // keep the colour when asked to delete it
   QTest::mouseClick(Label(ActionLabels::Exit), Qt::RightButton);  // only the left button acts
