@@ -30,6 +30,10 @@ TrayIcon::TrayIcon(QWidget* window)
   connect(icon_, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason why) {
     if (why == QSystemTrayIcon::Trigger || why == QSystemTrayIcon::DoubleClick)
       emit RestoreRequested();
+    if (why != QSystemTrayIcon::Context) return;
+    // The window comes to the front, and the menu, which may already be open, stays above it.
+    emit ForegroundRequested();
+    if (mnuSys_->isVisible()) mnuSys_->raise();
   });
 }
 

@@ -29,7 +29,8 @@ class TrayIcon : public QObject {
   QSystemTrayIcon* icon() const { return icon_; }
 
  signals:
-  void RestoreRequested();  // a left click or double click on the icon
+  void RestoreRequested();     // a left click or double click on the icon
+  void ForegroundRequested();  // a right click, as its menu opens
   void ShowHideRequested();
   void HexRequested();
   void HomePageRequested();

@@ -50,6 +50,11 @@ void FrmPickColor::BuildActions() {
 
   tray_ = new TrayIcon(this);
   connect(tray_, &TrayIcon::RestoreRequested, this, [this] { RestoreFromTray(); });
+  connect(tray_, &TrayIcon::ForegroundRequested, this, [this] {
+    if (!isVisible()) return;  // a hidden window stays in the tray
+    raise();
+    activateWindow();
+  });
   connect(tray_, &TrayIcon::ShowHideRequested, this, [this] { mnuShow_Click(); });
   connect(tray_, &TrayIcon::HexRequested, this, [this] { mnuHex_Click(); });
   connect(tray_, &TrayIcon::HomePageRequested, this, [this] { mnuhp_Click(); });

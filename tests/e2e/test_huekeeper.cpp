@@ -147,11 +147,12 @@ TEST(Tools, TheToolsAreWindowsOfTheirOwnAndTheTrayIconBringsBackOrEnds) {
   EXPECT_FALSE(app.Read("pref.ini")) << "and saves nothing";
   ASSERT_TRUE(Click(icon(), 11, 11));
   EXPECT_TRUE(WaitUntil([&] { return viewable(); })) << "a click on the icon brings it back";
-  // The icon's menu: E&xit saves and ends.
+  // The icon's menu brings the window in front of the converter; E&xit saves and ends.
   const auto windows = [] { return Sh("xwininfo -root -children | grep -c '(\"huekeeper\"'"); };
   const auto before = windows();
-  ASSERT_TRUE(Click(icon(), 11, 11, 3));
+  ASSERT_TRUE(Focus(*converter) && Click(icon(), 11, 11, 3));
   ASSERT_TRUE(WaitUntil([&] { return windows() != before; })) << "no menu";
+  EXPECT_TRUE(WaitUntil([&] { return Sh("xdotool getactivewindow") == *window + "\n"; }));
   ASSERT_TRUE(Keys("x"));
   EXPECT_EQ(run->Wait(), 0);
   EXPECT_EQ(app.Read("pref.ini"), PrefFile('0'));
