@@ -1,7 +1,5 @@
 #include "tools/frmhls.h"
 
-#include <algorithm>
-
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -10,6 +8,7 @@
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 #include <QTimer>
+#include <algorithm>
 
 #include "colour/modcmyk.h"
 #include "colour/modhslv.h"
@@ -222,8 +221,9 @@ bool frmHLS::MoveByKey(QObject* picture, int key, Qt::KeyboardModifiers modifier
     picHLS_MouseDown(std::clamp(at.x() + dx, 0, kPlaneSize - 1),
                      std::clamp(at.y() + dy, 0, kPlaneSize - 1));
   } else if (dy != 0) {
-    const double y = BarY(lumTag_.value_or(lightness_), kBarHeight);
-    picLum_MouseDown(std::clamp(WholePixel(y) + dy, 0, kBarHeight - 1));
+    const int row =
+        std::min(WholePixel(BarY(lumTag_.value_or(lightness_), kBarHeight)), kBarHeight - 1);
+    picLum_MouseDown(BarRowY(std::clamp(row + dy, 0, kBarHeight - 1), kBarHeight));
   }
   return true;
 }
@@ -277,7 +277,7 @@ bool frmHLS::eventFilter(QObject* watched, QEvent* event) {
   if (watched == picHLS) {
     picHLS_MouseDown(at.x(), at.y());
   } else if (watched == picLum) {
-    picLum_MouseDown(at.y());
+    picLum_MouseDown(BarRowY(at.y(), kBarHeight));
   } else if (type == QEvent::MouseButtonPress) {
     Picture1_MouseDown(at.y());
   } else {

@@ -48,6 +48,8 @@ std::optional<float> BarLightness(double y, double height) {
 
 double BarY(float lightness, double height) { return (1.0 - lightness / 240.0) * height; }
 
+double BarRowY(double y, int height) { return y >= height - 1 && y <= height ? height : y; }
+
 std::array<HLSRect, 4> CrossMarker(int x, int y) {
   return {{{x - 14, y - 2, x - 4, y + 2},
            {x + 4, y - 2, x + 14, y + 2},

@@ -53,6 +53,9 @@ double PlaneY(float saturation, double height);
 // outside it; and the height that shows a lightness.
 std::optional<float> BarLightness(double y, double height);
 double BarY(float lightness, double height);
+// Where a click or a key on the bar's pixel row `y` points: the last row stands for the
+// bar's bottom edge, so black is one click away as white is; other rows as they are.
+double BarRowY(double y, int height);
 
 // The white cross around a point: four arms with a gap around the point itself.
 std::array<HLSRect, 4> CrossMarker(int x, int y);

@@ -97,7 +97,9 @@ TEST_F(HLSDialog, ShowsTheColourAndPicksWithTheLeftButtonAndTheArrowKeys) {
     Press(d, "picHLS", {80, 0});
     Mouse(Child(d, "picHLS"), QEvent::MouseMove, {-1, 100}, Qt::NoButton, Qt::LeftButton);
     EXPECT_EQ(Fields(d, 0, 2), "0 89 0");
-    // A click at the very top of the bar is white, the marker at its top.
+    // A click on the bar's bottom row is black, on its top row white, the marker at its end.
+    Press(d, "picLum", {5, 239});
+    EXPECT_EQ(std::pair(Tip(d), Fields(d, 0, 2)), std::pair(240, QString("0 0 0")));
     Press(d, "picLum", {5, 0});
     EXPECT_EQ(std::pair(Tip(d), Fields(d)), std::pair(0, QString("255 255 255 0 0 0 0 0 0 240")));
     // The marker dragged 130 pixels down: lightness 110 in the plane's hue; not past the bar.
