@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QRadioButton>
+#include <QMouseEvent>
 #include <QWheelEvent>
 
 #include "colour/modhslv.h"
@@ -128,12 +129,17 @@ bool FrmPickColor::StepFocusedEditor(int steps) {
   return false;
 }
 
+void FrmPickColor::mousePressEvent(QMouseEvent* event) {
+  if (childAt(event->position().toPoint()) == nullptr) wheelStop_ = true;  // the background
+  QWidget::mousePressEvent(event);
+}
+
 bool FrmPickColor::WheelStep(QWheelEvent* event) {
   // Turning the wheel away from the user steps the focused editor up, one step a
   // notch; finer wheels add up to whole notches.
   // During a pick (and no editor focused) it zooms the magnifier instead.
   QWidget* focus = QApplication::focusWidget();
-  const bool editing = focus != nullptr && focus->window() == this &&
+  const bool editing = !wheelStop_ && focus != nullptr && focus->window() == this &&
                        std::find(editors_.begin(), editors_.end(), focus) != editors_.end();
   if (!editing && !picker_->Picking()) return false;
   wheelRemainder_ += event->angleDelta().y();

@@ -247,6 +247,14 @@ void FrmPickColor::BuildEditors() {
     editorLabels_[k]->setBuddy(editors_[k]);
     connect(editors_[k], &UpDownText::ValueChanged, this, [this, i] { EditorChanged(i); });
   }
+  // The wheel steps an editor from its focus on, until the focus leaves it or a press on the
+  // window's background stops it.
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget* from, QWidget* to) {
+    const auto editor = [this](QWidget* w) {
+      return std::find(editors_.begin(), editors_.end(), w) != editors_.end();
+    };
+    if (editor(to) || editor(from)) wheelStop_ = !editor(to);
+  });
   editorLabels_[3]->setText(QStringLiteral("Blac&k"));
   FitLabel(editorLabels_[3]);
 

@@ -176,6 +176,7 @@ class FrmPickColor : public QWidget {
   void resizeEvent(QResizeEvent* event) override;
   void changeEvent(QEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
 
  private:
   void BuildControls();
@@ -232,6 +233,7 @@ class FrmPickColor : public QWidget {
   float lastDragY_ = 0.0f;
   DiagramGeometry diagram_;
   int wheelRemainder_ = 0;
+  bool wheelStop_ = true;  // the wheel steps the focused editor only while this is false
 
  public:
   // Dirty flags read when the preferences are saved.

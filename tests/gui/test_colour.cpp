@@ -151,6 +151,8 @@ TEST_F(Colour, DragBarsAndTheWheelStepTheChannelsWithinTheirLimits) {
   std::vector<int> greens;
   for (const int delta : {360, -240, 60, 60}) greens.push_back(wheel(delta));
   EXPECT_EQ(greens, (std::vector{255, 253, 253, 254}));
+  QTest::mousePress(w.get(), Qt::LeftButton, {}, QPoint(1, 1));  // the window's background
+  EXPECT_EQ(wheel(120), 254) << "a press on the background stops the wheel";
   Child("Text1")->setFocus();  // without an editor in focus the wheel is left to the control
   QApplication::processEvents();
   EXPECT_EQ(wheel(120), 254);
