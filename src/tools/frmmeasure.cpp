@@ -4,11 +4,11 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
-#include <algorithm>
 
 #include "platform/colours.h"
 #include "platform/twips.h"
 #include "tools/modtransluency.h"
+#include "updowntext/updowntextfont.h"
 
 namespace hk {
 
@@ -40,6 +40,7 @@ int Buttons(Qt::MouseButtons b) {
 frmMeasure::frmMeasure(QWidget* parent) : QWidget(parent, Qt::Tool) {
   setObjectName(QStringLiteral("frmMeasure"));
   setWindowTitle(QStringLiteral("Measure"));
+  setFont(TahomaOrClosest(8));  // the design font, for which the instruction's lines fit
   // The caption follows the mouse with no button held too.
   setMouseTracking(true);
   resize(TwipsToPixels(kWidth), TwipsToPixels(kHeight));
@@ -92,8 +93,8 @@ void frmMeasure::paintEvent(QPaintEvent*) {
 }
 
 void frmMeasure::resizeEvent(QResizeEvent*) {
-  // The instruction keeps its designed height, or more where the font needs more lines.
-  const int h = std::max(TwipsToPixels(kLabel1Height), Label1->heightForWidth(width()));
+  // The instruction keeps its designed height along the bottom edge.
+  const int h = TwipsToPixels(kLabel1Height);
   Label1->setGeometry(0, height() - h, width(), h);
 }
 

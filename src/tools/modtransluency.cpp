@@ -33,7 +33,7 @@ bool CompositorRunning(xcb_connection_t* c, int screen) {
 bool IsLayeringSupported() {
   if (qGuiApp == nullptr) return false;
   const QString platform = QGuiApplication::platformName();
-  if (platform.startsWith(QLatin1String("wayland"))) return true;
+  // Qt's Wayland plugin cannot set a window's opacity: there the window stays opaque.
   if (platform != QLatin1String("xcb")) return false;
   auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
   if (x11 == nullptr) return false;

@@ -8,8 +8,8 @@ class QWidget;
 
 namespace hk {
 
-// Whether windows are composited: on X11 when a compositing manager owns the
-// _NET_WM_CM_S<screen> selection; on Wayland always; elsewhere never.
+// Whether a window's opacity can be set: on X11 when a compositing manager owns the
+// _NET_WM_CM_S<screen> selection; never elsewhere (Qt's Wayland plugin has no opacity).
 bool IsLayeringSupported();
 
 // The window to make translucent for `w`: up through the parents while they are

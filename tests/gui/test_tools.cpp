@@ -141,6 +141,9 @@ TEST(FrmMeasure, MeasuresWithTheLeftButtonAndKeepsThePointWhenOpenedAfresh) {
   m.Open();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&m));
   const QSize designed = m.size();
+  const QRect instruction = m.findChild<QLabel*>("Label1")->geometry();  // 615 twips high
+  EXPECT_EQ(std::pair(instruction.height(), instruction.bottom() + 1),
+            std::pair(41, designed.height()));
   QTest::mouseMove(&m, QPoint(100, 50));
   EXPECT_EQ(std::pair(m.windowTitle(), m.point()),
             std::pair(QString("Measure 1500, 750"), MeasuredPoint{0, 0}));
