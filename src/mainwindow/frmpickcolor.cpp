@@ -25,6 +25,7 @@
 #include "mainwindow/stickypin.h"
 #include "mainwindow/widgets.h"
 #include "picker/magnifier.h"
+#include "platform/designedsize.h"
 #include "platform/qtdialogs.h"
 #include "platform/twips.h"
 #include "updowntext/updowntext.h"
@@ -74,6 +75,11 @@ FrmPickColor::FrmPickColor(QWidget* parent)
   setFixedSize(TwipsToPixels(kDesignWidthTwips), TwipsToPixels(kDesignHeightTwips));
   setMouseTracking(true);  // a move off the action labels puts their light out
   BuildControls();
+  // On a screen of another scale the magnifier shows its capture one to one again.
+  connect(new DesignedSize(this), &DesignedSize::ScaleChanged, this, [this] {
+    magnifier_->LayoutZoom();
+    magnifier_->PaintZoom();
+  });
   // While a channel editor has the focus, the wheel steps it wherever the pointer is;
   // the window's own keys work whichever control has the focus.
   qApp->installEventFilter(new EventRouter(

@@ -35,3 +35,7 @@ list(APPEND HK_UI_SOURCES
   src/platform/caretrest.cpp
   src/platform/caretrest.h
 )
+list(APPEND HK_UI_SOURCES
+  src/platform/designedsize.cpp
+  src/platform/designedsize.h
+)

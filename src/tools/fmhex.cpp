@@ -11,6 +11,7 @@
 
 #include "mainwindow/stickypin.h"
 #include "mainwindow/widgets.h"
+#include "platform/designedsize.h"
 #include "platform/twips.h"
 #include "updowntext/updowntextfont.h"
 
@@ -33,6 +34,7 @@ FmHex::FmHex(QWidget* parent)
   setWindowTitle(QStringLiteral("HexConv"));
   setFont(TahomaOrClosest(8));
   setFixedSize(TwipsToPixels(2460), TwipsToPixels(3330));
+  new DesignedSize(this);
 
   Frame1 = Make<QGroupBox>(this, "Frame1");
   Frame1->setTitle(QStringLiteral("&Options"));

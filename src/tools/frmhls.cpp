@@ -15,6 +15,7 @@
 #include "colour/numbers.h"
 #include "mainwindow/widgets.h"
 #include "platform/colours.h"
+#include "platform/designedsize.h"
 #include "platform/twips.h"
 #include "tools/hlsplane.h"
 #include "updowntext/updowntextfont.h"
@@ -78,6 +79,7 @@ frmHLS::frmHLS(QWidget* owner, float maxHue)
   setFont(TahomaOrClosest(8));
   setModal(true);
   setFixedSize(TwipsToPixels(kDialogWidth), TwipsToPixels(kDialogHeight));
+  new DesignedSize(this);
   BuildControls();
   PaintPlane();
 }

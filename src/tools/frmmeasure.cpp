@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include "platform/colours.h"
+#include "platform/designedsize.h"
 #include "platform/twips.h"
 #include "tools/modtransluency.h"
 #include "updowntext/updowntextfont.h"
@@ -44,6 +45,7 @@ frmMeasure::frmMeasure(QWidget* parent) : QWidget(parent, Qt::Tool) {
   // The caption follows the mouse with no button held too.
   setMouseTracking(true);
   resize(TwipsToPixels(kWidth), TwipsToPixels(kHeight));
+  new DesignedSize(this);
 
   Label1 = MakeLabel(this, "Label1", kInstruction);
   Label1->setWordWrap(true);

@@ -1,10 +1,9 @@
 // hk_backdrop RRGGBB RRGGBB: paints the test display's whole screen with a one-pixel
 // checkerboard, the first colour where x + y is even (Xvfb's root background does not show
 // in what screen reads return, so a window of our own does). Prints "ready" once it shows,
-// then waits until killed. The window is override-redirect (no window manager moves it),
-// below all others, and its background a tiled pixmap, which the server repaints without
-// an event loop here. The display is 24-bit true colour: pixel values are 0xRRGGBB.
-#include <unistd.h>
+// then stays below all other windows until killed. The window is override-redirect (no
+// window manager moves it) and its background a tiled pixmap, which the server repaints
+// itself. The display is 24-bit true colour: pixel values are 0xRRGGBB.
 #include <xcb/xcb.h>
 
 #include <cstdint>
@@ -30,10 +29,10 @@ int main(int argc, char** argv) {
   }
 
   const xcb_window_t window = xcb_generate_id(c);
-  const std::uint32_t values[] = {tile, 1};
+  const std::uint32_t values[] = {tile, 1, XCB_EVENT_MASK_VISIBILITY_CHANGE};
   xcb_create_window(c, screen->root_depth, window, screen->root, 0, 0, screen->width_in_pixels,
                     screen->height_in_pixels, 0, XCB_WINDOW_CLASS_INPUT_OUTPUT, screen->root_visual,
-                    XCB_CW_BACK_PIXMAP | XCB_CW_OVERRIDE_REDIRECT, values);
+                    XCB_CW_BACK_PIXMAP | XCB_CW_OVERRIDE_REDIRECT | XCB_CW_EVENT_MASK, values);
   xcb_map_window(c, window);
   const std::uint32_t below = XCB_STACK_MODE_BELOW;
   xcb_configure_window(c, window, XCB_CONFIG_WINDOW_STACK_MODE, &below);
@@ -42,5 +41,9 @@ int main(int argc, char** argv) {
   if (xcb_connection_has_error(c)) return 1;
   std::puts("ready");
   std::fflush(stdout);
-  for (;;) pause();
+  // Back below every window whenever it was raised (openbox does so with two monitors).
+  for (xcb_generic_event_t* e; (e = xcb_wait_for_event(c)) != nullptr; std::free(e)) {
+    xcb_configure_window(c, window, XCB_CONFIG_WINDOW_STACK_MODE, &below);
+    xcb_flush(c);
+  }
 }

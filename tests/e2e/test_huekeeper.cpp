@@ -120,12 +120,6 @@ TEST(Tools, TheToolsAreWindowsOfTheirOwnAndTheTrayIconBringsBackOrEnds) {
   };
   ASSERT_TRUE(WaitUntil([&] { return !icon().empty(); })) << "no tray icon";
 
-  ASSERT_TRUE(Click(*window, Mid(3090, 360), Mid(2760, 315)));  // the HLS dialog's button
-  const auto chooser = Window("^Hue Saturation Lightness - Hue Keeper$", run.get());
-  ASSERT_TRUE(chooser);
-  ASSERT_TRUE(Focus(*chooser) && Keys("alt+F4"));
-  ASSERT_TRUE(WaitUntil([] { return !Window("^Hue Saturation"); })) << "the dialog closes";
-
   ASSERT_TRUE(Focus(*window) && Keys("alt+e"));  // HexConv's key
   const auto converter = Window("^HexConv$", run.get());
   ASSERT_TRUE(converter);

@@ -1,6 +1,6 @@
 // Picking from the real screen, a backdrop's one-pixel checkerboard of two known colours:
-// the eyedropper dragged from the pick button, at each Qt scale factor, and the window, the
-// clipboard and the capture file saying which pixel was read; the command line's pick.
+// the eyedropper dragged from the pick button at each scale, also on two monitors, and the
+// window, the clipboard and the capture file saying which pixel was read; the command line.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
@@ -24,10 +24,41 @@ std::optional<std::string> Pixels(const std::string& image, int x, int y, int wi
             "+" + std::to_string(y) + " -depth 8 txt:- | grep -o '#[0-9A-F]\\{6\\}' | tr -d '\\n'");
 }
 
+// A point of a design rectangle (twips) in the device pixels of a window at `scale`.
+int Device(int twips, double scale) { return int(std::lround(twips / 15 * scale)); }
+
 class Picking : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(WaitUntil([] { return Pixels("x:root", 1, 0) == kOdd; })) << "no backdrop";
+  }
+  // A drag from the pick button of `window` at `scale` to (x, y): the swatch shows `colour`,
+  // the eyedropper `cursor` shows until the release, and the web notation copies `colour`.
+  static void DragPick(const std::string& window, double scale, int x, int y,
+                       const std::string& colour, const std::string& cursor) {
+    SCOPED_TRACE(At(x, y));
+    const auto device = [&](int twips) { return Device(twips, scale); };
+    ASSERT_TRUE(Xdotool("mousemove --window " + window + " " +
+                        At(device(2715 + 180), device(2760 + 150)) + " mousedown 1"));
+    ASSERT_TRUE(Xdotool("mousemove " + At(x, y)));
+    const auto swatch = [&] { return Pixels("x:" + window, device(60 + 260), device(45 + 230)); };
+    EXPECT_TRUE(WaitUntil([&] { return swatch() == colour; }))
+        << "the swatch shows " << swatch().value_or("nothing");
+    EXPECT_EQ(Sh(HK_CURSORPROBE), cursor) << "the eyedropper shows over the whole screen";
+    ASSERT_TRUE(Xdotool("mouseup 1"));
+    EXPECT_TRUE(WaitUntil([&] { return Sh(HK_CURSORPROBE) != cursor; }))
+        << "the release restores the cursor";
+    ASSERT_TRUE(Click(window, device(1920 + 180), device(1995 + 150)));  // web's copy button
+    EXPECT_TRUE(ClipboardHolds(colour));
+  }
+  // The magnifier shows the capture one to one in device pixels: the checkerboard, each
+  // pixel unlike its neighbour.
+  static void ExpectOneToOne(const std::string& window, double scale) {
+    const auto row =
+        Pixels("x:" + window, Device(630 + 825, scale) - 30, Device(45 + 765, scale) - 10, 20);
+    ASSERT_TRUE(row && row->size() == 140) << row.value_or("");
+    for (std::size_t i = 0; i < 20; ++i)
+      EXPECT_EQ(row->substr(i * 7, 7), (i % 2 == 0) == row->starts_with(kEven) ? kEven : kOdd);
   }
   Process backdrop{std::string(HK_BACKDROP) + " " + kEven.substr(1) + " " + kOdd.substr(1)};
 };
@@ -47,51 +78,44 @@ TEST_F(Picking, TheEyedropperReadsThePixelUnderItsTipAtEveryScaleAndASignalKeeps
     const auto run = app.Start("env QT_SCALE_FACTOR=" + std::to_string(c.scale));
     const auto window = Window(kMain, run.get());
     ASSERT_TRUE(window);
-    // A point of a design rectangle (twips) in the window's device pixels.
-    const auto device = [&](int twips) { return int(std::lround(twips / 15 * c.scale)); };
-    const std::string shown = "x:" + *window;
-
-    // Odd and even screen coordinates, each a drag from the pick button to the point.
-    const struct {
-      int x, y;
-      std::string colour;
-    } points[] = {{101, 201, kEven}, {102, 201, kOdd}, {1279, 1023, kEven}};
-    for (const auto& p : points) {
-      SCOPED_TRACE(At(p.x, p.y));
-      ASSERT_TRUE(Xdotool("mousemove --window " + *window + " " +
-                          At(device(2715 + 180), device(2760 + 150)) + " mousedown 1"));
-      ASSERT_TRUE(Xdotool("mousemove " + At(p.x, p.y)));
-      const auto swatch = [&] { return Pixels(shown, device(60 + 260), device(45 + 230)); };
-      EXPECT_TRUE(WaitUntil([&] { return swatch() == p.colour; }))
-          << "the swatch shows " << swatch().value_or("nothing");
-      EXPECT_EQ(Sh(HK_CURSORPROBE), c.cursor) << "the eyedropper shows over the whole screen";
-      ASSERT_TRUE(Xdotool("mouseup 1"));
-      EXPECT_TRUE(WaitUntil([&] { return Sh(HK_CURSORPROBE) != c.cursor; }))
-          << "the release restores the cursor";
-      // The web notation's copy button.
-      ASSERT_TRUE(Click(*window, device(1920 + 180), device(1995 + 150)));
-      EXPECT_TRUE(ClipboardHolds(p.colour));
-    }
-
-    // The magnifier shows the capture one to one in device pixels: the checkerboard,
-    // each pixel unlike its neighbour.
-    const auto row = Pixels(shown, device(630 + 825) - 30, device(45 + 765) - 10, 20);
-    ASSERT_TRUE(row && row->size() == 140) << row.value_or("");
-    const bool evenFirst = row->starts_with(kEven);
-    for (std::size_t i = 0; i < 20; ++i)
-      EXPECT_EQ(row->substr(i * 7, 7), (i % 2 == 0) == evenFirst ? kEven : kOdd) << *row;
+    for (const auto& [x, y, colour] :
+         {std::tuple(101, 201, kEven), std::tuple(102, 201, kOdd), std::tuple(1279, 1023, kEven)})
+      ASSERT_NO_FATAL_FAILURE(DragPick(*window, c.scale, x, y, colour, c.cursor));
+    ASSERT_NO_FATAL_FAILURE(ExpectOneToOne(*window, c.scale));
 
     // The capture is kept: a bitmap of the view's size with the last pixel picked at its
     // middle; past the screen's corner it is neutral grey.
     EXPECT_EQ(run->Wait(c.signal), 0);
-    EXPECT_EQ(app.Read("pref.ini"), PrefFile('0'));
     const std::string bmp = "'" + (app.dir / "screen_tmp.bmp").string() + "'";
     const int a = c.captureWidth / 2, b = c.captureHeight / 2;
     EXPECT_EQ(Sh("identify -format '%wx%h %z' " + bmp),
               std::to_string(2 * a) + "x" + std::to_string(2 * b) + " 8");
     EXPECT_EQ(Pixels(bmp, a, b), kEven);
-    EXPECT_EQ(Pixels(bmp, 0, 0), (a + b) % 2 == 0 ? kEven : kOdd);
     EXPECT_EQ(Pixels(bmp, 2 * a - 1, 2 * b - 1), "#808080");
+  }
+}
+
+// Two monitors of scales 1 and 2: a window moved onto the other keeps its size in logical
+// pixels, and its picks and its magnifier stay exact there.
+TEST_F(Picking, OnAMonitorOfAnotherScaleTheWindowKeepsItsLayoutAndPicksExactly) {
+  ASSERT_TRUE(
+      Sh("xrandr --setmonitor L 640/169x1024/271+0+0 screen && "
+         "xrandr --setmonitor R 640/169x1024/271+640+0 none"));
+  App app;
+  const auto run = app.Start("env 'QT_SCREEN_SCALE_FACTORS=L=1;R=2'");
+  const auto window = Window(kMain, run.get());
+  ASSERT_TRUE(window);
+  for (const int scale : {1, 2, 1}) {
+    SCOPED_TRACE(scale);
+    const int left = scale == 1 ? 40 : 680;
+    const std::string size = std::to_string(310 * scale) + "x" + std::to_string(364 * scale);
+    ASSERT_TRUE(Xdotool("windowmove " + *window + " " + At(left, 40)));
+    const auto geometry = [&] { return Sh("xdotool getwindowgeometry " + *window + " | tail -1"); };
+    EXPECT_TRUE(WaitUntil([&] { return geometry() == "  Geometry: " + size + "\n"; }));
+    const std::string cursor = scale == 1 ? kEyedropper : "64x64 hot 14,44\n";
+    ASSERT_NO_FATAL_FAILURE(DragPick(*window, scale, left + 501, 901, kEven, cursor));
+    ASSERT_NO_FATAL_FAILURE(DragPick(*window, scale, left + 502, 901, kOdd, cursor));
+    ASSERT_NO_FATAL_FAILURE(ExpectOneToOne(*window, scale));
   }
 }
 
