@@ -7,7 +7,7 @@
 #include <QShortcut>
 
 #include "mainwindow/frmpickcolor.h"
-#include "mainwindow/widgets.h"
+#include "widgets/widgets.h"
 #include "platform/colours.h"
 #include "platform/twips.h"
 

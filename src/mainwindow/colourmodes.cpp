@@ -15,7 +15,8 @@
 #include "mainwindow/frmpickcolor.h"
 #include "picker/magnifier.h"
 #include "picker/screenpicker.h"
-#include "mainwindow/widgets.h"
+#include "mainwindow/colourdisplay.h"
+#include "widgets/widgets.h"
 #include "platform/qtdialogs.h"
 #include "updowntext/updowntext.h"
 

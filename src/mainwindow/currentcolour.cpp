@@ -7,7 +7,8 @@
 
 #include "colour/notations.h"
 #include "mainwindow/frmpickcolor.h"
-#include "mainwindow/widgets.h"
+#include "mainwindow/colourdisplay.h"
+#include "widgets/widgets.h"
 #include "platform/qtdialogs.h"
 #include "platform/colours.h"
 #include "updowntext/updowntext.h"

@@ -8,7 +8,7 @@
 #include <QPushButton>
 
 #include "mainwindow/frmpickcolor.h"
-#include "mainwindow/widgets.h"
+#include "widgets/widgets.h"
 #include "picker/capturefile.h"
 #include "picker/eyedropper.h"
 #include "picker/keyboardpick.h"

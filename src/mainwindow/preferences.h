@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "platform/filewrite.h"
+#include "platform/settings.h"
 
 namespace hk {
 
@@ -49,15 +50,6 @@ WriteResult SavePrefFile(const std::filesystem::path& path, const Preferences& p
                          std::string_view tableState);
 
 // ---- the per-user store ----
-class SettingsStore {
- public:
-  virtual ~SettingsStore() = default;
-  // The text under `key` of the "Preference" section, or `fallback` when absent.
-  virtual std::string Get(std::string_view key, std::string_view fallback) = 0;
-  // Writes the setting through to the disk; a failure names the store's file and why.
-  virtual WriteResult Save(std::string_view key, std::string_view value) = 0;
-};
-
 // Reads the store; a number that does not fit its setting is an error, reported
 // as its description (the start-up shows it and stops).
 struct StoreReading {

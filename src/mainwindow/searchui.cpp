@@ -15,7 +15,7 @@
 #include "archive/archiverecord.h"
 #include "archive/colorsearch.h"
 #include "mainwindow/frmpickcolor.h"
-#include "mainwindow/widgets.h"
+#include "widgets/widgets.h"
 
 namespace hk {
 

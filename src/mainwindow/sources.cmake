@@ -8,8 +8,8 @@ list(APPEND HK_UI_SOURCES
   src/mainwindow/frmpickcolor.h
   src/mainwindow/currentcolour.cpp
   src/mainwindow/colourmodes.cpp
-  src/mainwindow/widgets.cpp
-  src/mainwindow/widgets.h
+  src/mainwindow/colourdisplay.cpp
+  src/mainwindow/colourdisplay.h
   src/mainwindow/colourtableui.cpp
   src/mainwindow/startup.cpp
   src/mainwindow/pickerui.cpp
@@ -20,9 +20,5 @@ list(APPEND HK_UI_SOURCES
   src/mainwindow/trayicon.cpp
   src/mainwindow/trayicon.h
   src/mainwindow/windowactions.cpp
-  src/mainwindow/stickypin.cpp
-  src/mainwindow/stickypin.h
-  src/mainwindow/keybutton.cpp
-  src/mainwindow/keybutton.h
   src/mainwindow/searchui.cpp
 )

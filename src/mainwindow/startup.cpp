@@ -18,7 +18,7 @@
 #include "colour/modhslv.h"
 #include "mainwindow/frmpickcolor.h"
 #include "mainwindow/preferences.h"
-#include "mainwindow/stickypin.h"
+#include "widgets/stickypin.h"
 #include "mainwindow/trayicon.h"
 #include "picker/capturefile.h"
 #include "platform/filewrite.h"

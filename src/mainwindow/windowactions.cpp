@@ -16,7 +16,7 @@
 #include "mainwindow/appicon.h"
 #include "mainwindow/frmpickcolor.h"
 #include "mainwindow/trayicon.h"
-#include "mainwindow/widgets.h"
+#include "widgets/widgets.h"
 #include "tools/fmhex.h"
 #include "tools/frmhls.h"
 #include "tools/frmmeasure.h"

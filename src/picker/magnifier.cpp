@@ -10,8 +10,8 @@
 #include <cmath>
 #include <vector>
 
-#include "mainwindow/keybutton.h"
-#include "mainwindow/widgets.h"
+#include "widgets/keybutton.h"
+#include "widgets/widgets.h"
 #include "picker/eyedropper.h"
 #include "platform/twips.h"
 

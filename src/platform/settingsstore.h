@@ -3,7 +3,7 @@
 
 #include <QSettings>
 
-#include "mainwindow/preferences.h"
+#include "platform/settings.h"
 
 namespace hk {
 

@@ -24,6 +24,7 @@ list(APPEND HK_UI_SOURCES
   src/platform/quitsignals.h
 )
 list(APPEND HK_UI_SOURCES
+  src/platform/settings.h
   src/platform/settingsstore.cpp
   src/platform/settingsstore.h
 )

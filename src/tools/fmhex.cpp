@@ -9,11 +9,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "mainwindow/stickypin.h"
-#include "mainwindow/widgets.h"
+#include "widgets/stickypin.h"
+#include "widgets/widgets.h"
 #include "platform/designedsize.h"
 #include "platform/twips.h"
-#include "updowntext/updowntextfont.h"
+#include "widgets/designfont.h"
 
 namespace hk {
 

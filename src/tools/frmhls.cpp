@@ -13,12 +13,12 @@
 #include "colour/modcmyk.h"
 #include "colour/modhslv.h"
 #include "colour/numbers.h"
-#include "mainwindow/widgets.h"
+#include "widgets/widgets.h"
 #include "platform/colours.h"
 #include "platform/designedsize.h"
 #include "platform/twips.h"
 #include "tools/hlsplane.h"
-#include "updowntext/updowntextfont.h"
+#include "widgets/designfont.h"
 
 namespace hk {
 

@@ -9,7 +9,7 @@
 #include "platform/designedsize.h"
 #include "platform/twips.h"
 #include "tools/modtransluency.h"
-#include "updowntext/updowntextfont.h"
+#include "widgets/designfont.h"
 
 namespace hk {
 

@@ -1,30 +1,11 @@
 #include "updowntext/updowntextfont.h"
 
-#include <QFontDatabase>
 #include <QFontInfo>
 #include <QStringList>
 
 namespace hk {
 
 namespace {
-
-bool Installed(const QString& family) {
-  return QFontDatabase::families().contains(family, Qt::CaseInsensitive);
-}
-
-QString ClosestToTahoma() {
-  // Tahoma's wider sister first, then the plain humanist and grotesque faces by
-  // how close their widths come to it.
-  static const QString family = [] {
-    for (const char* name :
-         {"Tahoma", "Verdana", "Liberation Sans", "Arimo", "Arial", "Noto Sans", "DejaVu Sans"}) {
-      const QString f = QString::fromLatin1(name);
-      if (Installed(f)) return f;
-    }
-    return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
-  }();
-  return family;
-}
 
 bool IsWindowsInterfaceFace(const QString& family) {
   for (const char* name :
@@ -36,17 +17,11 @@ bool IsWindowsInterfaceFace(const QString& family) {
 
 }  // namespace
 
-QFont TahomaOrClosest(double points) {
-  QFont font(ClosestToTahoma());
-  font.setStyleHint(QFont::SansSerif);
-  font.setPointSizeF(points);
-  return font;
-}
-
 QFont ToQFont(const FontSpec& stored) {
   const QString family = QString::fromStdString(stored.name);
-  QFont font = !Installed(family) && IsWindowsInterfaceFace(family) ? TahomaOrClosest(stored.points)
-                                                                    : QFont(family);
+  QFont font = !FontInstalled(family) && IsWindowsInterfaceFace(family)
+                   ? TahomaOrClosest(stored.points)
+                   : QFont(family);
   font.setStyleHint(QFont::SansSerif);
   font.setPointSizeF(stored.points);
   font.setBold(stored.bold);

@@ -1,4 +1,5 @@
-// Small widgets of the main window: colour swatches and the colour-space display.
+// Small widgets and helpers the windows share: design places, tab order, swatches that
+// tell assistive technology their colour, the drop-down mark and the pin pictures.
 #pragma once
 
 #include <QPixmap>
@@ -8,7 +9,6 @@
 
 #include "colour/longcolour.h"
 #include "colour/notations.h"
-#include "mainwindow/colourdiagram.h"
 
 class QLineEdit;
 class QString;
@@ -79,25 +79,6 @@ class Swatch : public ColourView {
  private:
   LongColour colour_ = 0;
   bool border_;
-};
-
-// The colour-space display: button face below the line, and in the ink display
-// modes the diagram of the current colour's inks.
-class ColourDisplay : public ColourView {
-  Q_OBJECT
- public:
-  static constexpr int kLineY = 16;  // Line1, the top edge of the drawing area (pixels)
-
-  explicit ColourDisplay(QWidget* parent);
-  void Draw(int dispMode, LongColour colour, const DiagramGeometry& geometry);
-
- protected:
-  void paintEvent(QPaintEvent* event) override;
-
- private:
-  int dispMode_ = 0;
-  LongColour colour_ = 0;
-  DiagramGeometry geometry_;
 };
 
 // Hands every wheel event and key press of the application to the window first;

@@ -1,10 +1,10 @@
-#include "mainwindow/stickypin.h"
+#include "widgets/stickypin.h"
 
 #include <QLabel>
 #include <QMouseEvent>
 
-#include "mainwindow/keybutton.h"
-#include "mainwindow/widgets.h"
+#include "widgets/keybutton.h"
+#include "widgets/widgets.h"
 
 namespace hk {
 

@@ -1,4 +1,4 @@
-#include "mainwindow/keybutton.h"
+#include "widgets/keybutton.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -1,0 +1,37 @@
+#include "widgets/designfont.h"
+
+#include <QFontDatabase>
+#include <QStringList>
+
+namespace hk {
+
+namespace {
+
+QString ClosestToTahoma() {
+  // Tahoma's wider sister first, then the plain humanist and grotesque faces by
+  // how close their widths come to it.
+  static const QString family = [] {
+    for (const char* name :
+         {"Tahoma", "Verdana", "Liberation Sans", "Arimo", "Arial", "Noto Sans", "DejaVu Sans"}) {
+      const QString f = QString::fromLatin1(name);
+      if (FontInstalled(f)) return f;
+    }
+    return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+  }();
+  return family;
+}
+
+}  // namespace
+
+bool FontInstalled(const QString& family) {
+  return QFontDatabase::families().contains(family, Qt::CaseInsensitive);
+}
+
+QFont TahomaOrClosest(double points) {
+  QFont font(ClosestToTahoma());
+  font.setStyleHint(QFont::SansSerif);
+  font.setPointSizeF(points);
+  return font;
+}
+
+}  // namespace hk
