@@ -327,6 +327,9 @@ TEST_F(Hue, HLSPointsOnThePlaneAndTheBarReadBackAndTheirText) {
     EXPECT_EQ(PlanePoint(x, y, 240, 240), want) << max << " " << x << "," << y;
   }
   for (const auto& [y, want] : bar) EXPECT_EQ(BarLightness(y, 240), want) << y;
+  // A click on the bar's last pixel row means its bottom edge; other rows stand as they are.
+  EXPECT_EQ((std::array{BarRowY(239, 240), BarRowY(239.5, 240), BarRowY(238.5, 240)}),
+            (std::array{240.0, 240.0, 238.5}));
   // Every whole value placed on the plane or the bar reads back as itself.
   for (float max : {240.0f, 360.0f}) {
     MaxHue = max;
