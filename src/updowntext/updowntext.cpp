@@ -302,7 +302,9 @@ void UpDownText::paintEvent(QPaintEvent*) {
   p.setRenderHint(QPainter::Antialiasing, false);
   const qreal dpr = devicePixelRatioF();
   const double twipsPerDevicePixel = kTwipsPerPixel / dpr;
-  const QPalette& pal = palette();
+  // A disabled control only takes no input: it keeps the colours of an enabled one.
+  QPalette pal = palette();
+  pal.setCurrentColorGroup(QPalette::Active);
   const UpDownPicture picture = model_.Picture();
 
   // Each twip rectangle takes the device pixels whose centres it covers, so the

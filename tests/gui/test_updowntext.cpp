@@ -118,7 +118,12 @@ TEST_F(UpDownTextGui, PropertiesMarkTheirChangesAndBackStyleKeepsTo16Bits) {
   EXPECT_EQ(marked, (std::vector<QString>{"BackStyle", "Enabled", "Font"}));
 }
 
-TEST_F(UpDownTextGui, FocusRunsTheTimerAndTheCursorAndGlyphsReachTheirPixels) {
+TEST_F(UpDownTextGui, FocusRunsTheTimerGlyphsReachTheirPixelsAndDisabledLooksTheSame) {
+  editor->clearFocus();  // disabled, it takes no input but looks as it did
+  const QImage enabled = editor->grab().toImage();
+  editor->setEnabled(false);
+  EXPECT_EQ(editor->grab().toImage(), enabled);
+  editor->setEnabled(true), editor->setFocus();
   QTimer* timer = editor->Timer1();
   EXPECT_EQ(std::tuple(timer->isActive(), timer->interval()), std::tuple(true, 333));
   editor->setCursorColor(0x0000FF), editor->clearFocus();  // red from the next focus on
