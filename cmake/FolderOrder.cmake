@@ -1,15 +1,7 @@
-# Fails the build when a source file includes a folder that does not lie below its own:
-# colour <- platform <- widgets <- archive, updowntext, picker, tools <- mainwindow.
-# The four subsystems of one floor never include each other.
+# Fails the build when a source file includes a folder that does not lie below its own
+# (cmake/folders.cmake); the subsystems of one floor never include each other.
 #   cmake -DSRC=<the src folder> -P FolderOrder.cmake
-set(floor_colour 0)
-set(floor_platform 1)
-set(floor_widgets 2)
-set(floor_archive 3)
-set(floor_updowntext 3)
-set(floor_picker 3)
-set(floor_tools 3)
-set(floor_mainwindow 4)
+include(${CMAKE_CURRENT_LIST_DIR}/folders.cmake)
 
 file(GLOB_RECURSE sources RELATIVE ${SRC} ${SRC}/*/*.h ${SRC}/*/*.cpp)
 set(wrong)

@@ -12,13 +12,13 @@
 #include <QWheelEvent>
 
 #include "colour/modhslv.h"
+#include "mainwindow/colourdisplay.h"
 #include "mainwindow/frmpickcolor.h"
 #include "picker/magnifier.h"
 #include "picker/screenpicker.h"
-#include "mainwindow/colourdisplay.h"
-#include "widgets/widgets.h"
 #include "platform/qtdialogs.h"
 #include "updowntext/updowntext.h"
+#include "widgets/widgets.h"
 
 namespace hk {
 

@@ -6,12 +6,12 @@
 #include <QMimeData>
 
 #include "colour/notations.h"
-#include "mainwindow/frmpickcolor.h"
 #include "mainwindow/colourdisplay.h"
-#include "widgets/widgets.h"
-#include "platform/qtdialogs.h"
+#include "mainwindow/frmpickcolor.h"
 #include "platform/colours.h"
+#include "platform/qtdialogs.h"
 #include "updowntext/updowntext.h"
+#include "widgets/widgets.h"
 
 namespace hk {
 

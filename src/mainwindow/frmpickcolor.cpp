@@ -21,16 +21,16 @@
 #include "archive/savedcoloursmodel.h"
 #include "colour/modhslv.h"
 #include "mainwindow/actionlabels.h"
-#include "widgets/keybutton.h"
-#include "widgets/stickypin.h"
 #include "mainwindow/colourdisplay.h"
-#include "widgets/widgets.h"
 #include "picker/magnifier.h"
 #include "platform/designedsize.h"
 #include "platform/qtdialogs.h"
 #include "platform/twips.h"
 #include "updowntext/updowntext.h"
 #include "widgets/designfont.h"
+#include "widgets/keybutton.h"
+#include "widgets/stickypin.h"
+#include "widgets/widgets.h"
 
 namespace hk {
 
