@@ -1,56 +1,23 @@
-// End-to-end harness: a private Xvfb display with a window manager, the real program
-// copied into a fresh folder, and the X tools that act on it as a user would.
+// End-to-end harness: a private Xvfb display with a window manager, and the X tools that
+// act on the program as a user would.
 #pragma once
 
 #include <gtest/gtest.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <chrono>
 #include <csignal>
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <functional>
-#include <iterator>
 #include <memory>
 #include <optional>
 #include <string>
-#include <thread>
 
-#include "../test_files.h"
+#include "process.h"
 
 namespace hk::e2e {
-
-using namespace std::chrono_literals;
-using testing::Record, testing::ScratchFolder;
-namespace fs = std::filesystem;
 
 inline const std::string kMain = "^Hue Keeper$";  // the main window's title
 // Controls sit at their design rectangles in twips, 15 to the pixel.
 constexpr int Px(int twips) { return (twips + 7) / 15; }
 constexpr int Mid(int from, int size) { return Px(from) + Px(size) / 2; }
 constexpr int kCopyHexX = Mid(4245, 360), kCopyHexY = Mid(1995, 315);
-
-// Asks `condition` every 20 ms until it holds; the deadline only guards against a hang.
-inline bool WaitUntil(const std::function<bool()>& condition,
-                      std::chrono::milliseconds timeout = 10s) {
-  for (const auto end = std::chrono::steady_clock::now() + timeout; !condition();
-       std::this_thread::sleep_for(20ms))
-    if (std::chrono::steady_clock::now() >= end) return false;
-  return true;
-}
-
-// A shell command on the test display: what it printed, nothing when it failed.
-inline std::optional<std::string> Sh(const std::string& command) {
-  FILE* pipe = popen((command + " 2>/dev/null").c_str(), "r");
-  if (pipe == nullptr) return std::nullopt;
-  std::string out;
-  char buf[4096];
-  for (std::size_t n = 0; (n = fread(buf, 1, sizeof buf, pipe)) > 0;) out.append(buf, n);
-  return pclose(pipe) == 0 ? std::optional(out) : std::nullopt;
-}
 
 inline bool Xdotool(const std::string& args) { return Sh("xdotool " + args).has_value(); }
 // Plain: with a --delay, alt+F4 sometimes fails to close a window.
@@ -74,34 +41,6 @@ inline std::string PrefFile(char lastUserColor) {
          "EXPANDED=E\r\nLASTUSERCOLOR=" + lastUserColor + "\r\nLASTWEBCOLOR=1\r\n";
 }
 
-// A shell command run on the test display, its output dropped; killed if running at the end.
-class Process {
- public:
-  explicit Process(const std::string& command) {
-    const std::string line = "exec " + command + " >/dev/null 2>&1";
-    const char* argv[] = {"sh", "-c", line.c_str(), nullptr};
-    if (posix_spawnp(&pid_, "sh", nullptr, nullptr, const_cast<char**>(argv), environ)) pid_ = -1;
-  }
-  ~Process() { Wait(SIGKILL); }
-  Process(const Process&) = delete;
-  Process& operator=(const Process&) = delete;
-  bool Running() {
-    int status = 0;
-    if (pid_ > 0 && !status_ && waitpid(pid_, &status, WNOHANG) == pid_) status_ = status;
-    return pid_ > 0 && !status_;
-  }
-  // Sends `signal` if still running, then the wait status (0: exited with 0), nothing on a hang.
-  std::optional<int> Wait(int signal = 0) {
-    if (Running()) kill(pid_, signal);
-    WaitUntil([this] { return !Running(); });
-    return status_;
-  }
-
- private:
-  pid_t pid_ = -1;
-  std::optional<int> status_;
-};
-
 // The first visible window titled to match `title` (a regex); waited for while `owner` runs.
 inline std::optional<std::string> Window(const std::string& title, Process* owner = nullptr) {
   std::optional<std::string> id;
@@ -112,26 +51,6 @@ inline std::optional<std::string> Window(const std::string& title, Process* owne
   });
   return id;
 }
-
-// The program copied into a fresh folder, so that the files it writes land beside it.
-struct App {
-  App() { fs::copy_file(HK_BINARY, dir / "huekeeper"); }
-  App(const App&) = delete;
-  App& operator=(const App&) = delete;
-  // Starts it, after `wrapper` (a command that runs the rest of its arguments) if given.
-  std::unique_ptr<Process> Start(const std::string& wrapper = "") const {
-    return std::make_unique<Process>(wrapper + " '" + (dir / "huekeeper").string() + "'");
-  }
-  std::optional<std::string> Read(const std::string& name) const {
-    std::ifstream in(dir / name, std::ios::binary);
-    if (!in) return std::nullopt;
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
-  void Write(const std::string& name, const std::string& bytes) const {
-    testing::WriteBytes(dir / name, bytes);
-  }
-  const ScratchFolder dir;
-};
 
 // Xvfb and openbox for the whole test program. The per-user folders move to a fresh one
 // (mode 0700, as the runtime folder must be), so that no run touches the real user's

@@ -137,8 +137,8 @@ TEST_F(Picking, TheCommandLinePrintsThePixelClickedInTheNotationAskedOrWhyItCann
       {"", "--bogus", nullptr, 2, "", "huekeeper: unknown option '--bogus'\n\n" + *usage},
       {"-u DISPLAY", "--pick", nullptr, 2, "",
        "huekeeper: no display to pick from: neither DISPLAY nor WAYLAND_DISPLAY is set\n"},
-      // A Wayland session, whose screen cannot be read, and no bus to find a portal on.
-      {"XDG_SESSION_TYPE=wayland DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent "
+      // Through XWayland, which cannot read the screen, and no bus to find a portal on.
+      {"XDG_SESSION_TYPE=wayland QT_QPA_PLATFORM=xcb DBUS_SESSION_BUS_ADDRESS=unix:path=/x "
        "'QT_LOGGING_RULES=qt.qpa.*=false'",
        "--pick", nullptr, 2, "",
        "huekeeper: the screen cannot be read here and no desktop portal answered: picking a "

@@ -1,10 +1,11 @@
 // The portal picker against a stand-in portal on the test's own session bus, one that
-// can start no services.
+// can start no services: the answers that a real portal does not give here (halves,
+// values past either end, answers of the wrong shape, a portal that leaves mid-request).
+// The real one, under sway, is asked in the Wayland test.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <QApplication>
-#include <QComboBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -41,7 +42,6 @@ TEST(PortalPicker, AnswersAsThePortalDid) {
       {"0 1 1 1 more", "unavailable"},        // an answer of another shape
       {"0", "unavailable"},                   // no colour at all
       {"1", "cancelled"},                     // dismissed by the user
-      {"2", "cancelled"},                     // ended some other way
       {"3 1 1 1", "unavailable"},             // a code no portal sends
       {"vanish", "unavailable"},
       {"", "unavailable"},  // no portal on the bus any more
@@ -72,28 +72,19 @@ TEST(PortalPicker, AnswersAsThePortalDid) {
   portal->waitForFinished();
 }
 
-// Where the screen cannot be read, the pick button asks the portal and applies its
-// colour as a pick would; with no portal it says so once and changes nothing.
-TEST(PortalPicker, ThePickButtonUsesThePortalWhereTheScreenCannotBeRead) {
+// Where neither the screen nor a portal can be read, the pick button says what picking
+// needs.
+TEST(PortalPicker, WithNoPortalThePickButtonSaysWhatPickingNeeds) {
   testing::ScriptedDialogs dialogs;
   FrmPickColor window;
   window.SetDialogs(&dialogs);
-  auto* pixel = window.findChild<QPushButton*>("Pixel");
-  auto portal = StartPortal({"0 0.2 0.4 0.6"});
-  ASSERT_TRUE(portal) << "no stand-in portal";
-  QTest::mouseClick(pixel, Qt::LeftButton);
-  EXPECT_TRUE(QTest::qWaitFor([&] { return window.CurrentColour() == 0x996633; }, kDeadlineMs));
-  EXPECT_EQ(window.findChild<QComboBox*>("txtCol")->currentText(), QString::number(0x996633));
-  portal->kill();  // the portal ends
-  portal->waitForFinished();
   QSignalSpy unreadable(&window.picker(), &ScreenPicker::Unreadable);
-  for (int press = 1; press <= 2; ++press) {
-    QTest::mouseClick(pixel, Qt::LeftButton);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return unreadable.count() == press; }, kDeadlineMs));
-  }
+  QTest::mouseClick(window.findChild<QPushButton*>("Pixel"), Qt::LeftButton);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return unreadable.count() == 1; }, kDeadlineMs));
   ASSERT_EQ(dialogs.calls.size(), 1u);
-  EXPECT_NE(dialogs.calls[0].prompt.find("X11"), std::string::npos);
-  EXPECT_EQ(window.CurrentColour(), 0x996633);
+  EXPECT_EQ(dialogs.calls[0].prompt,
+            "The screen cannot be read here. Picking a color from the screen needs an X11 "
+            "session or a desktop portal.");
 }
 
 }  // namespace
