@@ -120,8 +120,8 @@ PadUpdate ColourTable::CheckShowShape() {
       const std::string name =
           tab_ == PadList::Saved ? NameAt(pos - 1) : UpperAscii(NameAt(pos - 1));
       caption_ = PadCaption(tab_, Count(), std::string_view(name));
-    } else {
-      caption_ = PadCaption(tab_, Count(), std::nullopt);
+    } else if (tab_ == PadList::Saved) {
+      caption_ = PadCaption(tab_, Count(), "");  // the blank before a name, and no name
     }
     selection_ = now;
   }
@@ -233,6 +233,9 @@ PadUpdate ColourTable::AddColor(LongColour colval, Dialogs& dialogs) {
 
 PadUpdate ColourTable::Rename(Dialogs& dialogs) {
   const int pos = pad_.PadPos();
+  // As Delete: the Delete key's return to the cursor cell can leave PadPos on an empty
+  // cell beyond the list, while the caption still names the colour before it. There is
+  // nothing to rename then, and no question may name a colour that does not exist.
   if (tab_ != PadList::Saved || pos < 1 || pos > archive_.Count()) return {};
   if (archive_.Rename(pos - 1, dialogs) != RenameOutcome::Renamed) return {};
   return CheckShowShape();

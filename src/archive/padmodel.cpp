@@ -48,13 +48,6 @@ void PadModel::SetCursor(int col, int row) {
   cursorRow_ = row;
 }
 
-void PadModel::BringCursorIntoList() {
-  if (cols_ < 1 || count_ < 1) return;
-  if (std::int64_t{cursorRow_ - 1} * cols_ + cursorCol_ <= count_) return;
-  cursorRow_ = (count_ - 1) / cols_ + 1;
-  cursorCol_ = (count_ - 1) % cols_ + 1;
-}
-
 void PadModel::PlaceMarker() {
   // Visible row and column of PadPos; a position at a row's end belongs to that row.
   int row = pos_ / cols_ - scroll_;
@@ -73,7 +66,7 @@ void PadModel::PlaceMarker() {
 
 void PadModel::ShowShape() {
   if (cols_ < 1) return;
-  if (pos_ < 1 || pos_ > count_) {
+  if (pos_ < 1) {
     markerVisible_ = false;  // nothing selected: nothing to frame
     return;
   }
@@ -139,11 +132,9 @@ int PadModel::ItemAt(int x, int y) const {
 
 bool PadModel::MoveCursor(PadKey key) {
   if (cols_ < 1) return false;
-  // The keys move from the cursor cell, which only clicks and the arrows set. A cursor
-  // left beyond a list that has shrunk would select an empty cell, where Rename and
-  // Delete find no colour while the caption still names one: it comes back onto the
-  // last colour first.
-  BringCursorIntoList();
+  // The keys move from the cursor cell, which only clicks and the arrows set: after a
+  // list has shrunk it may lie beyond the last colour, and the cell it selects is then
+  // empty.
   const int c = cols_;
   int col = cursorCol_;
   int row = cursorRow_;
@@ -180,7 +171,6 @@ bool PadModel::MoveCursor(PadKey key) {
     default:
       break;  // any other key selects the cursor cell again
   }
-  if (at(row, col) > count_) return false;  // an empty list
   cursorCol_ = col;
   cursorRow_ = row;
   pos_ = static_cast<int>(at(row, col));

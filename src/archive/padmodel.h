@@ -80,8 +80,6 @@ class PadModel {
   int CursorCol() const { return cursorCol_; }
   int CursorRow() const { return cursorRow_; }
   void SetCursor(int col, int row);
-  // Puts a cursor that lies beyond the list on its last colour.
-  void BringCursorIntoList();
 
   // Set while a click or a key on the pad is handled: the pad then follows the
   // cursor row by row instead of hiding a marker that left the view.
@@ -112,7 +110,7 @@ class PadModel {
   // ---- keys ----
   // Proc_Key without Delete: an arrow moves the cursor, and the cursor cell becomes
   // PadPos; any other key just selects the cursor cell again. False when the key is
-  // ignored (row ends, the last colour, an empty list).
+  // ignored (row ends, the last colour); an ignored key changes nothing.
   bool MoveCursor(PadKey key);
 
   // ---- painting: only the rows in view, so the cost does not grow with the list ----

@@ -97,21 +97,21 @@ TEST(PadMouse, WhatAPressSelects) {
 
 TEST(PadKeys, MovesFromTheCursorCell) {
   using enum PadKey;
-  // List length, cursor cell, key; the position selected (0: ignored). Another key selects the
-  // cursor cell; a cursor beyond a shrunk list starts on its last colour.
+  // List length, cursor cell, key; the position selected (0: ignored, and the cursor stays).
+  // Another key selects the cursor cell, even an empty one beyond a shrunk list.
   const std::tuple<int, int, PadKey, int> cases[] = {
       {40, 17, Right, 18}, {40, 40, Right, 0}, {40, 5, Right, 6},  {40, 1, Left, 0},
       {40, 18, Left, 17},  {40, 5, Up, 0},     {40, 22, Up, 5},    {40, 23, Down, 40},
       {40, 24, Down, 0},   {34, 34, Right, 0}, {34, 17, Down, 34}, {34, 34, Down, 0},
-      {40, 7, Other, 7},   {5, 23, Left, 4},   {5, 23, Other, 5},  {0, 1, Other, 0}};
+      {40, 7, Other, 7},   {5, 23, Left, 22},  {5, 23, Other, 23}, {5, 23, Right, 0},
+      {5, 23, Up, 6},      {0, 1, Other, 1}};
   for (const auto& [count, from, key, to] : cases) {
     PadModel pad = Laid(180, count);
     pad.SetPadPos(99);  // the selection plays no part
     pad.SetCursor((from - 1) % 17 + 1, (from - 1) / 17 + 1);
     const bool moved = pad.MoveCursor(key);
-    EXPECT_EQ(
-        std::tuple(moved, pad.PadPos(), to == 0 ? 0 : (pad.CursorRow() - 1) * 17 + pad.CursorCol()),
-        std::tuple(to != 0, to == 0 ? 99 : to, to))
+    EXPECT_EQ(std::tuple(moved, pad.PadPos(), (pad.CursorRow() - 1) * 17 + pad.CursorCol()),
+              std::tuple(to != 0, to == 0 ? 99 : to, to == 0 ? from : to))
         << from << " " << static_cast<int>(key);
   }
 }
@@ -183,15 +183,18 @@ class PadTable : public ::testing::Test {
 };
 
 TEST_F(PadTable, DeleteThenTheSelectionReturnsToTheCursorCell) {
-  // The label selects the colour moving up, the key the cursor cell (also when kept).
+  // The label selects the colour moving up, the key the cursor cell (also when kept). The key
+  // on the last colour: the new last one is current and named, the marker frames the empty
+  // cursor cell, and Rename has nothing to ask about.
   // clang-format off
   Run(5, {{'s', 1, 1000, "1 0 S[5] C1"}, {'c', 2, 2000, "2 1 S[5] C2"},
           {'d', 0, 3000, "2 1 S[4] C3"}, {'p', 3, 5000, "4 3 S[4] C5"},
           {'k', kDel, 3000, "2 1 S[3] C3"}, {'p', 2, 4000, "3 2 S[3] C4"},
           {'k', kDel, 3000, "2 1 S[3] C3", "No"}, {'c', 3, 4000, "3 2 S[3] C4"},
-          {'k', kDel, 3000, "2 1 S[2] C3"}});
+          {'k', kDel, 3000, "3 1 S[2] C3"}, {'n', 0, -1, "3 1 S[2] C3"}});
   // clang-format on
-  EXPECT_EQ(Pad().MarkerRect(), (TwipRect{270, 30, 225, 225}));
+  EXPECT_EQ(std::pair(Pad().MarkerVisible(), Pad().MarkerRect()),
+            std::pair(true, TwipRect{510, 30, 225, 225}));
   EXPECT_EQ(dialogs_.calls.back().prompt, "Delete this color 'C4' ?");
 }
 
@@ -211,12 +214,14 @@ TEST_F(PadTable, AddRenameAndTheListsSwitched) {
 }
 
 TEST_F(PadTable, StartingOnTheWebListSelectsAtTheFirstLayout) {
-  // A remembered position beyond the list selects nothing.
+  // A remembered position beyond the list selects nothing; the marker frames its cell when
+  // that is in view, as the empty one after the last web colour is.
   Run(3, {{'W', 5, -1, "5 -1 Color &Table"},
           {'f', 0, 16777200, "5 -1 W[140] AZURE"},
-          {'W', 200, -1, "200 -1 W[140] AZURE"},
-          {'f', 0, -1, "200 -1 W[140]"}});
-  EXPECT_FALSE(Pad().MarkerVisible() || table_.ActionsVisible(true));
+          {'W', 141, -1, "141 -1 W[140] AZURE"},
+          {'f', 0, -1, "141 -1 W[140]"}});
+  EXPECT_EQ(std::tuple(Pad().MarkerVisible(), Pad().MarkerRect(), table_.ActionsVisible(true)),
+            std::tuple(true, TwipRect{990, 1230, 225, 225}, false));
   // The tool tip names a web colour in its own capitals; an empty cell has none.
   table_.VS_Change(0);
   EXPECT_EQ(std::tuple(table_.PAD_MouseMove(60, 60), table_.PAD_MouseMove(3885, 1965)),
@@ -226,14 +231,14 @@ TEST_F(PadTable, StartingOnTheWebListSelectsAtTheFirstLayout) {
 TEST_F(PadTable, DeletingTheOnlyColourLeavesNothingSelected) {
   Load(1);
   EXPECT_TRUE(table_.ActionsEnabled()) << "one colour is enough to rename or delete";
-  // With nothing selected Delete and Rename ask nothing.
+  // With nothing selected Delete and Rename ask nothing; a key frames the empty cursor cell.
   Run(1, {{'s', 1, 1000, "1 0 S[1] C1"},
-          {'d', 0, -1, "0 -1 S[0]"},
-          {'k', kDel, -1, "0 -1 S[0]"},
-          {'n', 0, -1, "0 -1 S[0]"}});
-  EXPECT_EQ(std::tuple(dialogs_.calls.size(), Pad().MarkerVisible(), table_.ActionsEnabled(),
-                       table_.LastUserColor()),
-            std::tuple(1u, false, false, 0));
+          {'d', 0, -1, "0 -1 S[0] "},
+          {'k', kDel, -1, "1 -1 S[0] "},
+          {'n', 0, -1, "1 -1 S[0] "}});
+  EXPECT_EQ(std::tuple(dialogs_.calls.size(), Pad().MarkerVisible(), Pad().MarkerRect(),
+                       table_.ActionsEnabled(), table_.LastUserColor()),
+            std::tuple(1u, true, TwipRect{30, 30, 225, 225}, false, 0));
 }
 
 TEST(PadCaption, AnAmpersandInANameIsShownNotAnAccessKey) {
