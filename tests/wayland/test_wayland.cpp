@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 #include <pwd.h>
 
+#include <iostream>
+
 #include "../e2e/process.h"
 
 namespace hk::e2e {
@@ -148,8 +150,10 @@ TEST_F(Wayland, ThePickOptionPrintsThePixelClickedOnEachBackgroundOrNothingOnACa
        {std::pair(kSeaGreen, "46, 139, 87"), std::pair(kOrange, "192, 96, 16")}) {
     SCOPED_TRACE(background);
     ASSERT_TRUE(Background(background));
-    EXPECT_EQ(Run("./huekeeper --pick --format web"), background + "\n");
+    const auto web = Run("./huekeeper --pick --format web");
+    EXPECT_EQ(web, background + "\n");
     EXPECT_EQ(Run("./huekeeper --pick --format rgb"), rgb + std::string("\n"));
+    std::cout << "picked through the portal: " << web.value_or("nothing\n");
   }
   Click("cancel");
   EXPECT_EQ(Run("./huekeeper --pick; echo \"exit $?\""), "exit 1\n");
