@@ -6,19 +6,21 @@ list(APPEND HK_CORE_SOURCES
 list(APPEND HK_UI_SOURCES
   src/mainwindow/frmpickcolor.cpp
   src/mainwindow/frmpickcolor.h
-  src/mainwindow/currentcolour.cpp
-  src/mainwindow/colourmodes.cpp
+  src/mainwindow/startup.cpp
+  src/mainwindow/notationrows.cpp
+  src/mainwindow/notationrows.h
+  src/mainwindow/channeleditors.cpp
+  src/mainwindow/channeleditors.h
+  src/mainwindow/colourtablepanel.cpp
+  src/mainwindow/colourtablepanel.h
   src/mainwindow/colourdisplay.cpp
   src/mainwindow/colourdisplay.h
-  src/mainwindow/colourtableui.cpp
-  src/mainwindow/startup.cpp
-  src/mainwindow/pickerui.cpp
+  src/mainwindow/pictures.cpp
+  src/mainwindow/pictures.h
   src/mainwindow/actionlabels.cpp
   src/mainwindow/actionlabels.h
   src/mainwindow/appicon.cpp
   src/mainwindow/appicon.h
   src/mainwindow/trayicon.cpp
   src/mainwindow/trayicon.h
-  src/mainwindow/windowactions.cpp
-  src/mainwindow/searchui.cpp
 )

@@ -2,31 +2,30 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QResizeEvent>
 #include <QScopedValueRollback>
 #include <QTimer>
 #include <cstdio>
 
 #include "colour/modhslv.h"
+#include "mainwindow/channeleditors.h"
+#include "mainwindow/colourtablepanel.h"
 #include "mainwindow/frmpickcolor.h"
+#include "mainwindow/notationrows.h"
 #include "mainwindow/preferences.h"
-#include "widgets/stickypin.h"
 #include "mainwindow/trayicon.h"
 #include "picker/capturefile.h"
+#include "picker/magnifier.h"
+#include "picker/screenpicker.h"
 #include "platform/filewrite.h"
 #include "platform/programfolder.h"
 #include "platform/qtdialogs.h"
 #include "platform/settingsstore.h"
 #include "platform/twips.h"
-#include "updowntext/updowntext.h"
 
 namespace hk {
 
@@ -39,12 +38,10 @@ constexpr char kNotSavedTitle[] = "Not Saved";
 }  // namespace
 
 void FrmPickColor::Form_Load(const QString& executableFolder) {
-  executableFolder_ = executableFolder;
-  installed_ = CheckInstalled(executableFolder);
   const hk::ProgramFolder folder = ChooseProgramFolder(executableFolder);
   programFolder_ = folder.path;
   // A read-only program folder keeps the preferences in the per-user store instead.
-  prefsInStore_ = installed_ || folder.perUser;
+  prefsInStore_ = CheckInstalled(executableFolder) || folder.perUser;
 
   // A run that was killed while replacing a file may have left its new copy behind.
   for (const char* name : {kArchiveFileName, "pref.ini", kCaptureFileName}) {
@@ -63,7 +60,7 @@ void FrmPickColor::Form_Load(const QString& executableFolder) {
       // Start-up stops here; the window opens with what was set up so far.
       dialogs_->MsgBox(reading.error, MsgButtons::OK, MsgIcon::None,
                        QApplication::applicationName().toStdString());
-      DrawColorDisplay();
+      editors_->DrawColorDisplay();
       return;
     }
     prefs = *reading.prefs;
@@ -77,27 +74,18 @@ void FrmPickColor::Form_Load(const QString& executableFolder) {
   table_->Pad().SetTipSize(
       std::clamp<int>(prefs.TipSize, PadModel::kMinTipSize, PadModel::kMaxTipSize));
 
-  const LoadResult loaded = LoadColors(PathOf(programFolder_));
+  archiveFile_ = PathOf(programFolder_) / kArchiveFileName;
+  const LoadResult loaded = archive_->LoadColors(archiveFile_);
   if (loaded.status == LoadStatus::ReadError) {
     // The colours read so far are shown; the file is left for the user to rescue.
     dialogs_->MsgBox("Some saved colors could not be read: " + loaded.error, MsgButtons::OK,
                      MsgIcon::Exclamation, QApplication::applicationName().toStdString());
   }
 
-  const int tab = prefs.CurrentTab == 1 ? 1 : 0;
-  Option1[static_cast<std::size_t>(tab)]->setChecked(true);
-  ApplyPadUpdate(table_->StartOn(tab == 1 ? PadList::Web : PadList::Saved));
-
-  Option2[MaxHue == 360.0f ? 0 : 1]->setChecked(true);
-  colorMode_ = std::clamp<int>(prefs.ColorMode, kModeRGB, kModeHSV);
-  dispMode_ = std::min<int>(prefs.DispMode, 2);
-  lblColor->setText(mnuColorMode[static_cast<std::size_t>(colorMode_)]->text());
-  lblDisp->setText(mnuDisp[static_cast<std::size_t>(dispMode_)]->text());
-  lastColorMode_.reset();
-  ApplyColorMode();
-  TableChanged = ColorModeChanged = DispModeChanged = MaxHueChanged = false;
-
-  for (int i = 0; i < 3; ++i) editors_[static_cast<std::size_t>(i)]->SetValue(0);
+  tablePanel_->StartOn(prefs.CurrentTab == 1 ? PadList::Web : PadList::Saved);
+  editors_->Restore(prefs.ColorMode, prefs.DispMode);
+  TableChanged = false;
+  editors_->ClearEditors();
   archive_->ResetRunState();
   SetColor(0);
 
@@ -107,16 +95,18 @@ void FrmPickColor::Form_Load(const QString& executableFolder) {
     ImgUP_DN_Click();  // lays out the expanded table, then the toggle collapses it
   }
   ImgUP_DN_Click();
-  ApplyPadUpdate(table_->FixPad());
+  tablePanel_->ApplyPadUpdate(table_->FixPad());
 
   if (archive_->Count() == 0) {
     table_->SetLastUserColor(0);
     if (table_->CurrentTab() == PadList::Saved) table_->Pad().SetPadPos(0);
   }
-  TabChanged = SizeChanged = false;
+  tablePanel_->TabChanged = tablePanel_->SizeChanged = false;
   tray_->Add();
-  DrawColorDisplay();
-  LoadCapturePicture();
+  editors_->DrawColorDisplay();
+  magnifier_->SetPicture(LoadCapture(programFolder_));
+  magnifier_->LayoutZoom();
+  magnifier_->PaintZoom();
 }
 
 void FrmPickColor::mnuExit_Click() {
@@ -156,9 +146,9 @@ void FrmPickColor::SaveAll() {
   Preferences prefs;
   prefs.CurrentTab = table_->CurrentTab() == PadList::Web ? 1 : 0;
   prefs.TipSize = table_->Pad().TipSize();
-  prefs.ColorMode = static_cast<std::int16_t>(colorMode_);
-  prefs.DispMode = static_cast<std::uint8_t>(dispMode_);
-  prefs.MaxHue = Option2[0]->isChecked() ? 360.0f : 240.0f;
+  prefs.ColorMode = static_cast<std::int16_t>(editors_->ColorMode());
+  prefs.DispMode = static_cast<std::uint8_t>(editors_->DispMode());
+  prefs.MaxHue = editors_->HueMaximum360() ? 360.0f : 240.0f;
   prefs.LastUserColor =
       static_cast<std::int16_t>(std::clamp(table_->LastUserColor(), -32768, 32767));
   prefs.LastWebColor = static_cast<std::int16_t>(std::clamp(table_->LastWebColor(), -32768, 32767));
@@ -167,15 +157,21 @@ void FrmPickColor::SaveAll() {
   SaveOrAsk("the preferences", [&] {
     if (!prefsInStore_) return SavePrefFile(PathOf(programFolder_) / "pref.ini", prefs, tableState);
     QtSettingsStore store;
-    const PrefDirty dirty{SizeChanged,      TabChanged,      TableChanged,
-                          ColorModeChanged, DispModeChanged, MaxHueChanged};
+    const PrefDirty dirty{
+        tablePanel_->SizeChanged,   tablePanel_->TabChanged,   TableChanged,
+        editors_->ColorModeChanged, editors_->DispModeChanged, editors_->MaxHueChanged};
     return WriteUserStore(store, prefs, tableState, dirty);
   });
   SaveOrAsk("the colors", [this] {
-    const SaveResult r = SaveColors();
+    if (archiveFile_.empty()) return WriteResult{};
+    const SaveResult r = archive_->Save(archiveFile_);
     return WriteResult{r.ok, r.error};
   });
-  SaveOrAsk("the screen capture", [this] { return SaveCapturePicture(); });
+  SaveOrAsk("the screen capture", [this] {
+    // Only a capture taken in this run is new; a pasted picture alone is not kept.
+    if (!picker_->CaptureTaken()) return WriteResult{};
+    return SaveCapture(programFolder_, magnifier_->Picture());
+  });
 }
 
 void FrmPickColor::SaveOrAsk(std::string_view what, const std::function<WriteResult()>& save) {
@@ -194,8 +190,6 @@ void FrmPickColor::SaveOrAsk(std::string_view what, const std::function<WriteRes
     return;
   }
 }
-
-void FrmPickColor::ShowAgain() { RestoreFromTray(); }
 
 void FrmPickColor::closeEvent(QCloseEvent* event) {
   if (shutdownDone_) {
@@ -229,20 +223,14 @@ void FrmPickColor::resizeEvent(QResizeEvent* event) {
 void FrmPickColor::Form_Resize() {
   if (Shape3 == nullptr) return;  // still building
   // A full-width band from 30 twips above the RGB row to 30 below the button row.
-  const int top = Text4->y() - TwipsToPixels(30);
+  const int rows = notations_->Top(), top = rows - TwipsToPixels(30);
   Shape3->setGeometry(0, top, frameGeometry().width(),
-                      CmdApply->geometry().bottom() + 1 - Text4->y() + TwipsToPixels(60));
+                      CmdApply->geometry().bottom() + 1 - rows + TwipsToPixels(60));
   // The strip on the bottom edge, and the slide button just above it.
   Shape4->setGeometry(0, height() - Shape4->height(), Shape4->width(), Shape4->height());
   ImgUP_DN->move(ImgUP_DN->x(), height() - ImgUP_DN->height() - TwipsToPixels(30));
   PlaceActionLabels();
 }
-
-void FrmPickColor::ImgstickOff_Click() { pin_->ImgstickOff_Click(); }
-
-void FrmPickColor::ImgstickOn_Click() { pin_->ImgstickOn_Click(); }
-
-bool FrmPickColor::Sticky() const { return pin_->Sticky(); }
 
 bool FrmPickColor::Form_KeyDown(QKeyEvent* event) {
   // Only Shift, Ctrl and Alt count, and the combination must match exactly.

@@ -3,9 +3,12 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
+#include <algorithm>
 
 #include "platform/colours.h"
 #include "platform/twips.h"
@@ -59,7 +62,7 @@ void Place(QWidget* w, int left, int top, int width, int height) {
                  TwipsToPixels(height));
 }
 
-void SetTabOrder(QWidget* window, std::initializer_list<QWidget*> order) {
+void SetTabOrder(QWidget* window, const std::vector<QWidget*>& order) {
   // The chain is a ring through the window. Taking part for a moment, the window
   // pins the ring's start to the first control, and no control counts as already
   // placed because the ring wraps around to it.
@@ -71,6 +74,21 @@ void SetTabOrder(QWidget* window, std::initializer_list<QWidget*> order) {
     previous = control;
   }
   window->setFocusPolicy(policy);
+}
+
+void FitLabel(QLabel* label) {
+  // Captions keep their design width but are never cut short.
+  const int design = label->property("designWidth").toInt();
+  if (design == 0) label->setProperty("designWidth", label->width());
+  label->resize(std::max(label->property("designWidth").toInt(), label->sizeHint().width()),
+                label->height());
+}
+
+bool ClickedOn(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::MouseButtonRelease || !watched->isWidgetType()) return false;
+  const auto* mouse = static_cast<QMouseEvent*>(event);
+  return mouse->button() == Qt::LeftButton &&
+         static_cast<QWidget*>(watched)->rect().contains(mouse->position().toPoint());
 }
 
 void ShowErrorHighlight(QLineEdit* field, bool on) {

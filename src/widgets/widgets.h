@@ -5,11 +5,13 @@
 #include <QPixmap>
 #include <QWidget>
 #include <functional>
-#include <initializer_list>
+#include <vector>
 
 #include "colour/longcolour.h"
 #include "colour/notations.h"
 
+class QEvent;
+class QLabel;
 class QLineEdit;
 class QString;
 
@@ -41,7 +43,14 @@ void Place(QWidget* w, int left, int top, int width, int height);
 
 // Tab visits the controls of `order` in turn, the first of them first after the window
 // opens.
-void SetTabOrder(QWidget* window, std::initializer_list<QWidget*> order);
+void SetTabOrder(QWidget* window, const std::vector<QWidget*>& order);
+
+// Widens a caption label to its text when the text is wider than its design.
+void FitLabel(QLabel* label);
+
+// Whether `event` ends a click on `watched`: the left button released over it. Picture
+// controls and labels act on that.
+bool ClickedOn(QObject* watched, QEvent* event);
 
 // A text field's background: the error highlight of a text that was not understood
 // or found, else the system window colour.

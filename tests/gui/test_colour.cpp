@@ -98,7 +98,7 @@ TEST_F(Colour, ColourMenuHueMaximumAndDisplayMenuSetTheEditorsAndPaintTheDiagram
   EXPECT_EQ(menu->pos(), Child("PicFrame2")->mapToGlobal(QPoint(0, Child("PicFrame2")->height())));
   EXPECT_EQ(std::tuple(Text("lblColor"), Text("lblBlue"), Values(), Editor(3)->Max()),
             std::tuple(QString("C M Y K"), QString("&Yellow"), std::array{128, 64, 0, 55}, 255));
-  EXPECT_TRUE(w->ColorModeChanged && Shown("TxtK") && Shown("lblBlack") && !Shown("Picture3"));
+  EXPECT_TRUE(w->editors().ColorModeChanged && Shown("TxtK") && Shown("lblBlack") && !Shown("Picture3"));
   Editor(2)->setValue(100);  // an edit gives the colour, and the editors reload from it
   EXPECT_EQ(std::pair(w->CurrentColour(), Values()),
             std::pair(RGB(100, 150, 122), std::array{85, 0, 48, 105}));
@@ -117,7 +117,7 @@ TEST_F(Colour, ColourMenuHueMaximumAndDisplayMenuSetTheEditorsAndPaintTheDiagram
   auto hue = [&] { return std::tuple(Editor(0)->Max(), Editor(0)->value(), w->CurrentColour()); };
   w->SetColor(colour);
   QTest::mouseClick(options.at(0), Qt::LeftButton);
-  EXPECT_EQ(std::tuple(hue(), MaxHue, w->MaxHueChanged),
+  EXPECT_EQ(std::tuple(hue(), MaxHue, w->editors().MaxHueChanged),
             std::tuple(std::tuple(360, 300, colour), 360.0f, true));
   w->mnuColorMode_Click(kModeRGB);
   w->mnuColorMode_Click(kModeHSL);  // the limit is raised before the value is loaded
@@ -160,7 +160,7 @@ TEST_F(Colour, DragBarsAndTheWheelStepTheChannelsWithinTheirLimits) {
   move(10);
   EXPECT_EQ(move(5), RGB(10, 254, 30)) << "bars do not drag outside RGB mode";
 
-  const DiagramGeometry g = w->diagramGeometry();
+  const DiagramGeometry g = w->editors().diagramGeometry();
   w->SetColor(RGB(100, 150, 200));
   auto pixel = [&](const char* name, int x, int y) {
     return Child(name)->grab().toImage().pixelColor(x, y);
@@ -170,7 +170,7 @@ TEST_F(Colour, DragBarsAndTheWheelStepTheChannelsWithinTheirLimits) {
             std::tuple(ToQColor(kSysButtonFace), QColor(100, 0, 0), QColor(0, 150, 0),
                        QColor(0, 0, 200)));
   Pick("lblDisp", "mnuDispMode", 2);
-  EXPECT_TRUE(w->DispModeChanged && Text("lblDisp") == "CMYK Display" && !Shown("LblR"));
+  EXPECT_TRUE(w->editors().DispModeChanged && Text("lblDisp") == "CMYK Display" && !Shown("LblR"));
   EXPECT_EQ(
       std::pair(pixel("PicFrame3", g.cx - 25, g.cy - 30), pixel("PicFrame3", g.cx + 5, g.cy + 5)),
       std::pair(QColor(127, 255, 255), QColor(100, 150, 200)));
@@ -227,7 +227,7 @@ TEST_F(Colour, TipButtonsScrollBarAndTheWebColourAppliedAgain) {
   const auto tips = [&] { return std::tuple(pad.TipSize(), Shown("Image2"), Shown("Image3")); };
   EXPECT_EQ(tips(), std::tuple(450, true, false)) << "no bigger tips";
   QTest::mouseClick(Child("Image2"), Qt::LeftButton);
-  EXPECT_EQ(std::pair(tips(), w->SizeChanged), std::pair(std::tuple(435, true, true), true));
+  EXPECT_EQ(std::pair(tips(), w->tablePanel().SizeChanged), std::pair(std::tuple(435, true, true), true));
   for (const char* sign : {"Image2", "Image3"}) {  // each sign in the middle of its button
     const QImage drawn = Child(sign)->grab().toImage();
     EXPECT_EQ(drawn, drawn.mirrored(true, true)) << sign;
@@ -274,7 +274,7 @@ TEST_F(Colour, SearchSelectsTheMatchOrMarksTheBoxAndFocusLightsTheCaption) {
     EXPECT_EQ(std::tuple(w->CurrentColour(), Text("lblCol"), LongField()->currentIndex(),
                          LongField()->currentText()),
               std::tuple(c.colour, QString(c.caption), c.item, QString::number(c.colour)));
-    EXPECT_EQ(std::tuple(w->findChildren<QRadioButton*>("Option1")[0]->isChecked(), w->TabChanged,
+    EXPECT_EQ(std::tuple(w->findChildren<QRadioButton*>("Option1")[0]->isChecked(), w->tablePanel().TabChanged,
                          w->TableState(), box->isVisible(), box->palette().color(QPalette::Base)),
               std::tuple(c.saved, c.saved != (c.tab != 1), QString(c.expandedAfter ? "E" : ""),
                          true, c.mark));

@@ -334,7 +334,7 @@ TEST_F(Accessibility, EveryWindowNamesAndPlacesItsControlsAndTheKeyboardWorksThe
   auto* menu = Child<QMenu>("mnuColor");
   ASSERT_TRUE(menu->isVisible());
   for (Qt::Key key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Return}) QTest::keyClick(menu, key);
-  EXPECT_EQ(w->ColorMode(), 1);
+  EXPECT_EQ(w->editors().ColorMode(), 1);
   QAccessibleInterface* zoom = QAccessible::queryAccessibleInterface(Child("PicFrame1"));
   EXPECT_EQ(std::pair(zoom->role(), zoom->text(QAccessible::Name)),
             std::pair(QAccessible::Button, QString("Toggle zoom level")));

@@ -8,6 +8,8 @@
 
 #include "../test_support.h"
 #include "colour/modhslv.h"
+#include "mainwindow/channeleditors.h"
+#include "mainwindow/colourtablepanel.h"
 #include "mainwindow/frmpickcolor.h"
 #include "picker/bmpfile.h"
 #include "picker/magnifier.h"

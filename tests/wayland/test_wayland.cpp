@@ -103,6 +103,16 @@ class Wayland : public ::testing::Test {
     ASSERT_TRUE(WaitUntil([&] { return !!(env = Sh("cat " + Quoted(dir / "session.env"))); }))
         << "sway did not start: " << testing::ReadBytes(dir / "sway.log");
     env_ += env->substr(0, env->size() - 1) + " QT_QPA_PLATFORM=wayland ";
+    // The bus starts the portal and its backends on the first call; this one waits for them.
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+          return !!Run(
+              "dbus-send --session --print-reply --dest=org.freedesktop.portal.Desktop "
+              "/org/freedesktop/portal/desktop org.freedesktop.DBus.Properties.Get "
+              "string:org.freedesktop.portal.Screenshot string:version");
+        },
+        30s))
+        << "no desktop portal with a Screenshot interface";
   }
 
   // `command` as the session's user, in the session, from its folder.
@@ -130,7 +140,8 @@ class Wayland : public ::testing::Test {
   // The program's window, once the desktop shows it.
   std::unique_ptr<Process> StartWindow(const std::string& wrapper = "") const {
     auto app = std::make_unique<Process>(User("exec " + wrapper + " ./huekeeper"), true);
-    EXPECT_TRUE(WaitUntil([&] { return Windows() == 1; })) << "no window";
+    // Shown once its swatch is drawn, black.
+    EXPECT_TRUE(WaitUntil([&] { return Windows() == 1 && Swatch() == "#000000"; })) << "no window";
     return app;
   }
   ::testing::AssertionResult ClipboardHolds(const std::string& text) const {
@@ -171,7 +182,8 @@ TEST_F(Wayland, TheEyedropperAsksThePortalAndTheWindowShowsThePickedColourButNot
   Click("cancel");
   ASSERT_TRUE(Background(kSeaGreen));
   ASSERT_TRUE(Keys(kPick));
-  ASSERT_TRUE(WaitUntil([&] { return testing::ReadBytes(dir / "asked") == "\n\n"; }));
+  ASSERT_TRUE(WaitUntil([&] { return testing::ReadBytes(dir / "asked") == "\n\n"; }))
+      << "the portal asked for " << testing::ReadBytes(dir / "asked").size() << " clicks";
   ASSERT_TRUE(Run("wl-copy nothing >/dev/null 2>&1"));
   ASSERT_TRUE(Keys(kCopyWeb));
   EXPECT_TRUE(ClipboardHolds(kOrange));
