@@ -9,9 +9,9 @@
 #include <QDBusServiceWatcher>
 #include <QRandomGenerator>
 #include <QVariantMap>
-#include <algorithm>
-#include <cmath>
 #include <optional>
+
+#include "picker/portalanswer.h"
 
 namespace hk {
 
@@ -22,14 +22,6 @@ const QString kObject = QStringLiteral("/org/freedesktop/portal/desktop");
 const QString kScreenshot = QStringLiteral("org.freedesktop.portal.Screenshot");
 const QString kRequest = QStringLiteral("org.freedesktop.portal.Request");
 const QString kResponse = QStringLiteral("Response");
-
-// One channel of 0..1 as 0..255, to the nearest step with halves up (0.5 is 128).
-// Slightly out-of-range values are clamped; a channel that is not a number makes the
-// whole answer unusable rather than a made-up black.
-std::optional<int> ChannelByte(double value) {
-  if (std::isnan(value)) return std::nullopt;
-  return static_cast<int>(std::lround(std::clamp(value, 0.0, 1.0) * 255.0));
-}
 
 // results["color"] of a successful answer: a (ddd) of red, green and blue.
 std::optional<LongColour> ColourOf(const QVariant& results) {
@@ -46,9 +38,7 @@ std::optional<LongColour> ColourOf(const QVariant& results) {
   colourArg.beginStructure();
   colourArg >> red >> green >> blue;
   colourArg.endStructure();
-  const auto r = ChannelByte(red), g = ChannelByte(green), b = ChannelByte(blue);
-  if (!r || !g || !b) return std::nullopt;
-  return RGB(*r, *g, *b);
+  return PortalColour(red, green, blue);
 }
 
 }  // namespace
@@ -117,26 +107,18 @@ void PortalPicker::OnCallFinished(QDBusPendingCallWatcher* watcher) {
 void PortalPicker::OnResponse(const QDBusMessage& message) {
   // An answer already on its way when its request ended is not this request's answer.
   if (!busy_ || message.path() != requestPath_) return;
+  // Two arguments, a response code and the results; anything else is no answer at all.
   const QVariantList args = message.arguments();
-  if (args.size() == 2 && args[0].metaType() == QMetaType::fromType<uint>()) {
-    switch (args[0].toUInt()) {
-      case 0:
-        if (const std::optional<LongColour> colour = ColourOf(args[1])) {
-          Finish();
-          emit ColourPicked(*colour);
-          return;
-        }
-        break;
-      case 1:  // dismissed by the user
-      case 2:  // ended some other way: still no colour, and nothing to report
-        Finish();
-        emit Cancelled();
-        return;
-      default: break;
-    }
-  }
+  const bool shaped = args.size() == 2 && args[0].metaType() == QMetaType::fromType<uint>();
+  const std::optional<LongColour> colour = shaped ? ColourOf(args[1]) : std::nullopt;
+  const PortalOutcome outcome =
+      shaped ? OutcomeOf(args[0].toUInt(), colour.has_value()) : PortalOutcome::Unavailable;
   Finish();
-  emit Unavailable();
+  switch (outcome) {
+    case PortalOutcome::Picked: emit ColourPicked(*colour); break;
+    case PortalOutcome::Cancelled: emit Cancelled(); break;
+    case PortalOutcome::Unavailable: emit Unavailable(); break;
+  }
 }
 
 void PortalPicker::OnPortalGone() {

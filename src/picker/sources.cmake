@@ -4,6 +4,7 @@ list(APPEND HK_CORE_SOURCES
   src/picker/zoomlayout.cpp
   src/picker/bmpfile.cpp
   src/picker/x11pixels.cpp
+  src/picker/portalanswer.cpp
 )
 list(APPEND HK_UI_SOURCES
   src/picker/magnifier.cpp

@@ -29,10 +29,7 @@ inline bool Click(const std::string& window, int x, int y, int button = 1) {
                  std::to_string(y) + " click " + std::to_string(button));
 }
 inline ::testing::AssertionResult ClipboardHolds(const std::string& text) {
-  std::optional<std::string> held;
-  if (WaitUntil([&] { return (held = Sh("xclip -o -selection clipboard")) == text; }))
-    return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure() << "the clipboard holds " << held.value_or("nothing");
+  return Holds([] { return Sh("xclip -o -selection clipboard"); }, text);
 }
 
 // The pref.ini of the default settings, with the saved colour `lastUserColor` selected.

@@ -2,6 +2,7 @@
 // test, and the real program copied into a fresh folder of its own.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -43,6 +44,14 @@ inline std::optional<std::string> Sh(const std::string& command) {
   char buf[4096];
   for (std::size_t n = 0; (n = fread(buf, 1, sizeof buf, pipe)) > 0;) out.append(buf, n);
   return pclose(pipe) == 0 ? std::optional(out) : std::nullopt;
+}
+
+// Whether the clipboard, as `read` tells it, comes to hold `text`.
+inline ::testing::AssertionResult Holds(const std::function<std::optional<std::string>()>& read,
+                                        const std::string& text) {
+  std::optional<std::string> held;
+  if (WaitUntil([&] { return (held = read()) == text; })) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure() << "the clipboard holds " << held.value_or("nothing");
 }
 
 // A shell command, its output dropped; killed if running at the end. With `ownGroup`,

@@ -108,16 +108,6 @@ TEST_F(UpDownTextGui, KeysMouseTimerAndMenuReachTheRulesAndTheItems) {
             std::tuple(255, Log{right, "ValueChanged", right, right, "ValueChanged"}));
 }
 
-TEST_F(UpDownTextGui, PropertiesMarkTheirChangesAndBackStyleKeepsTo16Bits) {
-  std::vector<QString> marked;
-  QObject::connect(editor, &UpDownText::PropertyChanged,
-                   [&marked](const QString& name) { marked.push_back(name); });
-  editor->setBackStyle(40000), editor->setBackStyle(-32768), editor->setEnabled(false);  // 16 bits
-  QFont big = editor->font();
-  big.setPointSize(20), editor->setFont(big);
-  EXPECT_EQ(marked, (std::vector<QString>{"BackStyle", "Enabled", "Font"}));
-}
-
 TEST_F(UpDownTextGui, FocusRunsTheTimerGlyphsReachTheirPixelsAndDisabledLooksTheSame) {
   editor->clearFocus();  // disabled, it takes no input but looks as it did
   const QImage enabled = editor->grab().toImage();

@@ -1,10 +1,14 @@
 // Reading the screen for a pick: the capture composed from the monitors it touches, the tick
 // that decides when to capture and which colour is under the pointer, the X server's pixel
-// layouts, the magnifier's layout at each zoom and the bytes of the capture file.
+// layouts, the desktop portal's answers, the magnifier's layout at each zoom and the bytes
+// of the capture file.
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 #include "picker/bmpfile.h"
 #include "picker/picksession.h"
+#include "picker/portalanswer.h"
 #include "picker/x11pixels.h"
 #include "picker/zoomlayout.h"
 
@@ -107,6 +111,20 @@ TEST(PickSession, CapturesWhenThePointerMovesAndReadsThePixelUnderIt) {
 
 // Server image bytes of each layout, as 0x00RRGGBB; a layout it cannot read gives nothing
 // rather than a wrong colour. Rows are padded to 32 bits: a 24-bit pixel has a byte of padding.
+// Answers a real portal does not give here: halves, values a little past either end, a
+// channel that is not a number, the user's own dismissal, a code no portal sends.
+TEST(PortalAnswer, ChannelsAndResponseCodes) {
+  using enum PortalOutcome;
+  const std::tuple<double, double, double, std::optional<LongColour>> colours[] = {
+      {1, 0.5, 0, RGB(255, 128, 0)}, {1.5, -0.2, 0.998, RGB(255, 0, 254)}, {0, NAN, 0, {}}};
+  for (const auto& [r, g, b, colour] : colours) EXPECT_EQ(PortalColour(r, g, b), colour) << r;
+  const std::tuple<std::uint32_t, bool, PortalOutcome> codes[] = {
+      {0, true, Picked}, {0, false, Unavailable}, {1, true, Cancelled}, {2, false, Cancelled},
+      {3, true, Unavailable}};
+  for (const auto& [code, hasColour, outcome] : codes)
+    EXPECT_EQ(OutcomeOf(code, hasColour), outcome) << code;
+}
+
 TEST(X11Pixels, ConvertsEveryPixelLayoutOrRefusesIt) {
   using Pixels = std::optional<std::vector<std::uint32_t>>;
   const X11PixelFormat plain, msb{32, 32, true}, packed24{24},

@@ -1,9 +1,7 @@
-// Picking on a real Wayland desktop: a headless sway run by an ordinary user, with the
-// desktop portal and its wlroots backend on the session's bus. The backend answers
-// PickColor by reading the screen with grim at the point slurp returns; only that click
-// is played, by a slurp earlier in PATH that prints the point the test chose, or fails
-// as slurp does on Escape. Keys come from wtype; the screen, the windows and the
-// clipboard are read with grim, swaymsg and wl-paste.
+// Picking on a real Wayland desktop: a headless sway of an ordinary user, the desktop portal
+// and its wlroots backend, which reads the screen with grim at the point slurp returns. Only
+// that click is played, by a slurp in PATH that prints the test's point or fails as on Escape.
+// Keys come from wtype; grim, swaymsg and wl-paste read the screen, windows and clipboard.
 #include <gtest/gtest.h>
 #include <pwd.h>
 
@@ -20,8 +18,8 @@ const std::string kCopyWeb = kWebField + " -k Tab -k space";
 // From the web notation along the tab order to the pick button: copy, Hex and its copy,
 // Long and its copy, HTML and its copy, Search, its button, then the pick button.
 const std::string kPick = kWebField +
-                          " -k Tab -k Tab -k Tab -k Tab -k Tab -k Tab -k Tab "
-                          "-k Tab -k Tab -k Tab -k space";
+                          " -k Tab -k Tab -k Tab -k Tab -k Tab -k Tab -k Tab -k Tab"
+                          " -k Tab -k Tab -k space";
 
 std::string Quoted(const std::string& text) {
   std::string out = "'";
@@ -29,8 +27,7 @@ std::string Quoted(const std::string& text) {
   return out + "'";
 }
 
-// What the session needs and who is missing; gtk's Access portal is what makes the
-// Screenshot portal offered at all.
+// What is missing of what the session needs; gtk's Access portal lets Screenshot be offered.
 constexpr const char* kMissing = R"(for tool in sway swaymsg grim wtype wl-paste wl-copy pipewire \
   dbus-run-session dbus-update-activation-environment setpriv; do
   command -v $tool >/dev/null || printf ' %s' $tool
@@ -55,8 +52,13 @@ echo "WAYLAND_DISPLAY=$WAYLAND_DISPLAY SWAYSOCK=$SWAYSOCK DBUS_SESSION_BUS_ADDRE
 mv env session.env
 wait)";
 
-// The program's windows at the screen's corner without a frame, so that each control sits
-// at its design place on the screen.
+const std::string kPortal = "org.freedesktop.portal.Desktop";
+const std::string kPortalVersion =
+    "dbus-send --session --print-reply --dest=" + kPortal +
+    " /org/freedesktop/portal/desktop org.freedesktop.DBus.Properties"
+    ".Get string:org.freedesktop.portal.Screenshot string:version";
+
+// The program's windows unframed at the screen's corner: each control at its design place.
 const std::string kSwayConfig = "output HEADLESS-1 resolution 1280x1024 bg " + kSeaGreen +
                                 " solid_color\ndefault_border none\ndefault_floating_border none\n"
                                 "for_window [app_id=\"" HK_APP_ID "\"] move position 0 0\n";
@@ -65,6 +67,7 @@ constexpr const char* kSlurp = R"(#!/bin/sh
 echo >>"$HOME/asked"
 read -r point <"$HOME/click"
 [ "$point" = cancel ] && { echo "selection cancelled" >&2; exit 1; }
+[ "$point" = wait ] && exec sleep 60  # a user who takes their time
 echo "$point 1x1")";
 
 class Wayland : public ::testing::Test {
@@ -79,8 +82,7 @@ class Wayland : public ::testing::Test {
                 " --regid=" + std::to_string(user->pw_gid) + " --clear-groups ";
       chown_ = std::to_string(user->pw_uid) + ":" + std::to_string(user->pw_gid);
     }
-    // The user's folder: the program, sway's configuration, the slurp stand-in and the
-    // runtime folder, all the user's own.
+    // The user's own folder: the program, sway's configuration, slurp and the runtime folder.
     fs::create_directories(dir / "bin");
     fs::create_directory(dir / "run");
     testing::WriteBytes(dir / "sway.conf", kSwayConfig);
@@ -93,26 +95,16 @@ class Wayland : public ::testing::Test {
     env_ = "env -i HOME=" + Quoted(dir) + " XDG_RUNTIME_DIR=" + Quoted(dir / "run") +
            " PATH=" + Quoted(dir / "bin") + ":/usr/bin:/bin LANG=C.UTF-8 XDG_CURRENT_DESKTOP=sway" +
            " XDG_SESSION_TYPE=wayland ";
-    session_ = std::make_unique<Process>(asUser_ + env_ +
-                                             "WLR_BACKENDS=headless "
-                                             "WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 "
-                                             "dbus-run-session -- sh -c " +
-                                             Quoted(kSession),
-                                         true);
+    const std::string wlroots =
+        "WLR_BACKENDS=headless WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1";
+    session_ = std::make_unique<Process>(
+        asUser_ + env_ + wlroots + " dbus-run-session -- sh -c " + Quoted(kSession), true);
     std::optional<std::string> env;
     ASSERT_TRUE(WaitUntil([&] { return !!(env = Sh("cat " + Quoted(dir / "session.env"))); }))
         << "sway did not start: " << testing::ReadBytes(dir / "sway.log");
     env_ += env->substr(0, env->size() - 1) + " QT_QPA_PLATFORM=wayland ";
     // The bus starts the portal and its backends on the first call; this one waits for them.
-    ASSERT_TRUE(WaitUntil(
-        [&] {
-          return !!Run(
-              "dbus-send --session --print-reply --dest=org.freedesktop.portal.Desktop "
-              "/org/freedesktop/portal/desktop org.freedesktop.DBus.Properties.Get "
-              "string:org.freedesktop.portal.Screenshot string:version");
-        },
-        30s))
-        << "no desktop portal with a Screenshot interface";
+    ASSERT_TRUE(WaitUntil([&] { return !!Run(kPortalVersion); }, 30s)) << "no Screenshot portal";
   }
 
   // `command` as the session's user, in the session, from its folder.
@@ -145,10 +137,7 @@ class Wayland : public ::testing::Test {
     return app;
   }
   ::testing::AssertionResult ClipboardHolds(const std::string& text) const {
-    std::optional<std::string> held;
-    if (WaitUntil([&] { return (held = Run("timeout 2 wl-paste -n")) == text; }))
-      return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "the clipboard holds " << held.value_or("nothing");
+    return Holds([&] { return Run("timeout 2 wl-paste -n"); }, text);
   }
 
   const ScratchFolder dir;
@@ -156,7 +145,7 @@ class Wayland : public ::testing::Test {
   std::unique_ptr<Process> session_;
 };
 
-TEST_F(Wayland, ThePickOptionPrintsThePixelClickedOnEachBackgroundOrNothingOnACancel) {
+TEST_F(Wayland, ThePickOptionPrintsThePixelClickedOrNothingOnACancelOrWhenThePortalLeaves) {
   for (const auto& [background, rgb] :
        {std::pair(kSeaGreen, "46, 139, 87"), std::pair(kOrange, "192, 96, 16")}) {
     SCOPED_TRACE(background);
@@ -168,6 +157,20 @@ TEST_F(Wayland, ThePickOptionPrintsThePixelClickedOnEachBackgroundOrNothingOnACa
   }
   Click("cancel");
   EXPECT_EQ(Run("./huekeeper --pick; echo \"exit $?\""), "exit 1\n");
+
+  // The portal leaves the bus while the user is still choosing: the pick ends and says why.
+  Click("wait");
+  const std::size_t asked = testing::ReadBytes(dir / "asked").size();
+  const Process pick(User("./huekeeper --pick 2>pick.err; echo $? >pick.status"), true);
+  ASSERT_TRUE(WaitUntil([&] { return testing::ReadBytes(dir / "asked").size() > asked; }));
+  ASSERT_TRUE(
+      Run("kill $(dbus-send --session --print-reply=literal --dest=org.freedesktop.DBus / "
+          "org.freedesktop.DBus.GetConnectionUnixProcessID string:" +
+          kPortal + " | awk '{ print $2 }')"));
+  EXPECT_TRUE(WaitUntil([&] { return testing::ReadBytes(dir / "pick.status") == "2\n"; }));
+  EXPECT_EQ(testing::ReadBytes(dir / "pick.err"),
+            "huekeeper: the screen cannot be read here and no desktop portal answered: picking a "
+            "colour needs an X11 session or a desktop portal\n");
 }
 
 TEST_F(Wayland, TheEyedropperAsksThePortalAndTheWindowShowsThePickedColourButNotACancel) {
