@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStyle>
@@ -6,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "archive/palettecommand.h"
 #include "mainwindow/appicon.h"
 #include "mainwindow/frmpickcolor.h"
 #include "picker/commandlinepick.h"
@@ -34,6 +36,19 @@ bool Answered(const hk::CommandLine& line) {
   return true;
 }
 
+// An import or an export, which needs no display; -1 for anything else.
+int PaletteCommand(const hk::CommandLine& line, int& argc, char* argv[]) {
+  using enum hk::CommandLine::Action;
+  if (line.action != Import && line.action != Export) return -1;
+  // The application's name and folder decide where the window keeps the saved colours.
+  const QCoreApplication* app =
+      QCoreApplication::instance() ? nullptr : new QCoreApplication(argc, argv);
+  QCoreApplication::setApplicationName(QStringLiteral("Hue Keeper"));
+  const int status = hk::RunPaletteCommand(line, QCoreApplication::applicationDirPath());
+  delete app;
+  return status;
+}
+
 // Qt cannot start without a display and would abort; a script is told why instead.
 bool NoDisplay() {
   for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
@@ -46,6 +61,7 @@ bool NoDisplay() {
 int main(int argc, char* argv[]) {
   const hk::CommandLine given = Parse(argc, argv);
   if (Answered(given)) return hk::kExitDone;
+  if (const int status = PaletteCommand(given, argc, argv); status >= 0) return status;
   if (given.action == hk::CommandLine::Action::Pick && NoDisplay()) {
     std::fputs("huekeeper: no display to pick from: neither DISPLAY nor WAYLAND_DISPLAY is set\n",
                stderr);
@@ -54,6 +70,7 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   const hk::CommandLine line = Parse(argc, argv);
   if (Answered(line)) return hk::kExitDone;
+  if (const int status = PaletteCommand(line, argc, argv); status >= 0) return status;
   if (line.action == hk::CommandLine::Action::Error) {
     std::fprintf(stderr, "huekeeper: %s\n\n%s", line.error.c_str(), hk::kUsage);
     return hk::kExitFailed;
@@ -77,6 +94,8 @@ int main(int argc, char* argv[]) {
   hk::FrmPickColor window;
   QObject::connect(&instance, &hk::SingleInstance::ShowRequested, &window,
                    [&window] { window.ShowAgain(); });
+  instance.SetImportHandler(
+      [&window](const QString& file) { return window.ImportHandedOver(file); });
   hk::QuitSignals quitSignals;
   QObject::connect(&quitSignals, &hk::QuitSignals::QuitRequested, &window,
                    [&window] { window.ExitUnattended(); });

@@ -55,6 +55,13 @@ class ScriptedDialogs : public Dialogs {
     calls.push_back(Input(prompt, title, defaultText));
     return Next(typed, std::string());
   }
+  // File dialogs answer from `typed` too.
+  std::string OpenFileName(std::string_view title, std::string_view filter) override {
+    return InputBox("", title, filter);
+  }
+  std::string SaveFileName(std::string_view title, std::string_view filter) override {
+    return InputBox("", title, filter);
+  }
   template <typename T>
   static T Next(std::deque<T>& script, T otherwise) {
     if (!script.empty()) otherwise = std::move(script.front()), script.pop_front();

@@ -10,6 +10,7 @@
 #include <new>
 #include <system_error>
 
+#include "colour/notations.h"
 #include "platform/filewrite.h"
 
 namespace hk {
@@ -219,6 +220,21 @@ int ColourArchive::FindName(std::string_view name, int except) const {
   return -1;
 }
 
+ImportCounts ColourArchive::Import(const std::vector<PaletteEntry>& entries) {
+  ImportCounts counts;
+  for (const auto& [colour, given] : entries) {
+    std::string name(TrimSpaces(CutName(given)));
+    if (name.empty()) name = WebText(colour);
+    if (FindValue(colour) >= 0 || FindName(name) >= 0) {
+      ++counts.alreadySaved;
+      continue;
+    }
+    Append(colour, name);
+    ++counts.imported;
+  }
+  return counts;
+}
+
 AddOutcome ColourArchive::AddColor(LongColour colval, Dialogs& dialogs) {
   if (FindValue(colval) >= 0) {
     dialogs.MsgBox(kDuplicateColourPrompt, MsgButtons::OK, MsgIcon::Exclamation,
@@ -233,15 +249,19 @@ AddOutcome ColourArchive::AddColor(LongColour colval, Dialogs& dialogs) {
     dialogs.MsgBox(kNameExistsPrompt, MsgButtons::OK, MsgIcon::Exclamation, kNameExistsTitle);
     return AddOutcome::NameExists;
   }
+  Append(colval, name);
+  return AddOutcome::Added;
+}
+
+void ColourArchive::Append(LongColour colour, const std::string& name) {
   const int index = Count();
   if (listener_) listener_->ArchiveAboutToAppend(index);
-  values_.push_back(colval);
+  values_.push_back(colour);
   names_.push_back(name);
   if (listener_) listener_->ArchiveAppended(index);
-  AddedColour added{colval, name};
+  AddedColour added{colour, name};
   added.name.append(kMaxNameLength - std::min(kMaxNameLength, CharacterCount(name)), ' ');
   added_.push_back(std::move(added));
-  return AddOutcome::Added;
 }
 
 RenameOutcome ColourArchive::Rename(int index, Dialogs& dialogs) {

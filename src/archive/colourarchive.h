@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "archive/archiverecord.h"
+#include "archive/palettefile.h"
 #include "colour/longcolour.h"
 #include "platform/dialogs.h"
 
@@ -56,6 +57,9 @@ struct SaveResult {
 };
 
 enum class AddOutcome { Added, DuplicateColour, NoName, NameExists };
+struct ImportCounts {
+  int imported = 0, alreadySaved = 0;
+};
 enum class RenameOutcome { Renamed, SameName, NoName, NameExists, NoSuchItem };
 enum class DeleteOutcome { Deleted, Kept, NoSuchItem };
 
@@ -103,6 +107,10 @@ class ColourArchive {
   AddOutcome AddColor(LongColour colval, Dialogs& dialogs);
   RenameOutcome Rename(int index, Dialogs& dialogs);
   DeleteOutcome DeleteColor(int index, Dialogs& dialogs);
+  // Adds the colours of a palette in its order by the rules of AddColor, asking nothing: a
+  // colour or a name already saved is skipped; a name is cut as typed ones are, and a
+  // colour without one is named by its web notation.
+  ImportCounts Import(const std::vector<PaletteEntry>& entries);
 
   // ---- the run state ----
   const std::vector<AddedColour>& AddedColors() const { return added_; }
@@ -122,6 +130,7 @@ class ColourArchive {
   void SetListener(ArchiveListener* listener) { listener_ = listener; }
 
  private:
+  void Append(LongColour colour, const std::string& name);  // a new last item, added in the run
   SaveResult Append(const std::filesystem::path& file);
   SaveResult Rewrite(const std::filesystem::path& file) const;
 

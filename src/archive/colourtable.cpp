@@ -231,6 +231,10 @@ PadUpdate ColourTable::AddColor(LongColour colval, Dialogs& dialogs) {
   return FixPad();
 }
 
+PadUpdate ColourTable::ColoursImported() {
+  return tab_ == PadList::Saved ? FixPad() : PadUpdate{};
+}
+
 PadUpdate ColourTable::Rename(Dialogs& dialogs) {
   const int pos = pad_.PadPos();
   // As Delete: the Delete key's return to the cursor cell can leave PadPos on an empty

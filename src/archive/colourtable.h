@@ -109,6 +109,8 @@ class ColourTable {
   // CmdAdd: adds the colour typed in txtCol; an empty text does nothing.
   PadUpdate CmdAdd(std::string_view txtColText, Dialogs& dialogs);
   PadUpdate AddColor(LongColour colval, Dialogs& dialogs);
+  // The saved list grew by an import: the pad shows it, the selection kept.
+  PadUpdate ColoursImported();
   // lblAction(0) and lblAction(1): act on the selected saved colour.
   PadUpdate Rename(Dialogs& dialogs);
   PadUpdate DeleteColor(Dialogs& dialogs);

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -107,6 +108,14 @@ ColourTablePanel::ColourTablePanel(QWidget* window, ColourTable& table, ColourAr
   PAD->onKey = [this](PadKey key) { ApplyPadUpdate(table_.PAD_KeyDown(key, *dialogs_)); };
   connect(PAD, &PadWidget::FocusChanged, this, [this] { ShowTableFocus(); });
   lblCol->setBuddy(PAD);  // Alt+T, the caption's access key, goes to the pad
+  // A right press selects the colour under it, as every press does, then opens the menu.
+  auto* menu = Make<QMenu>(PAD, "mnuPalette");
+  menu->addAction(QStringLiteral("Import Colors..."), this, &ColourTablePanel::ImportRequested);
+  menu->addAction(QStringLiteral("Export Saved Colors..."), this,
+                  &ColourTablePanel::ExportRequested);
+  PAD->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(PAD, &QWidget::customContextMenuRequested, menu,
+          [this, menu](QPoint at) { menu->popup(PAD->mapToGlobal(at)); });
 
   for (QWidget* w : {static_cast<QWidget*>(lblCol), static_cast<QWidget*>(Option1[0]),
                      static_cast<QWidget*>(Option1[1]), CNT, static_cast<QWidget*>(Image2),

@@ -65,6 +65,8 @@ class ColourTablePanel : public QObject {
   void ColourChosen(hk::LongColour colour);
   void Updated();          // the list or its size changed: the action row follows
   void ExpandRequested();  // a search found a colour while the table was hidden
+  void ImportRequested();  // the pad's menu: "Import Colors..."
+  void ExportRequested();  // and "Export Saved Colors..."
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

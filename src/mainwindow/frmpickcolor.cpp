@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,6 +18,8 @@
 #include <QWheelEvent>
 #include <utility>
 
+#include "archive/palettecommand.h"
+#include "archive/palettetransfer.h"
 #include "archive/savedcoloursmodel.h"
 #include "colour/modhslv.h"
 #include "mainwindow/actionlabels.h"
@@ -260,6 +263,8 @@ void FrmPickColor::WirePanels() {
   connect(tablePanel_, &ColourTablePanel::ColourChosen, this, setColor);
   connect(tablePanel_, &ColourTablePanel::Updated, this, [this] { PlaceActionLabels(); });
   connect(tablePanel_, &ColourTablePanel::ExpandRequested, this, [this] { ImgUP_DN_Click(); });
+  connect(tablePanel_, &ColourTablePanel::ImportRequested, this, [this] { ImportColors(); });
+  connect(tablePanel_, &ColourTablePanel::ExportRequested, this, [this] { ExportColors(); });
 }
 
 void FrmPickColor::SetColor(const LongColour& nColor) {
@@ -273,6 +278,36 @@ void FrmPickColor::SetColor(const LongColour& nColor) {
   Label1->DescriptionChanged();
   PicPX->DescriptionChanged();
   editors_->DescriptionChanged();
+}
+
+void FrmPickColor::ImportColors() {
+  const std::string file =
+      dialogs_->OpenFileName("Import Colors",
+                             "Palettes (*.gpl *.json *.txt);;GIMP, Inkscape and Krita palettes "
+                             "(*.gpl);;JSON (*.json);;Text (*.txt)");
+  if (file.empty()) return;
+  const ImportReport report = ImportPalette(file, *archive_, web_);
+  tablePanel_->ApplyPadUpdate(table_->ColoursImported());
+  const bool read = report.status == ImportReport::Status::Read;
+  dialogs_->MsgBox(report.Summary() + ".", MsgButtons::OK,
+                   read ? MsgIcon::Information : MsgIcon::Exclamation, "Import Colors");
+}
+
+void FrmPickColor::ExportColors() {
+  const std::string file = dialogs_->SaveFileName(
+      "Export Saved Colors",
+      "GIMP, Inkscape and Krita palettes (*.gpl);;CSS (*.css);;JSON (*.json);;Text (*.txt)");
+  if (file.empty()) return;
+  const ExportReport report = ExportPalette(file, *archive_);
+  dialogs_->MsgBox(report.Summary() + (report.ok ? " to " + file + "." : "."), MsgButtons::OK,
+                   report.ok ? MsgIcon::Information : MsgIcon::Exclamation, "Export Saved Colors");
+}
+
+std::string FrmPickColor::ImportHandedOver(const QString& file) {
+  const CommandOutput output =
+      ImportCommand(QFile::encodeName(file).toStdString(), *archive_, web_);
+  tablePanel_->ApplyPadUpdate(table_->ColoursImported());
+  return EncodeOutput(output);
 }
 
 void FrmPickColor::SetDialogs(Dialogs* dialogs) {

@@ -4,7 +4,6 @@
 // chooses through SetColor to all of them.
 #pragma once
 
-#include <QImage>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -15,6 +14,7 @@
 #include "mainwindow/colourstate.h"
 #include "platform/filewrite.h"
 
+class QImage;
 class QLabel;
 class QPushButton;
 
@@ -41,10 +41,8 @@ class FrmPickColor : public QWidget {
   Q_OBJECT
 
  public:
-  // Designed inner area of the collapsed window, in twips.
-  static constexpr int kDesignWidthTwips = 4650;
+  static constexpr int kDesignWidthTwips = 4650;  // the collapsed window's inside, in twips
   static constexpr int kDesignHeightTwips = 3375;
-
   explicit FrmPickColor(QWidget* parent = nullptr);
   ~FrmPickColor() override;
   // The one road for colours: makes `nColor` current and shows it everywhere.
@@ -79,8 +77,7 @@ class FrmPickColor : public QWidget {
   void CmdOpen_Click();
   void cmdCopyPIX_Click();
   bool Sticky() const;
-  // The table's state, the tag of the slide button: "E" expanded, "" collapsed.
-  const QString& TableState() const { return tableTag_; }
+  const QString& TableState() const { return tableTag_; }  // "E" expanded, "" collapsed
   bool TableChanged = false;
   // ---- start-up and shutdown ----
   void Form_Load(const QString& executableFolder);  // where the program lies
@@ -95,7 +92,8 @@ class FrmPickColor : public QWidget {
   // What ends the process after the shutdown; tests put their own in.
   void SetExitHook(std::function<void()> hook) { exitHook_ = std::move(hook); }
   void ShowAgain();  // in front again: a second copy asked for it
-  const QString& ProgramFolder() const { return programFolder_; }
+  // An import from the command line, handed over: its output and exit status, encoded.
+  std::string ImportHandedOver(const QString& file);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -108,6 +106,8 @@ class FrmPickColor : public QWidget {
  private:
   void BuildButtons();
   void WirePanels();
+  void ImportColors();
+  void ExportColors();  // the pad menu's items
   void Form_Resize();
   bool Form_KeyDown(QKeyEvent* event);
   bool WheelStep(QWheelEvent* event);

@@ -23,6 +23,15 @@ class Dialogs {
   // A modal input box; returns the text typed, or "" when the user cancelled.
   virtual std::string InputBox(std::string_view prompt, std::string_view title,
                                std::string_view defaultText) = 0;
+  // A file to read, or to write, chosen in the desktop's file dialog among the types of
+  // `filter` ("GIMP palettes (*.gpl);;Text (*.txt)"); "" when the user cancelled, as
+  // where no file dialog is shown.
+  virtual std::string OpenFileName(std::string_view /*title*/, std::string_view /*filter*/) {
+    return {};
+  }
+  virtual std::string SaveFileName(std::string_view /*title*/, std::string_view /*filter*/) {
+    return {};
+  }
 };
 
 }  // namespace hk

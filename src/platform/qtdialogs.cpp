@@ -1,5 +1,8 @@
 #include "platform/qtdialogs.h"
 
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -53,6 +56,20 @@ std::string QtDialogs::InputBox(std::string_view prompt, std::string_view title,
   const QString text =
       QInputDialog::getText(parent_, Q(title), Q(prompt), QLineEdit::Normal, Q(defaultText), &ok);
   return ok ? text.toStdString() : std::string();
+}
+
+std::string QtDialogs::OpenFileName(std::string_view title, std::string_view filter) {
+  return QFile::encodeName(QFileDialog::getOpenFileName(parent_, Q(title), QString(), Q(filter)))
+      .toStdString();
+}
+
+std::string QtDialogs::SaveFileName(std::string_view title, std::string_view filter) {
+  QString chosen;
+  QString file = QFileDialog::getSaveFileName(parent_, Q(title), QString(), Q(filter), &chosen);
+  const qsizetype star = chosen.indexOf(QStringLiteral("(*."));
+  if (!file.isEmpty() && QFileInfo(file).suffix().isEmpty() && star >= 0)
+    file += chosen.mid(star + 2, chosen.indexOf(QLatin1Char(')'), star) - star - 2);
+  return QFile::encodeName(file).toStdString();
 }
 
 }  // namespace hk

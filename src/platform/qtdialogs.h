@@ -1,4 +1,4 @@
-// Message and input boxes on the screen.
+// Message boxes, input boxes and file dialogs on the screen.
 #pragma once
 
 #include "platform/dialogs.h"
@@ -14,6 +14,9 @@ class QtDialogs : public Dialogs {
                    std::string_view title) override;
   std::string InputBox(std::string_view prompt, std::string_view title,
                        std::string_view defaultText) override;
+  std::string OpenFileName(std::string_view title, std::string_view filter) override;
+  // A name typed without a suffix gets the one of the file type chosen.
+  std::string SaveFileName(std::string_view title, std::string_view filter) override;
 
  private:
   QWidget* parent_;

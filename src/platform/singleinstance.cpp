@@ -1,6 +1,7 @@
 #include "platform/singleinstance.h"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -12,6 +13,7 @@
 #include <QStandardPaths>
 #include <cerrno>
 #include <cstring>
+#include <memory>
 
 namespace hk {
 
@@ -112,22 +114,65 @@ bool SingleInstance::Claim() {
   return true;
 }
 
+std::optional<std::string> SingleInstance::Ask(std::string_view request) {
+  sockaddr_un addr;
+  if (!AddressOf(name_, addr)) return std::nullopt;
+  const int fd = NewSocket();
+  if (fd < 0) return std::nullopt;
+  std::optional<std::string> answer;
+  if (::connect(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) == 0 &&
+      ::send(fd, request.data(), request.size(), MSG_NOSIGNAL) ==
+          static_cast<ssize_t>(request.size()) &&
+      ::shutdown(fd, SHUT_WR) == 0) {
+    // The running copy answers once it has done what was asked; a copy that hangs is
+    // given up on after a minute.
+    answer.emplace();
+    pollfd wait{fd, POLLIN, 0};
+    char buf[4096];
+    for (ssize_t n = 1; n > 0 && ::poll(&wait, 1, 60000) == 1;) {
+      n = ::recv(fd, buf, sizeof buf, 0);
+      if (n > 0) answer->append(buf, static_cast<std::size_t>(n));
+    }
+  }
+  ::close(fd);
+  return answer;
+}
+
 void SingleInstance::OnConnection() {
   for (;;) {
     const int peer = ::accept4(listenFd_, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
     if (peer < 0) return;
     auto* reader = new QSocketNotifier(peer, QSocketNotifier::Read, this);
-    connect(reader, &QSocketNotifier::activated, this, [this, reader, peer] {
-      char buf[64];
+    auto request = std::make_shared<QByteArray>();
+    connect(reader, &QSocketNotifier::activated, this, [this, reader, peer, request] {
+      char buf[4096];
       const ssize_t n = ::recv(peer, buf, sizeof buf, 0);
       if (n < 0 && (errno == EAGAIN || errno == EINTR)) return;
-      if (n > 0 && QByteArray(buf, static_cast<qsizetype>(n)).contains("show")) emit ShowRequested();
-      // One request a connection: the asking copy has already gone.
+      // The request is whole once the asking copy has ended its side; a request longer
+      // than any path is not one.
+      if (n > 0 && request->size() < 65536) {
+        request->append(buf, static_cast<qsizetype>(n));
+        return;
+      }
       reader->setEnabled(false);
       reader->deleteLater();
+      const std::string answer = n == 0 ? Answer(*request) : std::string();
+      ::fcntl(peer, F_SETFL, 0);  // the answer is short: sent whole, waiting if need be
+      ::send(peer, answer.data(), answer.size(), MSG_NOSIGNAL);
       ::close(peer);
     });
   }
+}
+
+std::string SingleInstance::Answer(const QByteArray& request) {
+  if (request.startsWith("show")) {
+    emit ShowRequested();
+  } else if (request.startsWith("import\n") && importHandler_) {
+    QByteArray file = request.mid(7);
+    if (file.endsWith('\n')) file.chop(1);
+    return importHandler_(QFile::decodeName(file));
+  }
+  return {};
 }
 
 }  // namespace hk

@@ -1,9 +1,14 @@
-// One running copy per user and display: a second copy asks the first to show itself and ends.
-// A plain local socket, so no network library needs to load at start.
+// One running copy per user and display: a second copy asks the first to show itself and ends,
+// and a palette import from the command line is handed to the running copy. A plain local
+// socket, so no network library needs to load at start.
 #pragma once
 
 #include <QObject>
 #include <QString>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
 
 class QSocketNotifier;
 
@@ -28,6 +33,14 @@ class SingleInstance : public QObject {
   // copy that died does not count: it is removed only when nobody answers on it.
   bool Claim();
 
+  // Sends `request` to the running copy and waits for its whole answer; nothing when no
+  // copy answers on this display.
+  std::optional<std::string> Ask(std::string_view request);
+  // The running copy's answer to "import\n<file>"; without one an import is not answered.
+  void SetImportHandler(std::function<std::string(const QString& file)> handler) {
+    importHandler_ = std::move(handler);
+  }
+
  signals:
   // Another copy asked this one to come to the front.
   void ShowRequested();
@@ -36,10 +49,12 @@ class SingleInstance : public QObject {
   bool AskRunningCopyToShow();
   bool Listen();
   void OnConnection();
+  std::string Answer(const QByteArray& request);
 
   QString name_;
   int listenFd_ = -1;
   QSocketNotifier* notifier_ = nullptr;
+  std::function<std::string(const QString&)> importHandler_;
 };
 
 }  // namespace hk

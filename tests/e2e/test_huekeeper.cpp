@@ -60,6 +60,40 @@ TEST(HueKeeper, AColourAddedIsSavedAtExitAndShownNextRunWhichASecondCopyOnlyBrin
       [&] { return Window(kMain) == window && Sh("xdotool getactivewindow") == *window + "\n"; }));
 }
 
+// Palettes from the command line, with no display; an import while the window runs is
+// handed to it, and its save at exit keeps the colours.
+TEST(HueKeeper, PalettesGoOutAndComeInFromTheCommandLineAlsoThroughTheRunningWindow) {
+  App app;
+  const std::string navy = Record(0x800000, "Navy"), in = (app.dir / "in.gpl").string();
+  app.Write("Colorx.dat", navy);
+  app.Write("in.gpl", "GIMP Palette\n255 0 0 Red\n0 0 128 Navy blue\n1 2\n");
+  const auto cli = [&](const std::string& env, const std::string& options) {
+    const auto run =
+        app.Start("env " + env + " sh -c '\"$0\" " + options + " >\"$0.out\" 2>\"$0.err\"'");
+    const auto status = run->Wait();
+    return std::tuple(status ? WEXITSTATUS(*status) : -1, *app.Read("huekeeper.out"),
+                      app.Read("huekeeper.err")->substr(0, 60));
+  };
+  const std::string missing = (app.dir / "missing.txt").string();
+  EXPECT_EQ(cli("-u DISPLAY", "--export " + (app.dir / "out.txt").string()),
+            std::tuple(0, "1 colour exported\n", ""));
+  EXPECT_EQ(app.Read("out.txt"), "#000080\tNavy\n");
+  EXPECT_EQ(
+      cli("-u DISPLAY", "--import " + missing),
+      std::tuple(1, "", ("huekeeper: " + missing + ": No such file or directory\n").substr(0, 60)));
+  EXPECT_EQ(std::get<0>(cli("-u DISPLAY", "--import in.png")), 2);
+  auto run = app.Start();
+  const auto window = Window(kMain, run.get());
+  ASSERT_TRUE(window);
+  EXPECT_EQ(cli("", "--import " + in),
+            std::tuple(0, "1 colour imported, 1 already saved, 1 line not read (line 4)\n",
+                       ("huekeeper: " + in + ", line 4: not a colour\n").substr(0, 60)));
+  EXPECT_EQ(app.Read("Colorx.dat"), navy) << "the window saves it at exit";
+  ASSERT_TRUE(Focus(*window) && Keys("ctrl+x"));
+  EXPECT_EQ(run->Wait(), 0);
+  EXPECT_EQ(app.Read("Colorx.dat"), navy + Record(255, "Red"));
+}
+
 TEST(HueKeeper, SavesThatFailAtASignalAreToldOnStandardErrorAndTheOldFilesStayWhole) {
   std::string old;
   for (std::uint32_t i = 0; i < 100; ++i)

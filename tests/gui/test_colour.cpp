@@ -220,6 +220,27 @@ TEST_F(Colour, PadKeysClicksDeleteRenameAndAddReachTheTableAndTheFile) {
             Record(1018, "c18") + Record(0x4080FF, "Orange Peel"));
 }
 
+TEST_F(Colour, ThePadsMenuImportsAPaletteAndExportsTheSavedColours) {
+  Archive({"Dune", "Dusk"});
+  Write("in.txt", "#FF0000\tRed\n#FF0000\tAgain\nnot a colour\n");
+  Start();
+  QWidget* pad = Child("PAD");
+  QTest::mousePress(pad, Qt::RightButton, {}, Cell(1, 0));  // the press selects, as any does
+  QContextMenuEvent opened(QContextMenuEvent::Mouse, Cell(1, 0), pad->mapToGlobal(Cell(1, 0)));
+  QApplication::sendEvent(pad, &opened);
+  QTest::mouseRelease(pad, Qt::RightButton, {}, Cell(1, 0));
+  auto* menu = Child<QMenu>("mnuPalette");
+  ASSERT_TRUE(QTest::qWaitFor([menu] { return menu->isVisible(); }));
+  dialogs.typed = {dir.filePath("in.txt").toStdString(), dir.filePath("out.txt").toStdString()};
+  for (QAction* item : menu->actions()) item->trigger();
+  menu->hide();
+  ASSERT_EQ(dialogs.calls.size(), 4u);  // each file dialog, then what it did
+  EXPECT_EQ(std::tuple(dialogs.calls[1].prompt, Text("lblCol"), LongField()->count()),
+            std::tuple(std::string("1 colour imported, 1 already saved, 1 line not read (line 3)."),
+                       QString("Custom Color &Table[3] Dusk"), 3));
+  EXPECT_EQ(Read("out.txt"), "#E80300\tDune\n#E90300\tDusk\n#FF0000\tRed\n");
+}
+
 TEST_F(Colour, TipButtonsScrollBarAndTheWebColourAppliedAgain) {
   Write("pref.ini", "TAB=1\r\nCORORSIZE=450\r\nLASTWEBCOLOR=5\r\n");
   Start();

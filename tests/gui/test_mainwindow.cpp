@@ -149,7 +149,7 @@ TEST_F(MainWindow, AnExitWhoseSavesFailAsksForEachFileToRetryOrDiscardItAndEndsA
   const auto asked = [&](std::string what, const char* file) {
     return testing::Msg(
         "Hue Keeper could not save " + what + ".\n\n" +
-            QDir(w->ProgramFolder()).filePath(file).toStdString() +
+            dir.filePath(file).toStdString() +
             ": File too large\n\nRetry tries again; Discard leaves the file as it was.",
         "Not Saved", MsgButtons::RetryDiscard, MsgIcon::Critical);
   };

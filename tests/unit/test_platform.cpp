@@ -163,7 +163,7 @@ TEST(FileWrite, LeftoversOfAKilledRunAreRemovedAndNothingElse) {
 TEST(CommandLine, EachListOfArgumentsAsksForOneThingOrIsAnError) {
   using enum CommandLine::Action;
   // For a pick, what it prints for Coral, exactly as the window's notation field shows it;
-  // for an error, what it says was wrong. Qt's own options are gone from the list by then.
+  // for an error, what it says was wrong; for a palette, its file. Qt's own options are gone from the list by then.
   // clang-format off
   const std::tuple<std::vector<std::string_view>, CommandLine::Action, std::string> cases[] = {
       {{}, Run, ""}, {{"--help"}, Help, ""}, {{"-h"}, Help, ""}, {{"--version"}, Version, ""},
@@ -181,15 +181,21 @@ TEST(CommandLine, EachListOfArgumentsAsksForOneThingOrIsAnError) {
       {{"--help", "--bogus"}, Error, "unknown option '--bogus'"},
       {{"-platform", "xcb"}, Error, "unknown option '-platform'"},
       {{"--pick=web"}, Error, "unknown option '--pick=web'"},
-      {{"pick"}, Error, "unexpected argument 'pick'"}};
+      {{"pick"}, Error, "unexpected argument 'pick'"},
+      {{"--import", "a.gpl"}, Import, "a.gpl"}, {{"--export=b.css"}, Export, "b.css"},
+      {{"--import"}, Error, "option '--import' needs a file"},
+      {{"--export="}, Error, "option '--export' needs a file"},
+      {{"--import", "a.gpl", "--pick"}, Error, "only one of --pick, --import and --export at a time"}};
   // clang-format on
   const WebColors web;
   NotationTexts texts;
   FormatAll(RGB(255, 127, 80), web, texts);
   for (const auto& [args, action, said] : cases) {
     const CommandLine line = ParseCommandLine(args);
-    EXPECT_EQ(std::pair(line.action, line.action == Pick ? texts.Of(line.format) : line.error),
-              std::pair(action, said))
+    const std::string& shown = line.action == Pick    ? texts.Of(line.format)
+                               : line.action == Error ? line.error
+                                                      : line.file;
+    EXPECT_EQ(std::pair(line.action, shown), std::pair(action, said))
         << (args.empty() ? "" : args.back());
   }
 }
