@@ -1,22 +1,6 @@
-// Any bytes as a .txt palette: the reader never fails on them, and the colours it reads,
-// written back as a .txt palette, read again as the same colours with the same names.
-#include <cstddef>
-#include <cstdint>
-#include <cstdlib>
-#include <string_view>
-
-#include "archive/palettefile.h"
-#include "colour/webcolors.h"
+// Any bytes as a .txt palette, read, written back and read again.
+#include "palette_roundtrip.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static const hk::WebColors web;
-  const std::string_view text(reinterpret_cast<const char*>(data), size);
-  const hk::PaletteReading read = hk::ReadPalette(hk::PaletteFormat::Txt, text, web);
-  if (!read.palette) return 0;
-  for (const int line : read.badLines)
-    if (line < 1) std::abort();  // every line not read is named by its number
-  const std::string written = hk::WritePalette(hk::PaletteFormat::Txt, read.entries);
-  const hk::PaletteReading again = hk::ReadPalette(hk::PaletteFormat::Txt, written, web);
-  if (!again.palette || !again.badLines.empty() || again.entries != read.entries) std::abort();
-  return 0;
+  return PaletteRoundTrip(hk::PaletteFormat::Txt, data, size);
 }
