@@ -50,10 +50,10 @@ TEST(PaletteFile, ReadersTakeTheirFormatAndNameTheLinesThatAreNoColour) {
                 {7, 8, 9}},
                {PaletteFormat::Gpl, "1 2 3 Red\n", false, {}, {}},
                {PaletteFormat::Json,
-                "[{\"name\": \"A\\u00e9\", \"hex\": \"#0a0B0c\"},\n {\"rgb\": [1, 2, 3]},\n"
+                "[{\"name\": \"A\\u00e9\\u65e5\", \"hex\": \"#0a0B0c\"},\n {\"rgb\": [1, 2, 3]},\n"
                 " {\"rgb\": [1, 2, 300]}, {\"name\": \"no colour\"},\n 5]",
                 true,
-                {{RGB(10, 11, 12), "A\xC3\xA9"}, {RGB(1, 2, 3), ""}},
+                {{RGB(10, 11, 12), "A\xC3\xA9\xE6\x97\xA5"}, {RGB(1, 2, 3), ""}},
                 {3, 3, 4}},
                {PaletteFormat::Json, "{\"hex\": \"#000000\"}", false, {}, {}},
                {PaletteFormat::Json, "[{\"hex\": \"#000000\"", false, {}, {}},
