@@ -14,15 +14,6 @@ bool IsAscii(std::string_view text) {
                      [](char ch) { return static_cast<unsigned char>(ch) < 0x80; });
 }
 
-// Most names are plain ASCII; they skip the code page conversion, which matters when
-// a million records load.
-std::string AnsiOf(std::string_view utf8) {
-  return IsAscii(utf8) ? std::string(utf8) : ToAnsi(utf8);
-}
-std::string Utf8Of(std::string_view ansi) {
-  return IsAscii(ansi) ? std::string(ansi) : FromAnsi(ansi);
-}
-
 // The next code point of `s` from `i`. A byte that does not start a well-formed
 // sequence stands for itself, outside the Unicode range, so it only equals itself.
 char32_t NextCodePoint(std::string_view s, std::size_t& i) {
@@ -70,7 +61,39 @@ char32_t FoldCase(char32_t c) {
   }
 }
 
+// FoldCase of each Windows-1252 byte, as a byte of the code page again.
+constexpr std::array<unsigned char, 256> kFoldedByte = [] {
+  std::array<unsigned char, 256> fold{};
+  for (int b = 0; b < 256; ++b) {
+    const bool lower = (b >= 'a' && b <= 'z') || (b >= 0xE0 && b <= 0xFE && b != 0xF7);
+    fold[b] = static_cast<unsigned char>(lower ? b - 32 : b);
+  }
+  fold[0xFF] = 0x9F;  // ÿ Ÿ
+  fold[0x9A] = 0x8A;  // š Š
+  fold[0x9C] = 0x8C;  // œ Œ
+  fold[0x9E] = 0x8E;  // ž Ž
+  return fold;
+}();
+
 }  // namespace
+
+// Most names are plain ASCII; they skip the code page conversion, which matters when
+// a million records are looked at.
+std::string ToStoredName(std::string_view utf8) {
+  return IsAscii(utf8) ? std::string(utf8) : ToAnsi(utf8);
+}
+std::string FromStoredName(std::string_view stored) {
+  return IsAscii(stored) ? std::string(stored) : FromAnsi(stored);
+}
+
+unsigned char FoldedStoredByte(unsigned char b) { return kFoldedByte[b]; }
+
+bool SameStoredName(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return kFoldedByte[static_cast<unsigned char>(x)] ==
+                  kFoldedByte[static_cast<unsigned char>(y)];
+         });
+}
 
 void EncodeRecord(LongColour colour, std::string_view name, unsigned char* out) {
   const auto v = static_cast<std::uint32_t>(colour);
@@ -78,7 +101,7 @@ void EncodeRecord(LongColour colour, std::string_view name, unsigned char* out) 
   out[1] = static_cast<unsigned char>((v >> 8) & 0xFFu);
   out[2] = static_cast<unsigned char>((v >> 16) & 0xFFu);
   out[3] = static_cast<unsigned char>((v >> 24) & 0xFFu);
-  const std::string ansi = AnsiOf(name);
+  const std::string ansi = ToStoredName(name);
   const std::size_t n = std::min(ansi.size(), kNameSize);
   std::memcpy(out + 4, ansi.data(), n);
   std::memset(out + 4 + n, ' ', kNameSize - n);
@@ -98,7 +121,7 @@ SavedColour DecodeRecord(std::span<const unsigned char> bytes) {
   if (bytes.size() > 4) {
     const std::size_t n = std::min(bytes.size(), kRecordSize) - 4;
     const std::string_view raw(reinterpret_cast<const char*>(bytes.data() + 4), n);
-    out.name = Utf8Of(TrimSpaces(raw));
+    out.name = FromStoredName(TrimSpaces(raw));
   }
   return out;
 }

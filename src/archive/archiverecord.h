@@ -51,6 +51,15 @@ std::string_view TrimSpaces(std::string_view text);
 // Windows-1252 letters included ("émile" is "ÉMILE").
 bool SameNameIgnoringCase(std::string_view a, std::string_view b);
 
+// A name as the file holds it (Windows-1252 bytes) and back as UTF-8.
+std::string ToStoredName(std::string_view utf8);
+std::string FromStoredName(std::string_view stored);
+
+// SameNameIgnoringCase for two names as the file holds them, byte for byte.
+bool SameStoredName(std::string_view a, std::string_view b);
+// The byte SameStoredName compares in place of `b`: letters in upper case.
+unsigned char FoldedStoredByte(unsigned char b);
+
 // The character of the UTF-8 name `s` at byte `i`, in the upper case those comparisons
 // use; `i` moves past it.
 char32_t NextFoldedChar(std::string_view s, std::size_t& i);

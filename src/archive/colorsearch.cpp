@@ -13,15 +13,21 @@ bool NameMatches(std::string_view name, std::string_view text) {
   return true;
 }
 
-std::optional<int> NextMatch(std::span<const std::string> names, int selected,
-                             std::string_view text) {
-  const int count = static_cast<int>(names.size());
+std::optional<int> NextMatch(int count, const std::function<std::string(int)>& nameAt,
+                             int selected, std::string_view text) {
   const int start = selected > 0 && selected < count ? selected : 0;
   for (int k = 0; k < count; ++k) {
     const int index = (start + k) % count;
-    if (NameMatches(names[static_cast<std::size_t>(index)], text)) return index;
+    if (NameMatches(nameAt(index), text)) return index;
   }
   return std::nullopt;
+}
+
+std::optional<int> NextMatch(std::span<const std::string> names, int selected,
+                             std::string_view text) {
+  return NextMatch(
+      static_cast<int>(names.size()),
+      [names](int i) { return names[static_cast<std::size_t>(i)]; }, selected, text);
 }
 
 }  // namespace hk

@@ -2,6 +2,7 @@
 // order in which a list is searched from its selection.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -18,6 +19,8 @@ bool NameMatches(std::string_view name, std::string_view text);
 // `selected` position to the end and then from the start, so the selected name
 // itself comes last and each search moves on to the next match. `selected` 0 (or
 // one outside the list) searches from the start.
+std::optional<int> NextMatch(int count, const std::function<std::string(int)>& nameAt,
+                             int selected, std::string_view text);
 std::optional<int> NextMatch(std::span<const std::string> names, int selected,
                              std::string_view text);
 

@@ -10,70 +10,18 @@
 #include <new>
 #include <system_error>
 
+#include "archive/archiveindex.h"
 #include "colour/notations.h"
 #include "platform/filewrite.h"
+#include "platform/unixfile.h"
 
 namespace hk {
 
 namespace {
 
-// Records read or written per system call: large enough that a million records take
-// a few dozen calls, small enough to keep the buffer under a megabyte.
+// Records written per system call: large enough that a million records take a few
+// dozen calls, small enough to keep the buffer under a megabyte.
 constexpr std::size_t kChunkRecords = 32768;
-
-// Closes on scope exit; errors of close() are checked where they matter.
-class Fd {
- public:
-  explicit Fd(int fd) : fd_(fd) {}
-  ~Fd() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  Fd(const Fd&) = delete;
-  Fd& operator=(const Fd&) = delete;
-  int get() const { return fd_; }
-  bool ok() const { return fd_ >= 0; }
-  // Returns 0 or the errno of close().
-  int Close() {
-    const int rc = ::close(fd_);
-    fd_ = -1;
-    return rc == 0 ? 0 : errno;
-  }
-
- private:
-  int fd_;
-};
-
-// Reads until `size` bytes, the end of the file or an error. `err` gets the errno.
-std::size_t ReadFully(int fd, unsigned char* buf, std::size_t size, int& err) {
-  std::size_t done = 0;
-  err = 0;
-  while (done < size) {
-    const ssize_t n = ::read(fd, buf + done, size - done);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      err = errno;
-      break;
-    }
-    if (n == 0) break;
-    done += static_cast<std::size_t>(n);
-  }
-  return done;
-}
-
-// Writes all of `buf` at `offset`; returns 0 or the errno.
-int WriteFully(int fd, const unsigned char* buf, std::size_t size, off_t offset) {
-  std::size_t done = 0;
-  while (done < size) {
-    const ssize_t n = ::pwrite(fd, buf + done, size - done, offset + static_cast<off_t>(done));
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return errno;
-    }
-    if (n == 0) return ENOSPC;
-    done += static_cast<std::size_t>(n);
-  }
-  return 0;
-}
 
 // A rename or a new file is durable only once its folder is synced. Some file
 // systems refuse to sync a folder; the data itself is already in place then.
@@ -99,78 +47,6 @@ std::size_t CharacterCount(std::string_view utf8) {
   }));
 }
 
-LoadResult ReadRecords(const std::filesystem::path& file, std::vector<LongColour>& values,
-                       std::vector<std::string>& names) {
-  LoadResult result;
-  // Non-blocking, so a pipe in the file's place cannot hang the start-up.
-  Fd fd(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-  if (!fd.ok()) {
-    if (errno == ENOENT) return result;  // no archive yet
-    result.status = LoadStatus::ReadError;
-    result.error = FileError(file, errno);
-    return result;
-  }
-  struct stat st {};
-  const int statError = ::fstat(fd.get(), &st) != 0 ? errno
-                        : S_ISDIR(st.st_mode)       ? EISDIR
-                        : !S_ISREG(st.st_mode)      ? EINVAL
-                                                    : 0;
-  if (statError != 0) {
-    result.status = LoadStatus::ReadError;
-    result.error = FileError(file, statError);
-    return result;
-  }
-  result.status = LoadStatus::Loaded;
-  std::uint64_t remaining = RecordCount(static_cast<std::uint64_t>(st.st_size));
-  // The lists are indexed by 32-bit positions.
-  constexpr std::uint64_t kMaxRecords = std::numeric_limits<std::int32_t>::max() - 1;
-  bool capped = false;
-  if (remaining > kMaxRecords) {
-    remaining = kMaxRecords;
-    capped = true;
-  }
-  values.reserve(static_cast<std::size_t>(remaining));
-  names.reserve(static_cast<std::size_t>(remaining));
-
-  std::vector<unsigned char> buf(
-      static_cast<std::size_t>(std::min<std::uint64_t>(remaining, kChunkRecords)) * kRecordSize);
-  while (remaining > 0) {
-    const std::size_t want =
-        static_cast<std::size_t>(std::min<std::uint64_t>(remaining, kChunkRecords)) * kRecordSize;
-    int err = 0;
-    const std::size_t got = ReadFully(fd.get(), buf.data(), want, err);
-    const std::size_t whole = got / kRecordSize;
-    for (std::size_t r = 0; r < whole; ++r) {
-      SavedColour rec = DecodeRecord(std::span(buf.data() + r * kRecordSize, kRecordSize));
-      values.push_back(rec.colour);
-      names.push_back(std::move(rec.name));
-    }
-    remaining -= whole;
-    if (err != 0) {
-      result.status = LoadStatus::ReadError;
-      result.error = FileError(file, err);
-      break;
-    }
-    if (got < want) {
-      // The end of the file. A last record cut short still counts when the rounded
-      // record count includes it: it keeps its colour and the name bytes present.
-      const std::size_t rest = got % kRecordSize;
-      if (remaining > 0 && RecordCount(rest) == 1) {
-        SavedColour rec = DecodeRecord(std::span(buf.data() + whole * kRecordSize, rest));
-        values.push_back(rec.colour);
-        names.push_back(std::move(rec.name));
-      }
-      break;
-    }
-  }
-  if (capped && result.status == LoadStatus::Loaded) {
-    result.status = LoadStatus::ReadError;
-    result.error = FileError(file, EFBIG);
-  }
-  result.records = static_cast<int>(values.size());
-  return result;
-}
-
 }  // namespace
 
 std::string RenamePrompt(std::string_view oldName) {
@@ -189,47 +65,49 @@ std::string DeletePrompt(std::string_view name) {
 
 LoadResult ColourArchive::LoadColors(const std::filesystem::path& file) {
   if (listener_) listener_->ArchiveAboutToReset();
-  values_.clear();
-  names_.clear();
   ResetRunState();
-  LoadResult result;
-  try {
-    result = ReadRecords(file, values_, names_);
-  } catch (const std::bad_alloc&) {
-    // A file too large for memory: keep what fitted, and never write over the rest.
-    result.status = LoadStatus::ReadError;
-    result.error = FileError(file, ENOMEM);
-    result.records = Count();
-  }
+  const LoadResult result = records_.Load(file);
   loadIncomplete_ = result.status == LoadStatus::ReadError;
   if (listener_) listener_->ArchiveReset();
   return result;
 }
 
+std::string ColourArchive::Name(int index) const {
+  return FromStoredName(records_.StoredName(index));
+}
+
 int ColourArchive::FindValue(LongColour colour) const {
-  const auto it = std::find(values_.begin(), values_.end(), colour);
-  return it == values_.end() ? -1 : static_cast<int>(it - values_.begin());
+  const int count = Count();
+  for (int i = 0; i < count; ++i) {
+    if (records_.Colour(i) == colour) return i;
+  }
+  return -1;
 }
 
 int ColourArchive::FindName(std::string_view name, int except) const {
-  for (std::size_t i = 0; i < names_.size(); ++i) {
-    if (static_cast<int>(i) != except && SameNameIgnoringCase(names_[i], name)) {
-      return static_cast<int>(i);
-    }
+  // Compared as the file holds the names. A name with a character the code page cannot
+  // hold equals none of them.
+  const std::string stored = ToStoredName(name);
+  if (FromStoredName(stored) != name) return -1;
+  const int count = Count();
+  for (int i = 0; i < count; ++i) {
+    if (i != except && SameStoredName(records_.StoredName(i), stored)) return i;
   }
   return -1;
 }
 
 ImportCounts ColourArchive::Import(const std::vector<PaletteEntry>& entries) {
   ImportCounts counts;
+  ArchiveIndex index(records_);
   for (const auto& [colour, given] : entries) {
     std::string name(TrimSpaces(CutName(given)));
     if (name.empty()) name = WebText(colour);
-    if (FindValue(colour) >= 0 || FindName(name) >= 0) {
+    if (index.HasColour(colour) || index.HasName(ToStoredName(name))) {
       ++counts.alreadySaved;
       continue;
     }
     Append(colour, name);
+    index.Added(Count() - 1);
     ++counts.imported;
   }
   return counts;
@@ -256,8 +134,7 @@ AddOutcome ColourArchive::AddColor(LongColour colval, Dialogs& dialogs) {
 void ColourArchive::Append(LongColour colour, const std::string& name) {
   const int index = Count();
   if (listener_) listener_->ArchiveAboutToAppend(index);
-  values_.push_back(colour);
-  names_.push_back(name);
+  records_.Append(colour, name);
   if (listener_) listener_->ArchiveAppended(index);
   AddedColour added{colour, name};
   added.name.append(kMaxNameLength - std::min(kMaxNameLength, CharacterCount(name)), ' ');
@@ -266,7 +143,7 @@ void ColourArchive::Append(LongColour colour, const std::string& name) {
 
 RenameOutcome ColourArchive::Rename(int index, Dialogs& dialogs) {
   if (index < 0 || index >= Count()) return RenameOutcome::NoSuchItem;
-  const std::string old = names_[static_cast<std::size_t>(index)];
+  const std::string old = Name(index);
   const std::string answer = dialogs.InputBox(RenamePrompt(old), kRenameTitle, old);
   const std::string cut = CutName(answer);
   // Compared before trimming, so " Red " for "Red" is a rename. An empty answer is a
@@ -282,22 +159,20 @@ RenameOutcome ColourArchive::Rename(int index, Dialogs& dialogs) {
     return RenameOutcome::NameExists;
   }
   renameMark_ = 0;
-  names_[static_cast<std::size_t>(index)] = name;
+  records_.Rename(index, name);
   if (listener_) listener_->ArchiveRenamed(index);
   return RenameOutcome::Renamed;
 }
 
 DeleteOutcome ColourArchive::DeleteColor(int index, Dialogs& dialogs) {
   if (index < 0 || index >= Count()) return DeleteOutcome::NoSuchItem;
-  const auto i = static_cast<std::size_t>(index);
-  if (dialogs.MsgBox(DeletePrompt(TrimSpaces(names_[i])), MsgButtons::YesNo, MsgIcon::Question,
+  if (dialogs.MsgBox(DeletePrompt(Name(index)), MsgButtons::YesNo, MsgIcon::Question,
                      kDeleteTitle) != MsgResult::Yes) {
     return DeleteOutcome::Kept;
   }
   lowestDeleted_ = std::min(lowestDeleted_, index);
   if (listener_) listener_->ArchiveAboutToRemove(index);
-  values_.erase(values_.begin() + index);
-  names_.erase(names_.begin() + index);
+  records_.Erase(index);
   if (listener_) listener_->ArchiveRemoved(index);
   return DeleteOutcome::Deleted;
 }
@@ -337,7 +212,15 @@ SaveResult ColourArchive::Rewrite(const std::filesystem::path& file) const {
     refused.error += ": could not be read completely at start-up, so it was not written over";
     return refused;
   }
-  return WriteArchiveFile(file, values_, names_);
+  // Each record as the list holds it, its name left-aligned as every name is kept.
+  return WriteArchiveFile(file, static_cast<std::size_t>(Count()),
+                          [this](std::size_t i, unsigned char* out) {
+                            const int index = static_cast<int>(i);
+                            const std::string_view name = records_.StoredName(index);
+                            std::memcpy(out, records_.Record(index), 4);
+                            std::memcpy(out + 4, name.data(), name.size());
+                            std::memset(out + 4 + name.size(), ' ', kNameSize - name.size());
+                          });
 }
 
 SaveResult ColourArchive::Append(const std::filesystem::path& file) {
@@ -387,6 +270,14 @@ SaveResult ColourArchive::Append(const std::filesystem::path& file) {
 SaveResult WriteArchiveFile(const std::filesystem::path& file,
                             const std::vector<LongColour>& values,
                             const std::vector<std::string>& names) {
+  return WriteArchiveFile(file, std::min(values.size(), names.size()),
+                          [&](std::size_t i, unsigned char* out) {
+                            EncodeRecord(values[i], names[i], out);
+                          });
+}
+
+SaveResult WriteArchiveFile(const std::filesystem::path& file, std::size_t count,
+                            const RecordSource& record) {
   SaveResult result{SaveAction::Rewrite, false, {}};
   // Replace what a link points to, not the link.
   std::filesystem::path target = file;
@@ -423,13 +314,12 @@ SaveResult WriteArchiveFile(const std::filesystem::path& file,
   };
   if (hadFile) KeepModeAndOwner(fd.get(), old);
 
-  const std::size_t count = std::min(values.size(), names.size());
   std::vector<unsigned char> buf(std::min(count, kChunkRecords) * kRecordSize);
   off_t offset = 0;
   for (std::size_t first = 0; first < count; first += kChunkRecords) {
     const std::size_t n = std::min(kChunkRecords, count - first);
     for (std::size_t k = 0; k < n; ++k) {
-      EncodeRecord(values[first + k], names[first + k], buf.data() + k * kRecordSize);
+      record(first + k, buf.data() + k * kRecordSize);
     }
     if (const int err = WriteFully(fd.get(), buf.data(), n * kRecordSize, offset); err != 0) {
       return fail(err);

@@ -1,11 +1,12 @@
-// The colour archive: the user's saved, named colours. The whole file is read at
-// start-up into two parallel lists (the values `txtCol` shows and the names of
-// `ColName`); add, rename and delete change only the lists; the file is written once,
+// The colour archive: the user's saved, named colours. The file is opened at start-up
+// as one list of records (the values `txtCol` shows and the names of `ColName`, item
+// for item); add, rename and delete change only the list; the file is written once,
 // at exit, by appending the colours added in the run or by rewriting it whole.
 #pragma once
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <limits>
 #include <string>
 #include <string_view>
@@ -13,6 +14,7 @@
 
 #include "archive/archiverecord.h"
 #include "archive/palettefile.h"
+#include "archive/recordlist.h"
 #include "colour/longcolour.h"
 #include "platform/dialogs.h"
 
@@ -30,18 +32,6 @@ class ArchiveListener {
   virtual void ArchiveAboutToRemove(int /*index*/) {}
   virtual void ArchiveRemoved(int /*index*/) {}
   virtual void ArchiveRenamed(int /*index*/) {}
-};
-
-enum class LoadStatus {
-  Loaded,     // the whole file was read
-  Missing,    // no file: the archive starts empty
-  ReadError,  // the file could not be read to its end; the records before stay
-};
-
-struct LoadResult {
-  LoadStatus status = LoadStatus::Missing;
-  int records = 0;
-  std::string error;  // what went wrong, for a ReadError
 };
 
 enum class SaveAction {
@@ -90,13 +80,13 @@ class ColourArchive {
     std::string name;  // padded with spaces to 25 characters
   };
 
-  // Replaces the lists with the records of `file`; resets the run state.
+  // Replaces the list with the records of `file`; resets the run state.
   LoadResult LoadColors(const std::filesystem::path& file);
 
-  // ---- the lists, item for item ----
-  int Count() const { return static_cast<int>(values_.size()); }
-  const std::vector<LongColour>& Values() const { return values_; }  // txtCol
-  const std::vector<std::string>& Names() const { return names_; }   // ColName
+  // ---- the list, item for item; `index` must exist ----
+  int Count() const { return records_.Count(); }
+  LongColour Value(int index) const { return records_.Colour(index); }  // txtCol
+  std::string Name(int index) const;                                     // ColName
 
   // First item holding `colour`, or -1.
   int FindValue(LongColour colour) const;
@@ -134,8 +124,7 @@ class ColourArchive {
   SaveResult Append(const std::filesystem::path& file);
   SaveResult Rewrite(const std::filesystem::path& file) const;
 
-  std::vector<LongColour> values_;
-  std::vector<std::string> names_;
+  RecordList records_;
   std::vector<AddedColour> added_;
   std::int32_t lowestDeleted_ = kUnchanged;
   std::int32_t renameMark_ = kUnchanged;
@@ -145,9 +134,13 @@ class ColourArchive {
   ArchiveListener* listener_ = nullptr;
 };
 
-// Writes `values` and `names` as a whole archive to `file`: a new file beside it,
-// synced, then renamed over it, and the folder synced. On failure the old file is
-// untouched and no new file is left behind.
+// Writes `count` records as a whole archive to `file`, `record` filling in the 29 bytes
+// of each: a new file beside it, synced, then renamed over it, and the folder synced.
+// On failure the old file is untouched and no new file is left behind.
+using RecordSource = std::function<void(std::size_t index, unsigned char* out)>;
+SaveResult WriteArchiveFile(const std::filesystem::path& file, std::size_t count,
+                            const RecordSource& record);
+// The same for lists of values and names.
 SaveResult WriteArchiveFile(const std::filesystem::path& file,
                             const std::vector<LongColour>& values,
                             const std::vector<std::string>& names);

@@ -67,24 +67,22 @@ int ColourTable::Count() const { return tab_ == PadList::Saved ? archive_.Count(
 
 LongColour ColourTable::ColourAt(int index) const {
   if (index < 0 || index >= Count()) return 0;
-  return tab_ == PadList::Saved ? archive_.Values()[static_cast<std::size_t>(index)]
+  return tab_ == PadList::Saved ? archive_.Value(index)
                                 : web_.ColourAt(index);
 }
 
 std::string ColourTable::NameAt(int index) const {
   if (index < 0 || index >= Count()) return {};
-  return tab_ == PadList::Saved ? archive_.Names()[static_cast<std::size_t>(index)]
+  return tab_ == PadList::Saved ? archive_.Name(index)
                                 : web_.WebNames[static_cast<std::size_t>(index)];
 }
 
 void ColourTable::DrawColors(std::vector<PadCell>& out) const {
   pad_.VisibleCells(out);
   if (tab_ == PadList::Saved) {
-    const auto& values = archive_.Values();
+    const int count = archive_.Count();
     for (PadCell& cell : out) {
-      if (cell.index < static_cast<int>(values.size())) {
-        cell.colour = values[static_cast<std::size_t>(cell.index)];
-      }
+      if (cell.index < count) cell.colour = archive_.Value(cell.index);
     }
   } else {
     for (PadCell& cell : out) cell.colour = ColourAt(cell.index);
@@ -194,7 +192,7 @@ PadUpdate ColourTable::Image2_Click() {
 PadUpdate ColourTable::txtCol_Click(int index) {
   if (index < 0 || index >= archive_.Count()) return {};
   PadUpdate update;
-  update.newColour = archive_.Values()[static_cast<std::size_t>(index)];
+  update.newColour = archive_.Value(index);
   txtColIndex_ = index;
   if (tab_ == PadList::Saved) {
     selection_ = {PadList::Saved, index};

@@ -73,8 +73,7 @@ ExportReport ExportPalette(const std::filesystem::path& file, const ColourArchiv
             "colours are written to .gpl, .css, .json and .txt files only: " + file.string()};
   std::vector<PaletteEntry> entries;
   for (int i = 0; i < archive.Count(); ++i)
-    entries.push_back({archive.Values()[static_cast<std::size_t>(i)] & 0xFFFFFF,
-                       archive.Names()[static_cast<std::size_t>(i)]});
+    entries.push_back({archive.Value(i) & 0xFFFFFF, archive.Name(i)});
   const WriteResult written = WriteFileAtomically(file, WritePalette(*format, entries));
   return {written.ok, written.ok ? static_cast<int>(entries.size()) : 0, written.error};
 }

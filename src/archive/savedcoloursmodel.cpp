@@ -11,10 +11,9 @@ int SavedColoursModel::rowCount(const QModelIndex& parent) const {
 
 QVariant SavedColoursModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= archive_.Count()) return {};
-  const auto row = static_cast<std::size_t>(index.row());
-  if (role == Qt::DisplayRole || role == Qt::EditRole)
-    return QString::number(archive_.Values()[row]);
-  if (role == Qt::ToolTipRole) return QString::fromStdString(archive_.Names()[row]);
+  const int row = index.row();
+  if (role == Qt::DisplayRole || role == Qt::EditRole) return QString::number(archive_.Value(row));
+  if (role == Qt::ToolTipRole) return QString::fromStdString(archive_.Name(row));
   return {};
 }
 

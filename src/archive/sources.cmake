@@ -1,6 +1,8 @@
 list(APPEND HK_CORE_SOURCES
   src/archive/archiverecord.cpp
   src/archive/colourarchive.cpp
+  src/archive/recordlist.cpp
+  src/archive/archiveindex.cpp
   src/archive/padmodel.cpp
   src/archive/colourtable.cpp
   src/archive/colorsearch.cpp

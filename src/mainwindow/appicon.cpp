@@ -54,8 +54,12 @@ QImage AppIconImage(int size) {
 }
 
 QIcon AppIcon() {
-  QIcon icon;
-  for (int size : {16, 22, 24, 32, 48}) icon.addPixmap(QPixmap::fromImage(AppIconImage(size)));
+  // The window, the tray and a button show it: drawn once.
+  static const QIcon icon = [] {
+    QIcon drawn;
+    for (int size : {16, 22, 24, 32, 48}) drawn.addPixmap(QPixmap::fromImage(AppIconImage(size)));
+    return drawn;
+  }();
   return icon;
 }
 

@@ -243,11 +243,14 @@ void ColourTablePanel::SearchShowList(PadList list) {
 
 void ColourTablePanel::CmdSearch_Click() {
   const std::string text = Text3->text().toStdString();
+  const auto savedName = [this](int i) { return archive_.Name(i); };
   bool found = false;
   if (expanded_) {
     // Only the list in view, from the colour after the selected one.
     const bool saved = table_.CurrentTab() == PadList::Saved;
-    const auto i = NextMatch(saved ? archive_.Names() : web_.WebNames, table_.Pad().PadPos(), text);
+    const int from = table_.Pad().PadPos();
+    const auto i = saved ? NextMatch(archive_.Count(), savedName, from, text)
+                         : NextMatch(web_.WebNames, from, text);
     if (i) {
       found = true;
       if (saved) {
@@ -261,7 +264,7 @@ void ColourTablePanel::CmdSearch_Click() {
     // both, the web pass still runs after the saved match was applied, so the web
     // colour is the one shown, selected and current. Whether a saved match should win
     // instead is an open question; the order stays as it is until that is settled.
-    if (const auto i = NextMatch(archive_.Names(), 0, text)) {
+    if (const auto i = NextMatch(archive_.Count(), savedName, 0, text)) {
       found = true;
       SearchShowList(PadList::Saved);
       txtCol_Click(*i);

@@ -192,7 +192,7 @@ void FrmPickColor::BuildButtons() {
   actions_ = new ActionLabels(this);
   connect(actions_, &ActionLabels::Clicked, this, [this](int index) { lblAction_Click(index); });
   Command1 = RowButton(this, "Command1", QStringLiteral("About Hue Keeper"),
-                       style()->standardIcon(QStyle::SP_MessageBoxInformation), 4245);
+                       AboutIcon(), 4245);
   Command1->setAccessibleName(QStringLiteral("About"));
   connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
   // The HLS dialog: whatever colour it holds when closed becomes the current one.

@@ -59,6 +59,18 @@ QIcon SearchIcon() {
   return QIcon(pm);
 }
 
+QIcon AboutIcon() {
+  return QIcon(Glyph(16, 16, [](QPainter& p) {
+    p.setPen(QPen(QColor(20, 70, 150), 1));
+    p.setBrush(QColor(40, 110, 200));
+    p.drawEllipse(QRectF(0.5, 0.5, 15, 15));
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawEllipse(QRectF(6.75, 3, 2.5, 2.5));
+    p.drawRect(QRectF(7, 6.5, 2, 6.5));
+  }));
+}
+
 QPixmap SlidePicture(bool down) {
   return Glyph(33, 7, [down](QPainter& p) {
     p.setPen(QPen(QColor(64, 64, 64), 1.5));

@@ -10,6 +10,7 @@ QIcon CopyIcon();    // two overlapping sheets: the copy buttons
 QIcon ApplyIcon();   // a tick: apply the Long field
 QIcon AddIcon();     // a plus: add to the saved colours
 QIcon SearchIcon();  // a magnifying glass: search by name
+QIcon AboutIcon();   // an "i" on a blue disc: about the program
 // The slide button: a chevron pointing the way the table moves.
 QPixmap SlidePicture(bool down);
 // The tip size buttons: a plus or a minus sign.

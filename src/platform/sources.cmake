@@ -9,6 +9,7 @@ list(APPEND HK_UI_SOURCES
 )
 list(APPEND HK_CORE_SOURCES
   src/platform/filewrite.cpp
+  src/platform/unixfile.cpp
 )
 list(APPEND HK_CORE_SOURCES
   src/platform/commandline.cpp

@@ -11,10 +11,11 @@ QString ClosestToTahoma() {
   // Tahoma's wider sister first, then the plain humanist and grotesque faces by
   // how close their widths come to it.
   static const QString family = [] {
+    const QStringList installed = QFontDatabase::families();
     for (const char* name :
          {"Tahoma", "Verdana", "Liberation Sans", "Arimo", "Arial", "Noto Sans", "DejaVu Sans"}) {
       const QString f = QString::fromLatin1(name);
-      if (FontInstalled(f)) return f;
+      if (installed.contains(f, Qt::CaseInsensitive)) return f;
     }
     return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
   }();

@@ -56,11 +56,30 @@ TEST(ArchiveRecord, BytesNameRulesAndRecordCount) {
   for (const auto& [a, b, same] : names)
     EXPECT_EQ(SameNameIgnoringCase(a, b), same) << ::testing::PrintToString(std::string(a));
   for (const auto& [length, count] : counts) EXPECT_EQ(RecordCount(length), count) << length;
+  // Names compared as the file holds them agree with the comparison of the names read.
+  for (int a = 0; a < 256; ++a) {
+    for (int b = 0; b < 256; ++b) {
+      const std::string x(1, static_cast<char>(a)), y(1, static_cast<char>(b));
+      ASSERT_EQ(SameStoredName(x, y), SameNameIgnoringCase(FromStoredName(x), FromStoredName(y)))
+          << a << " " << b;
+    }
+  }
 }
 
 // One step of a run: 'a' adds colour `arg` named `typed`, 'r' renames item `arg` to `typed`,
 // 'd' deletes item `arg` (answered Yes), 's' saves as the session's end asks, the run going on.
 using Step = std::tuple<char, int, std::string>;
+
+std::vector<LongColour> Values(const ColourArchive& a) {
+  std::vector<LongColour> v;
+  for (int i = 0; i < a.Count(); ++i) v.push_back(a.Value(i));
+  return v;
+}
+std::vector<std::string> Names(const ColourArchive& a) {
+  std::vector<std::string> v;
+  for (int i = 0; i < a.Count(); ++i) v.push_back(a.Name(i));
+  return v;
+}
 
 // An archive loaded from a scratch Colorx.dat holding `bytes`.
 struct Loaded {
@@ -100,7 +119,7 @@ TEST(ArchiveLoad, FilesOfEveryShape) {
   for (const auto& [bytes, status, values, names] : cases) {
     Loaded run(bytes);
     EXPECT_EQ(
-        std::tuple(run.loaded.status, run.loaded.records, run.archive.Values(), run.archive.Names(),
+        std::tuple(run.loaded.status, run.loaded.records, Values(run.archive), Names(run.archive),
                    run.archive.SaveDecision()),
         std::tuple(status, static_cast<int>(values.size()), values, names, SaveAction::Leave));
   }
@@ -189,7 +208,7 @@ TEST(ArchiveNames, AddRenameAndDeleteAskRefuseAndChangeTheLists) {
                deleted = got == Outcome(D::Deleted);
     const auto none = ColourArchive::kUnchanged;
     EXPECT_EQ(
-        std::tuple(got, dialogs.calls, run.archive.Names(), run.archive.SaveDecision(),
+        std::tuple(got, dialogs.calls, Names(run.archive), run.archive.SaveDecision(),
                    run.archive.AddedLast(), run.archive.RenameMark(), run.archive.LowestDeleted()),
         std::tuple(outcome, calls, names,
                    added                ? SaveAction::Append

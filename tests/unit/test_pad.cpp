@@ -211,7 +211,7 @@ TEST_F(PadTable, AddRenameAndTheListsSwitched) {
             {'+', 0, 3329434, "140 9 W[140] YELLOWGREEN"},
             {'s', -1, 10000, "10 9 S[141] C10"},
             {'f', 0, -1, "10 9 S[141] C10"}});
-  EXPECT_EQ(std::tuple(table_.LastWebColor(), archive_.Names()[1]), std::tuple(140, "Second"));
+  EXPECT_EQ(std::tuple(table_.LastWebColor(), archive_.Name(1)), std::tuple(140, "Second"));
 }
 
 TEST_F(PadTable, StartingOnTheWebListSelectsAtTheFirstLayout) {

@@ -1,0 +1,34 @@
+// Plain POSIX file access for the binary files: a descriptor closed on scope exit,
+// and reads and writes that go on until every byte is done.
+#pragma once
+
+#include <sys/types.h>
+
+#include <cstddef>
+
+namespace hk {
+
+// Closes on scope exit; errors of close() are checked where they matter.
+class Fd {
+ public:
+  explicit Fd(int fd) : fd_(fd) {}
+  ~Fd();
+  Fd(const Fd&) = delete;
+  Fd& operator=(const Fd&) = delete;
+  int get() const { return fd_; }
+  bool ok() const { return fd_ >= 0; }
+  // Returns 0 or the errno of close().
+  int Close();
+
+ private:
+  int fd_;
+};
+
+// Reads from `offset` until `size` bytes, the end of the file or an error; returns the
+// bytes read. `err` gets the errno, or 0.
+std::size_t ReadFully(int fd, unsigned char* buf, std::size_t size, off_t offset, int& err);
+
+// Writes all of `buf` at `offset`; returns 0 or the errno.
+int WriteFully(int fd, const unsigned char* buf, std::size_t size, off_t offset);
+
+}  // namespace hk
