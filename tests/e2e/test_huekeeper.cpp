@@ -2,6 +2,7 @@
 // the close box with and without a tray, the second copy's hand-over, the X clipboard,
 // the saves a signal cannot make, and the tools, each a window of its own.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <csignal>
 #include <cstdint>
@@ -58,6 +59,46 @@ TEST(HueKeeper, AColourAddedIsSavedAtExitAndShownNextRunWhichASecondCopyOnlyBrin
   EXPECT_EQ(files(), before);
   EXPECT_TRUE(WaitUntil(
       [&] { return Window(kMain) == window && Sh("xdotool getactivewindow") == *window + "\n"; }));
+}
+
+// A million saved colours: an addition is appended after the old bytes; a rename and a
+// delete write the file again, whole, in place of the old one.
+TEST(HueKeeper, AMillionSavedColoursAreAppendedToOrRewrittenWhole) {
+  App app;
+  std::string million;
+  million.reserve(29'000'000);
+  for (int i = 0; i < 1'000'000; ++i) million += Record(i, "Colour " + std::to_string(i));
+  app.Write("Colorx.dat", million);
+  const auto inode = [&] {
+    struct stat st {};
+    return ::stat((app.dir / "Colorx.dat").c_str(), &st) == 0 ? st.st_ino : 0;
+  };
+  auto run = app.Start();
+  auto window = Window(kMain, run.get());
+  ASSERT_TRUE(window);
+  ASSERT_TRUE(Click(*window, Mid(630, 1290), Mid(2370, 315)) && Keys("ctrl+a 4 2 2 7 3 2 7"));
+  ASSERT_TRUE(Click(*window, Mid(3480, 360), Mid(2760, 315)));  // Add
+  ASSERT_NO_FATAL_FAILURE(InDialog(*run, "^Color Name$", [] { return Keys("shift+l a s t Return"); }));
+  ASSERT_TRUE(Focus(*window) && Keys("ctrl+x"));
+  EXPECT_EQ(run->Wait(), 0);
+  EXPECT_TRUE(app.Read("Colorx.dat") == million + Record(0x4080FF, "Last"));
+
+  const auto before = inode();
+  run = app.Start();
+  window = Window(kMain, run.get());
+  ASSERT_TRUE(window);
+  // Found by its name, the last colour is selected in the table, which opens.
+  ASSERT_TRUE(Click(*window, Mid(630, 1290), Mid(2745, 300)) && Keys("shift+l a s"));
+  ASSERT_TRUE(Click(*window, Mid(1920, 360), Mid(2760, 300)));
+  ASSERT_TRUE(Focus(*window) && Keys("alt+n"));
+  ASSERT_NO_FATAL_FAILURE(
+      InDialog(*run, "^Edit Color Name$", [] { return Keys("ctrl+a shift+f i n a l Return"); }));
+  ASSERT_TRUE(Focus(*window) && Keys("alt+d"));
+  ASSERT_NO_FATAL_FAILURE(InDialog(*run, "^Delete \\?$", [] { return Keys("alt+y"); }));
+  ASSERT_TRUE(Focus(*window) && Keys("ctrl+x"));
+  EXPECT_EQ(run->Wait(), 0);
+  EXPECT_TRUE(app.Read("Colorx.dat") == million);
+  EXPECT_NE(inode(), before) << "written in place instead of replaced";
 }
 
 // Palettes from the command line, with no display; an import while the window runs is
