@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStyle>
+#include <QTimer>
 #include <cstdio>
 #include <string_view>
 #include <vector>
@@ -81,7 +82,6 @@ int main(int argc, char* argv[]) {
   // A pick for a script: no window of ours and no hand-over.
   if (line.action == hk::CommandLine::Action::Pick) return hk::PickFromCommandLine(line.format);
 
-  QApplication::setWindowIcon(hk::AppIcon());
   // The program ends only through Exit; a hidden window is not the end.
   QApplication::setQuitOnLastWindowClosed(false);
 
@@ -112,5 +112,7 @@ int main(int argc, char* argv[]) {
                     .topLeft());
   }
   window.show();
+  // Drawn once the window is up: the desktop takes the icon whenever it comes.
+  QTimer::singleShot(0, [] { QApplication::setWindowIcon(hk::AppIcon()); });
   return QApplication::exec();
 }

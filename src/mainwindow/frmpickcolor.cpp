@@ -405,7 +405,7 @@ void FrmPickColor::Command1_Click() {
 
 bool FrmPickColor::CanHideToTray() const {
   // Hidden only where the icon can bring the window back.
-  return tray_ != nullptr && tray_->icon()->isVisible() && TrayIcon::Available();
+  return tray_ != nullptr && tray_->Shown() && TrayIcon::Available();
 }
 
 void FrmPickColor::mnuShow_Click() {

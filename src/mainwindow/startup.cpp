@@ -102,7 +102,8 @@ void FrmPickColor::Form_Load(const QString& executableFolder) {
     if (table_->CurrentTab() == PadList::Saved) table_->Pad().SetPadPos(0);
   }
   tablePanel_->TabChanged = tablePanel_->SizeChanged = false;
-  tray_->Add();
+  // After the window has shown: the tray icon waits for the desktop's answer.
+  QTimer::singleShot(0, tray_, &TrayIcon::Add);
   editors_->DrawColorDisplay();
   magnifier_->SetPicture(LoadCapture(programFolder_));
   magnifier_->LayoutZoom();

@@ -10,7 +10,7 @@
 namespace hk {
 
 TrayIcon::TrayIcon(QWidget* window)
-    : QObject(window), icon_(new QSystemTrayIcon(this)), mnuSys_(new QMenu(window)) {
+    : QObject(window), mnuSys_(new QMenu(window)) {
   mnuSys_->setObjectName(QStringLiteral("mnuSys"));
   mnuShow_ = mnuSys_->addAction(QStringLiteral("&Hide"), this, &TrayIcon::ShowHideRequested);
   mnuShow_->setObjectName(QStringLiteral("mnuShow"));
@@ -23,7 +23,16 @@ TrayIcon::TrayIcon(QWidget* window)
   mnuSys_->addSeparator();
   mnuSys_->addAction(QStringLiteral("E&xit"), this, &TrayIcon::ExitRequested)
       ->setObjectName(QStringLiteral("mnuExit"));
+}
 
+TrayIcon::~TrayIcon() = default;
+
+void TrayIcon::Add() {
+  if (icon_ != nullptr) {
+    icon_->show();
+    return;
+  }
+  icon_ = new QSystemTrayIcon(this);
   icon_->setIcon(AppIcon());
   icon_->setToolTip(QStringLiteral("Hue Keeper"));
   icon_->setContextMenu(mnuSys_);
@@ -35,13 +44,14 @@ TrayIcon::TrayIcon(QWidget* window)
     emit ForegroundRequested();
     if (mnuSys_->isVisible()) mnuSys_->raise();
   });
+  icon_->show();
 }
 
-TrayIcon::~TrayIcon() = default;
+void TrayIcon::Del_Sys_Ref() {
+  if (icon_ != nullptr) icon_->hide();
+}
 
-void TrayIcon::Add() { icon_->show(); }
-
-void TrayIcon::Del_Sys_Ref() { icon_->hide(); }
+bool TrayIcon::Shown() const { return icon_ != nullptr && icon_->isVisible(); }
 
 bool TrayIcon::Available() { return QSystemTrayIcon::isSystemTrayAvailable(); }
 

@@ -17,7 +17,9 @@ class TrayIcon : public QObject {
   explicit TrayIcon(QWidget* window);
   ~TrayIcon() override;
 
-  // Adds the icon; without a tray on the desktop it appears once one comes.
+  // Adds the icon; without a tray on the desktop it appears once one comes. The icon
+  // is made here, not before: asking the desktop for its tray takes a round trip that
+  // the window need not wait for.
   void Add();
   // Takes the icon away (at exit, before anything is saved).
   void Del_Sys_Ref();
@@ -26,7 +28,8 @@ class TrayIcon : public QObject {
 
   QMenu* mnuSys() const { return mnuSys_; }
   QAction* mnuShow() const { return mnuShow_; }
-  QSystemTrayIcon* icon() const { return icon_; }
+  // Whether the icon has been added and not taken away again.
+  bool Shown() const;
 
  signals:
   void RestoreRequested();     // a left click or double click on the icon
@@ -37,7 +40,7 @@ class TrayIcon : public QObject {
   void ExitRequested();
 
  private:
-  QSystemTrayIcon* icon_;
+  QSystemTrayIcon* icon_ = nullptr;
   QMenu* mnuSys_;
   QAction* mnuShow_;
 };
