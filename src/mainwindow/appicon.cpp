@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 
 #include <QConicalGradient>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
 #include <QRadialGradient>
@@ -53,13 +55,49 @@ QImage AppIconImage(int size) {
   return image;
 }
 
+namespace {
+
+// Draws each size the first time it is asked for, and keeps it: a button that shows
+// the icon at 16 pixels never waits for the sizes only the desktop takes.
+class AppIconEngine : public QIconEngine {
+ public:
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    return scaledPixmap(size, mode, state, 1.0);
+  }
+  QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
+                       qreal scale) override {
+    const int side = qRound(std::min(size.width(), size.height()) * scale);
+    if (side <= 0) return {};
+    QPixmap& drawn = drawn_[side];
+    if (drawn.isNull()) drawn = QPixmap::fromImage(AppIconImage(side));
+    // A disabled or selected look as the style gives any picture.
+    QPixmap out = mode == QIcon::Normal ? drawn : QIcon(drawn).pixmap(drawn.size(), mode, state);
+    out.setDevicePixelRatio(scale);
+    return out;
+  }
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+    const qreal scale = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
+    painter->drawPixmap(rect, scaledPixmap(rect.size(), mode, state, scale));
+  }
+  QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
+    const int side = std::min(size.width(), size.height());
+    return {side, side};
+  }
+  QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+    return {{16, 16}, {22, 22}, {24, 24}, {32, 32}, {48, 48}};
+  }
+  QString key() const override { return QStringLiteral("huekeeper-app-icon"); }
+  QIconEngine* clone() const override { return new AppIconEngine(*this); }
+
+ private:
+  std::map<int, QPixmap> drawn_;  // by side in device pixels
+};
+
+}  // namespace
+
 QIcon AppIcon() {
-  // The window, the tray and a button show it: drawn once.
-  static const QIcon icon = [] {
-    QIcon drawn;
-    for (int size : {16, 22, 24, 32, 48}) drawn.addPixmap(QPixmap::fromImage(AppIconImage(size)));
-    return drawn;
-  }();
+  // One engine for the window, the tray and the button, so each size is drawn once.
+  static const QIcon icon(new AppIconEngine);
   return icon;
 }
 
