@@ -113,19 +113,6 @@ RecordBytes EncodeRecord(LongColour colour, std::string_view name) {
   return bytes;
 }
 
-SavedColour DecodeRecord(std::span<const unsigned char> bytes) {
-  SavedColour out;
-  std::uint32_t v = 0;
-  for (std::size_t k = 0; k < 4 && k < bytes.size(); ++k) v |= std::uint32_t{bytes[k]} << (8 * k);
-  out.colour = static_cast<LongColour>(v);
-  if (bytes.size() > 4) {
-    const std::size_t n = std::min(bytes.size(), kRecordSize) - 4;
-    const std::string_view raw(reinterpret_cast<const char*>(bytes.data() + 4), n);
-    out.name = FromStoredName(TrimSpaces(raw));
-  }
-  return out;
-}
-
 std::uint64_t RecordCount(std::uint64_t length) {
   return length / kRecordSize + (length % kRecordSize > kRecordSize / 2 ? 1 : 0);
 }

@@ -7,7 +7,6 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <span>
 #include <string>
 #include <string_view>
 
@@ -22,19 +21,10 @@ inline constexpr std::size_t kMaxNameLength = 25;  // characters a name may hold
 
 using RecordBytes = std::array<unsigned char, kRecordSize>;
 
-struct SavedColour {
-  LongColour colour = 0;
-  std::string name;  // UTF-8, no leading or trailing spaces
-};
-
 // The 29 bytes of a record. The name is converted to Windows-1252 ("?" for a
 // character the code page cannot hold), then cut or padded with spaces to 25 bytes.
 RecordBytes EncodeRecord(LongColour colour, std::string_view name);
 void EncodeRecord(LongColour colour, std::string_view name, unsigned char* out);
-
-// A record read back. `bytes` may be shorter than 29 at the end of a file: the
-// missing bytes read as spaces (name) or zeros (colour).
-SavedColour DecodeRecord(std::span<const unsigned char> bytes);
 
 // Records in a file of `length` bytes: length / 29 to the nearest whole number.
 // 29 is odd, so no length lies exactly halfway and the tie rule never applies.
