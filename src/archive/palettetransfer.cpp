@@ -1,12 +1,11 @@
 #include "archive/palettetransfer.h"
 
 #include <cerrno>
-#include <fstream>
-#include <iterator>
 
 #include "archive/colourarchive.h"
 #include "archive/palettefile.h"
 #include "platform/filewrite.h"
+#include "platform/unixfile.h"
 
 namespace hk {
 
@@ -39,13 +38,14 @@ ImportReport ImportPalette(const std::filesystem::path& file, ColourArchive& arc
     report.error = "colours are read from .gpl, .json and .txt files only: " + file.string();
     return report;
   }
-  std::ifstream in(file, std::ios::binary);
-  const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  if (!in.good() && !in.eof()) {
+  int err = 0;
+  const std::optional<std::string> read = ReadWholeFile(file, err);
+  if (!read) {
     report.status = ImportReport::Status::Unreadable;
-    report.error = FileError(file, errno);
+    report.error = FileError(file, err);
     return report;
   }
+  const std::string& text = *read;
   const PaletteReading reading = ReadPalette(*format, text, web);
   report.badLines = reading.badLines;
   if (!reading.palette) {

@@ -1,6 +1,5 @@
 #include "mainwindow/preferences.h"
 
-#include <fstream>
 #include <iterator>
 #include <vector>
 
@@ -8,6 +7,7 @@
 #include "colour/numbers.h"
 #include "colour/webcolors.h"
 #include "platform/filewrite.h"
+#include "platform/unixfile.h"
 
 namespace hk {
 
@@ -114,11 +114,9 @@ std::string FormatPrefFile(const Preferences& p, std::string_view tableState) {
 }
 
 Preferences LoadPrefFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return Preferences{};
-  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) return Preferences{};
-  return ParsePrefFile(bytes);
+  int err = 0;
+  const std::optional<std::string> bytes = ReadWholeFile(path, err);
+  return bytes ? ParsePrefFile(*bytes) : Preferences{};
 }
 
 WriteResult SavePrefFile(const std::filesystem::path& path, const Preferences& prefs,

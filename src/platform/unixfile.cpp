@@ -1,5 +1,7 @@
 #include "platform/unixfile.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -30,6 +32,30 @@ std::size_t ReadFully(int fd, unsigned char* buf, std::size_t size, off_t offset
     done += static_cast<std::size_t>(n);
   }
   return done;
+}
+
+std::optional<std::string> ReadWholeFile(const std::filesystem::path& file, int& err) {
+  Fd fd(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+  struct stat st {};
+  if (!fd.ok() || ::fstat(fd.get(), &st) != 0) {
+    err = errno;
+    return std::nullopt;
+  }
+  if (!S_ISREG(st.st_mode)) {
+    err = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+    return std::nullopt;
+  }
+  std::string bytes;
+  // Read to the end, not to the size seen: the file may grow meanwhile.
+  for (std::size_t got = 1; got > 0;) {
+    const std::size_t at = bytes.size();
+    bytes.resize(at + 65536);
+    got = ReadFully(fd.get(), reinterpret_cast<unsigned char*>(bytes.data()) + at, 65536,
+                    static_cast<off_t>(at), err);
+    bytes.resize(at + got);
+    if (err != 0) return std::nullopt;
+  }
+  return bytes;
 }
 
 int WriteFully(int fd, const unsigned char* buf, std::size_t size, off_t offset) {

@@ -5,6 +5,9 @@
 #include <sys/types.h>
 
 #include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <string>
 
 namespace hk {
 
@@ -27,6 +30,10 @@ class Fd {
 // Reads from `offset` until `size` bytes, the end of the file or an error; returns the
 // bytes read. `err` gets the errno, or 0.
 std::size_t ReadFully(int fd, unsigned char* buf, std::size_t size, off_t offset, int& err);
+
+// The whole of a small text file, or nothing with `err` set. Plain system calls: the
+// C++ streams would set up their locale machinery for one read at start-up.
+std::optional<std::string> ReadWholeFile(const std::filesystem::path& file, int& err);
 
 // Writes all of `buf` at `offset`; returns 0 or the errno.
 int WriteFully(int fd, const unsigned char* buf, std::size_t size, off_t offset);
