@@ -118,12 +118,16 @@ TEST(PaletteImport, AddsByTheArchivesRulesAndSaysWhatItSkipped) {
 }
 
 TEST(PaletteImport, AnExportImportedIntoAnEmptyFolderGivesBackTheSameArchive) {
-  Saved saved({"Caf\xC3\xA9 cr\xC3\xA8me", "Red", "Deep sea"});
+  // Enough colours that every file is read in more than one piece.
+  std::vector<std::string> names{"Caf\xC3\xA9 cr\xC3\xA8me", "Red", "Deep sea"};
+  for (int i = 3; i < 4000; ++i) names.push_back("Colour " + std::to_string(i));
+  Saved saved(names);
   const WebColors web;
   for (const char* name : {"out.gpl", "out.json", "out.txt"}) {
     ASSERT_TRUE(ExportPalette(saved.dir / name, saved.archive).ok) << name;
+    ASSERT_GT(std::filesystem::file_size(saved.dir / name), 65536u) << name;
     Saved empty({});
-    EXPECT_EQ(ImportPalette(saved.dir / name, empty.archive, web).imported, 3) << name;
+    EXPECT_EQ(ImportPalette(saved.dir / name, empty.archive, web).imported, 4000) << name;
     empty.archive.Save(empty.file);
     EXPECT_EQ(testing::ReadBytes(empty.file), testing::ReadBytes(saved.file)) << name;
   }
