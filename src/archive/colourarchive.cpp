@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <new>
 #include <system_error>
 
 #include "archive/archiveindex.h"

@@ -1,8 +1,6 @@
 #include "archive/recordlist.h"
 
-#include <fcntl.h>
 #include <sys/mman.h>
-#include <sys/stat.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -33,26 +31,16 @@ void RecordList::Clear() {
 LoadResult RecordList::Load(const std::filesystem::path& file) {
   Clear();
   LoadResult result;
-  // Non-blocking, so a pipe in the file's place cannot hang the start-up.
-  Fd fd(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-  if (!fd.ok()) {
-    if (errno == ENOENT) return result;  // no archive yet
+  // Not blocking, so a pipe in the file's place cannot hang the start-up.
+  Fd fd(-1);
+  std::uint64_t length = 0;
+  if (const int openError = OpenToRead(file, fd, length); openError != 0) {
+    if (openError == ENOENT) return result;  // no archive yet
     result.status = LoadStatus::ReadError;
-    result.error = FileError(file, errno);
-    return result;
-  }
-  struct stat st {};
-  const int statError = ::fstat(fd.get(), &st) != 0 ? errno
-                        : S_ISDIR(st.st_mode)       ? EISDIR
-                        : !S_ISREG(st.st_mode)      ? EINVAL
-                                                    : 0;
-  if (statError != 0) {
-    result.status = LoadStatus::ReadError;
-    result.error = FileError(file, statError);
+    result.error = FileError(file, openError);
     return result;
   }
   result.status = LoadStatus::Loaded;
-  const auto length = static_cast<std::uint64_t>(st.st_size);
   const std::uint64_t count = std::min(RecordCount(length), kMaxRecords);
   const auto whole = static_cast<std::size_t>(std::min(length / kRecordSize, count));
   int err = 0;

@@ -18,6 +18,20 @@ int Fd::Close() {
   return rc == 0 ? 0 : errno;
 }
 
+void Fd::Reset(int fd) {
+  if (fd_ >= 0) ::close(fd_);
+  fd_ = fd;
+}
+
+int OpenToRead(const std::filesystem::path& file, Fd& fd, std::uint64_t& length) {
+  fd.Reset(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+  struct stat st {};
+  if (!fd.ok() || ::fstat(fd.get(), &st) != 0) return errno;
+  if (!S_ISREG(st.st_mode)) return S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+  length = static_cast<std::uint64_t>(st.st_size);
+  return 0;
+}
+
 std::size_t ReadFully(int fd, unsigned char* buf, std::size_t size, off_t offset, int& err) {
   std::size_t done = 0;
   err = 0;
@@ -35,16 +49,9 @@ std::size_t ReadFully(int fd, unsigned char* buf, std::size_t size, off_t offset
 }
 
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& file, int& err) {
-  Fd fd(::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-  struct stat st {};
-  if (!fd.ok() || ::fstat(fd.get(), &st) != 0) {
-    err = errno;
-    return std::nullopt;
-  }
-  if (!S_ISREG(st.st_mode)) {
-    err = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
-    return std::nullopt;
-  }
+  Fd fd(-1);
+  std::uint64_t length = 0;
+  if ((err = OpenToRead(file, fd, length)) != 0) return std::nullopt;
   std::string bytes;
   // Read to the end, not to the size seen: the file may grow meanwhile.
   for (std::size_t got = 1; got > 0;) {

@@ -5,6 +5,7 @@
 #include <sys/types.h>
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -22,10 +23,17 @@ class Fd {
   bool ok() const { return fd_ >= 0; }
   // Returns 0 or the errno of close().
   int Close();
+  // Closes the descriptor held, if any, and holds `fd` instead.
+  void Reset(int fd);
 
  private:
   int fd_;
 };
+
+// Opens `file` to read, without blocking on a pipe in its place; `length` gets its
+// size. Returns 0, or the errno: ENOENT when there is no file, EISDIR for a folder and
+// EINVAL for anything else that is not a regular file.
+int OpenToRead(const std::filesystem::path& file, Fd& fd, std::uint64_t& length);
 
 // Reads from `offset` until `size` bytes, the end of the file or an error; returns the
 // bytes read. `err` gets the errno, or 0.
