@@ -38,8 +38,9 @@ bool ArchiveIndex::HasColour(LongColour colour) const {
 bool ArchiveIndex::HasName(std::string_view stored) const {
   const std::uint64_t h = NameHash(stored);
   const auto same = [&](int index) { return SameStoredName(records_.StoredName(index), stored); };
-  auto [first, last] = std::equal_range(names_.begin(), names_.end(), std::pair(h, 0),
-                                        [](const auto& a, const auto& b) { return a.first < b.first; });
+  auto [first, last] =
+      std::equal_range(names_.begin(), names_.end(), std::pair(h, 0),
+                       [](const auto& a, const auto& b) { return a.first < b.first; });
   if (std::any_of(first, last, [&](const auto& entry) { return same(entry.second); })) return true;
   auto [from, to] = addedNames_.equal_range(h);
   return std::any_of(from, to, [&](const auto& entry) { return same(entry.second); });

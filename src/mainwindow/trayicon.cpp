@@ -9,8 +9,7 @@
 
 namespace hk {
 
-TrayIcon::TrayIcon(QWidget* window)
-    : QObject(window), mnuSys_(new QMenu(window)) {
+TrayIcon::TrayIcon(QWidget* window) : QObject(window), mnuSys_(new QMenu(window)) {
   mnuSys_->setObjectName(QStringLiteral("mnuSys"));
   mnuShow_ = mnuSys_->addAction(QStringLiteral("&Hide"), this, &TrayIcon::ShowHideRequested);
   mnuShow_->setObjectName(QStringLiteral("mnuShow"));
