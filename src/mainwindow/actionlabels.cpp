@@ -7,9 +7,10 @@
 #include <QShortcut>
 
 #include "mainwindow/frmpickcolor.h"
-#include "widgets/widgets.h"
 #include "platform/colours.h"
 #include "platform/twips.h"
+#include "widgets/plainlabel.h"
+#include "widgets/widgets.h"
 
 namespace hk {
 
@@ -36,23 +37,14 @@ constexpr Design kDesign[ActionLabels::kCount] = {
 constexpr int kHeightTwips = 180;
 constexpr LongColour kLitText = 0xFF0000;  // pure blue
 
-// A caption with its access key underlined: a label without a buddy would show the "&".
-QString Shown(const char* caption) {
-  QString text = QString::fromLatin1(caption).toHtmlEscaped();
-  const qsizetype key = text.indexOf(QLatin1String("&amp;"));
-  if (key >= 0) text.replace(key, 6, QLatin1String("<u>") + text[key + 5] + QLatin1String("</u>"));
-  return text;
-}
-
 }  // namespace
 
 ActionLabels::ActionLabels(QWidget* window) : QObject(window) {
   for (int i = 0; i < kCount; ++i) {
-    auto* l = new QLabel(Shown(kDesign[i].caption), window);
+    auto* l = new PlainLabel(QString::fromLatin1(kDesign[i].caption), window);
     l->setObjectName(QStringLiteral("lblAction"));
     l->setProperty("index", i);
     l->setProperty("caption", QString::fromLatin1(kDesign[i].caption));
-    l->setTextFormat(Qt::RichText);
     l->setToolTip(QString::fromLatin1(kDesign[i].tip));
     const QKeySequence key(QString::fromLatin1(kDesign[i].key));
     l->setAccessibleDescription(l->toolTip() + QStringLiteral(" (") +

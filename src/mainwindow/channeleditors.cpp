@@ -16,6 +16,7 @@
 #include "platform/twips.h"
 #include "updowntext/updowntext.h"
 #include "widgets/keybutton.h"
+#include "widgets/plainlabel.h"
 #include "widgets/widgets.h"
 
 namespace hk {
@@ -103,7 +104,9 @@ void ChannelEditors::BuildDisplay(QWidget* window) {
   PicFrame3->setAccessibleName(QStringLiteral("Color space display"));
   diagram_ = MakeDiagramGeometry(PicFrame3->width(), PicFrame3->height());
 
-  lblDisp = MakeLabel(PicFrame3, "lblDisp", QStringLiteral("RGB Display"));
+  // A key button: a plain QLabel would build a text document to take the focus.
+  lblDisp = new PlainLabel(QStringLiteral("RGB Display"), PicFrame3);
+  lblDisp->setObjectName(QStringLiteral("lblDisp"));
   QFont small = lblDisp->font();
   small.setPointSizeF(7);
   lblDisp->setFont(small);

@@ -78,7 +78,9 @@ FrmPickColor::FrmPickColor(QWidget* parent)
     : QWidget(parent, kFixedSingleBorder) {
   setObjectName(QStringLiteral("FrmPickColor"));
   setWindowTitle(QStringLiteral("Hue Keeper"));
-  setFont(TahomaOrClosest(8));
+  const QFont design = TahomaOrClosest(8);
+  const ApplicationFontWhileBuilding building(design);
+  setFont(design);
   setFixedSize(TwipsToPixels(kDesignWidthTwips), TwipsToPixels(kDesignHeightTwips));
   setMouseTracking(true);  // a move off the action labels puts their light out
 

@@ -1,7 +1,9 @@
 #include "widgets/designfont.h"
 
+#include <QApplication>
 #include <QFontDatabase>
 #include <QStringList>
+#include <QWidget>
 
 namespace hk {
 
@@ -33,6 +35,21 @@ QFont TahomaOrClosest(double points) {
   font.setStyleHint(QFont::SansSerif);
   font.setPointSizeF(points);
   return font;
+}
+
+ApplicationFontWhileBuilding::ApplicationFontWhileBuilding(const QFont& font)
+    : desktop_(QApplication::font()), windowsBefore_(QApplication::topLevelWidgets()) {
+  QApplication::setFont(font);
+}
+
+ApplicationFontWhileBuilding::~ApplicationFontWhileBuilding() {
+  QApplication::setFont(desktop_);
+  // A window made meanwhile with no font of its own (a menu) keeps the font it was
+  // made with; it is given the desktop's.
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (!windowsBefore_.contains(window) && !window->testAttribute(Qt::WA_SetFont))
+      window->setFont(QFont());
+  }
 }
 
 }  // namespace hk

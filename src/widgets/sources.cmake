@@ -1,4 +1,6 @@
 list(APPEND HK_UI_SOURCES
+  src/widgets/plainlabel.cpp
+  src/widgets/plainlabel.h
   src/widgets/designfont.cpp
   src/widgets/designfont.h
   src/widgets/keybutton.cpp
