@@ -14,6 +14,7 @@
 #include "picker/commandlinepick.h"
 #include "platform/caretrest.h"
 #include "platform/commandline.h"
+#include "platform/fontwarmup.h"
 #include "platform/messages.h"
 #include "platform/quitsignals.h"
 #include "platform/singleinstance.h"
@@ -68,6 +69,8 @@ int main(int argc, char* argv[]) {
                stderr);
     return hk::kExitFailed;
   }
+  // Read while QApplication connects to the display; waited for before the window.
+  hk::FontConfigWarmUp fontConfig;
   QApplication app(argc, argv);
   const hk::CommandLine line = Parse(argc, argv);
   if (Answered(line)) return hk::kExitDone;
@@ -89,6 +92,7 @@ int main(int argc, char* argv[]) {
   hk::SingleInstance instance;
   if (!instance.Claim()) return 0;
 
+  fontConfig.Wait();
   hk::InstallMessageBoxSink();
   hk::CaretRest caretRest;
   hk::FrmPickColor window;

@@ -15,6 +15,10 @@ list(APPEND HK_CORE_SOURCES
   src/platform/commandline.cpp
 )
 list(APPEND HK_UI_SOURCES
+  src/platform/fontwarmup.cpp
+  src/platform/fontwarmup.h
+)
+list(APPEND HK_UI_SOURCES
   src/platform/singleinstance.cpp
   src/platform/singleinstance.h
 )
