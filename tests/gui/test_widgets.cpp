@@ -49,6 +49,10 @@ TEST(PlainLabel, LooksAsARichTextCaptionWithItsKeyUnderlinedAndBuildsNoDocument)
     EXPECT_EQ(plain.text(), QString::fromLatin1(c.caption).remove(QLatin1Char('&')));
     EXPECT_FALSE(HasDocument(plain)) << c.caption;
   }
+  // "&&" is an ampersand, and a lone "&" at the end stays as it is.
+  for (const auto& [caption, text] : {std::pair("Fish && Chips", "Fish & Chips"),
+                                      std::pair("Rock&&", "Rock&"), std::pair("Fish&", "Fish&")})
+    EXPECT_EQ(PlainLabel(QString::fromLatin1(caption), &window).text(), QString::fromLatin1(text));
   PlainLabel keyed(QStringLiteral("Re&name"), &window);
   QLabel reference(QStringLiteral("Delete"), &window);
   reference.setTextFormat(Qt::RichText);
@@ -62,15 +66,19 @@ TEST(ApplicationFontWhileBuilding, HoldsTheFontWhileItLivesAndMenusMadeMeanwhile
   design.setPointSizeF(desktop.pointSizeF() + 3);
   QWidget window;
   QMenu* menu = nullptr;
+  QWidget* own = nullptr;  // a window made meanwhile with a font of its own keeps it
   {
     const ApplicationFontWhileBuilding building(design);
     EXPECT_EQ(QFontInfo(QApplication::font()).pointSizeF(), QFontInfo(design).pointSizeF());
     window.setFont(design);
     menu = new QMenu(&window);  // a window of its own, following the application
+    own = new QWidget(&window, Qt::Window);
+    own->setFont(design);
   }
-  EXPECT_EQ(std::tuple(QApplication::font().toString(), menu->font().toString(),
-                       window.font().toString()),
-            std::tuple(desktop.toString(), desktop.toString(), design.toString()));
+  EXPECT_EQ(
+      std::tuple(QApplication::font().toString(), menu->font().toString(), window.font().toString(),
+                 own->font().toString()),
+      std::tuple(desktop.toString(), desktop.toString(), design.toString(), design.toString()));
 }
 
 }  // namespace
