@@ -22,13 +22,6 @@ namespace {
 // dozen calls, small enough to keep the buffer under a megabyte.
 constexpr std::size_t kChunkRecords = 32768;
 
-// A rename or a new file is durable only once its folder is synced. Some file
-// systems refuse to sync a folder; the data itself is already in place then.
-void SyncFolder(const std::filesystem::path& folder) {
-  Fd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (dir.ok()) ::fsync(dir.get());
-}
-
 // The new file gets the old one's permissions and owner whatever the umask. Where
 // that fails (only root may give a file away) it keeps what it was created with.
 void KeepModeAndOwner(int fd, const struct stat& old) {
@@ -269,10 +262,9 @@ SaveResult ColourArchive::Append(const std::filesystem::path& file) {
 SaveResult WriteArchiveFile(const std::filesystem::path& file,
                             const std::vector<LongColour>& values,
                             const std::vector<std::string>& names) {
-  return WriteArchiveFile(file, std::min(values.size(), names.size()),
-                          [&](std::size_t i, unsigned char* out) {
-                            EncodeRecord(values[i], names[i], out);
-                          });
+  return WriteArchiveFile(
+      file, std::min(values.size(), names.size()),
+      [&](std::size_t i, unsigned char* out) { EncodeRecord(values[i], names[i], out); });
 }
 
 SaveResult WriteArchiveFile(const std::filesystem::path& file, std::size_t count,

@@ -8,24 +8,9 @@
 #include <cstring>
 #include <string>
 
+#include "platform/unixfile.h"
+
 namespace hk {
-
-namespace {
-
-// Returns 0 or the errno of the failed write.
-int WriteAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return errno;
-    }
-    bytes.remove_prefix(static_cast<std::size_t>(n));
-  }
-  return 0;
-}
-
-}  // namespace
 
 std::string FileError(const std::filesystem::path& file, int err) {
   std::string text = file.string();
@@ -47,7 +32,8 @@ WriteResult WriteFileAtomically(const std::filesystem::path& path, std::string_v
   const mode_t mode = ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
   // The first failure is the reason; the steps after it only tidy up.
   int err = ::fchmod(fd, mode) == 0 ? 0 : errno;
-  if (err == 0) err = WriteAll(fd, bytes);
+  if (err == 0)
+    err = WriteFully(fd, reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), 0);
   if (err == 0 && ::fsync(fd) != 0) err = errno;
   if (::close(fd) != 0 && err == 0) err = errno;
   if (err == 0 && ::rename(tmpl.c_str(), path.c_str()) != 0) err = errno;
@@ -55,12 +41,7 @@ WriteResult WriteFileAtomically(const std::filesystem::path& path, std::string_v
     ::unlink(tmpl.c_str());
     return {false, FileError(path, err)};
   }
-  // Make the rename itself durable.
-  const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
-  if (dir >= 0) {
-    ::fsync(dir);
-    ::close(dir);
-  }
+  SyncFolder(folder);  // the rename itself made durable
   return {};
 }
 

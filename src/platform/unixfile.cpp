@@ -79,4 +79,9 @@ int WriteFully(int fd, const unsigned char* buf, std::size_t size, off_t offset)
   return 0;
 }
 
+void SyncFolder(const std::filesystem::path& folder) {
+  Fd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (dir.ok()) ::fsync(dir.get());
+}
+
 }  // namespace hk

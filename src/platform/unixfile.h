@@ -46,4 +46,8 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& file, int&
 // Writes all of `buf` at `offset`; returns 0 or the errno.
 int WriteFully(int fd, const unsigned char* buf, std::size_t size, off_t offset);
 
+// A rename or a new file is durable only once its folder is synced. Some file systems
+// refuse to sync a folder; the data itself is already in place then.
+void SyncFolder(const std::filesystem::path& folder);
+
 }  // namespace hk
